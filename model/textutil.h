@@ -1,0 +1,24 @@
+#pragma once
+// Byte-string helpers shared by the core. Texts are Windows-1252 bytes; only
+// the ASCII letters are folded when comparing without regard to case.
+#include <string>
+#include <string_view>
+
+namespace zv {
+
+inline char AsciiUpper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+
+inline bool SameTextAscii(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i)
+    if (AsciiUpper(a[i]) != AsciiUpper(b[i])) return false;
+  return true;
+}
+
+inline std::string UpperAscii(std::string_view s) {
+  std::string r(s);
+  for (char& c : r) c = AsciiUpper(c);
+  return r;
+}
+
+}  // namespace zv

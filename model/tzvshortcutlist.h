@@ -1,0 +1,53 @@
+#pragma once
+// The ordered shortcut list. It owns its entries; an entry's index is also
+// the identifier of its global hotkey.
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "model/tzvshortcut.h"
+
+namespace zv {
+
+class tregistrybackend;
+
+class tzvshortcutlist {
+ public:
+  static constexpr const char* ClassName = "tzvshortcutlist";
+
+  tzvshortcutlist() = default;
+  tzvshortcutlist(const tzvshortcutlist&) = delete;
+  tzvshortcutlist& operator=(const tzvshortcutlist&) = delete;
+
+  std::int32_t Count() const { return static_cast<std::int32_t>(items_.size()); }
+  // Lends the entry; null at or beyond the end.
+  tzvshortcut* GetItem(std::int32_t index) const;
+
+  // On success the list takes the item (the pointer is left empty); on a
+  // refusal the item stays with the caller. Add answers the new index, -1 for
+  // a null item or a failed append, -2 for a refused duplicate.
+  std::int32_t Add(std::unique_ptr<tzvshortcut>& item, bool allowDuplicates);
+  bool Insert(std::int32_t index, std::unique_ptr<tzvshortcut>& item, bool allowDuplicates);
+  void Move(std::int32_t fromIndex, std::int32_t toIndex);
+  void Delete(std::int32_t index);
+  void Clear();
+  void Assign(const tzvshortcutlist& source);
+  void TidySeparators();
+
+  // Registry store under HKEY_CURRENT_USER\keyPath.
+  bool LoadFromRegistry(tregistrybackend& registry, const std::string& keyPath);
+  bool SaveToRegistry(tregistrybackend& registry, const std::string& keyPath);
+
+  std::size_t Capacity() const { return items_.capacity(); }
+
+ private:
+  bool HasEqual(const tzvshortcut& item) const;
+  void GiveBackStorage() { items_.shrink_to_fit(); }
+  std::vector<std::unique_ptr<tzvshortcut>> items_;
+};
+
+// The key every caller stores the live list under.
+inline constexpr const char* ShortcutListKey = "\\Software\\Halvorix\\Zorvane\\Shortcuts";
+
+}  // namespace zv

@@ -1,0 +1,164 @@
+// Registry store of the shortcut list: one subkey "Item<i>" per entry below
+// the list key, which carries the class marker and the entry count.
+#include <string>
+
+#include "model/saferegistry.h"
+#include "model/textutil.h"
+#include "model/tzvshortcutlist.h"
+
+namespace zv {
+
+namespace {
+
+std::string ItemKey(const std::string& keyPath, std::int32_t i) {
+  return keyPath + "\\Item" + std::to_string(i);
+}
+
+// "Item<i>" with i in decimal without leading zeros, or -1.
+std::int64_t ItemNumber(const std::string& name) {
+  if (name.size() < 5 || !SameTextAscii(name.substr(0, 4), "Item")) return -1;
+  std::string digits = name.substr(4);
+  if (digits.size() > 10 || (digits.size() > 1 && digits[0] == '0')) return -1;
+  std::int64_t n = 0;
+  for (char c : digits) {
+    if (c < '0' || c > '9') return -1;
+    n = n * 10 + (c - '0');
+  }
+  return n;
+}
+
+void WriteEntry(TSafeRegistry& reg, const tzvshortcut& s) {
+  reg.WriteInteger("ShortcutType", s.ShortcutType);
+  switch (s.ShortcutType) {
+    case stApplication:
+      reg.WriteString("Caption", s.Caption);
+      reg.WriteString("Path", s.Path);
+      reg.WriteString("Parameters", s.Parameters);
+      reg.WriteString("WorkingDir", s.WorkingDir);
+      reg.WriteInteger("Hotkey", s.Hotkey);
+      reg.WriteInteger("ViewStyle", s.ViewStyle);
+      break;
+    case stFile:
+      reg.WriteString("Caption", s.Caption);
+      reg.WriteString("Path", s.Path);
+      reg.WriteInteger("Hotkey", s.Hotkey);
+      break;
+    case stFolder:
+      reg.WriteString("Caption", s.Caption);
+      reg.WriteString("Path", s.Path);
+      reg.WriteBool("FullExplorer", s.FullExplorer);
+      reg.WriteInteger("Hotkey", s.Hotkey);
+      reg.WriteInteger("ViewStyle", s.ViewStyle);
+      break;
+    default:
+      break;
+  }
+}
+
+std::string LastComponent(const std::string& path) {
+  size_t end = path.find_last_not_of('\\');
+  if (end == std::string::npos) return std::string();
+  size_t begin = path.find_last_of('\\', end);
+  begin = (begin == std::string::npos) ? 0 : begin + 1;
+  return path.substr(begin, end - begin + 1);
+}
+
+std::string WithoutTrailingSeparators(const std::string& path) {
+  size_t end = path.find_last_not_of('\\');
+  return end == std::string::npos ? std::string() : path.substr(0, end + 1);
+}
+
+}  // namespace
+
+bool tzvshortcutlist::LoadFromRegistry(tregistrybackend& registry, const std::string& keyPath) {
+  TSafeRegistry reg(registry);
+  if (!reg.KeyExists(keyPath)) return false;
+  if (!reg.OpenKey(keyPath, false)) return false;
+  if (reg.ReadStringDef("SavedByClass", "undefined") != ClassName) {
+    reg.CloseKey();
+    return false;
+  }
+  bool result = true;
+  const std::int32_t count = reg.ReadIntegerDef("Count", 0);
+
+  // A stored count may be far larger than what is there; walk only as far as
+  // an Item subkey can exist.
+  std::int64_t highest = -1;
+  for (const std::string& name : reg.GetKeyNames()) {
+    std::int64_t n = ItemNumber(name);
+    if (n > highest && n < count) highest = n;
+  }
+  reg.CloseKey();
+  if (count > 0 && highest < static_cast<std::int64_t>(count) - 1) result = false;
+
+  for (std::int64_t i = 0; i <= highest; ++i) {
+    if (!reg.OpenKey(ItemKey(keyPath, static_cast<std::int32_t>(i)), false)) {
+      result = false;
+      continue;
+    }
+    auto s = std::make_unique<tzvshortcut>();
+    std::int32_t type = reg.ReadIntegerDef("ShortcutType", 0);
+    if (type >= stSeparator && type <= stFolder) s->ShortcutType = static_cast<std::uint8_t>(type);
+    if (s->ShortcutType == stApplication || s->ShortcutType == stFolder) {
+      std::int32_t view = reg.ReadIntegerDef("ViewStyle", 1);
+      if (view >= vsMinimized && view <= vsMaximized) s->ViewStyle = static_cast<std::uint8_t>(view);
+    }
+    s->Caption = reg.ReadStringDef("Caption", "");
+    s->Path = reg.ReadStringDef("Path", "");
+    s->Parameters = reg.ReadStringDef("Parameters", "");
+    s->WorkingDir = reg.ReadStringDef("WorkingDir", "");
+    s->FullExplorer = reg.ReadBoolDef("FullExplorer", false);
+    s->Hotkey = static_cast<std::uint16_t>(reg.ReadIntegerDef("Hotkey", 0) & 0xFFFF);
+    reg.CloseKey();
+    if (Add(s, true) == -1) result = false;
+  }
+  return result;
+}
+
+// The new list is written completely under a sibling key and then swapped in
+// by renaming, so a failure at any point leaves either the old or the new
+// list complete under keyPath.
+bool tzvshortcutlist::SaveToRegistry(tregistrybackend& registry, const std::string& keyPath) {
+  const std::string target = WithoutTrailingSeparators(keyPath);
+  const std::string leaf = LastComponent(target);
+  if (leaf.empty()) return false;
+  const std::string staging = target + ".saving";
+  const std::string previous = target + ".previous";
+
+  TSafeRegistry reg(registry);
+  // Leftovers of an interrupted save are of no use any more.
+  if (reg.KeyExists(staging) && !reg.DeleteKey(staging)) return false;
+  if (reg.KeyExists(previous) && !reg.DeleteKey(previous)) return false;
+
+  try {
+    if (!reg.OpenKey(staging, true)) return false;
+    reg.WriteString("SavedByClass", ClassName);
+    reg.WriteInteger("Count", Count());
+    reg.CloseKey();
+    for (std::int32_t i = 0; i < Count(); ++i) {
+      if (!reg.OpenKey(ItemKey(staging, i), true))
+        throw ERegistryException("Failed to create " + ItemKey(staging, i));
+      WriteEntry(reg, *items_[static_cast<size_t>(i)]);
+      reg.CloseKey();
+    }
+  } catch (const ERegistryException&) {
+    reg.CloseKey();
+    reg.DeleteKey(staging);
+    return false;
+  }
+
+  const bool hadOld = reg.KeyExists(target);
+  if (hadOld && !reg.RenameKey(target, LastComponent(previous))) {
+    reg.DeleteKey(staging);
+    return false;
+  }
+  if (!reg.RenameKey(staging, leaf)) {
+    if (hadOld) reg.RenameKey(previous, leaf);
+    reg.DeleteKey(staging);
+    return false;
+  }
+  // The new list is in place; the result tells whether the old one is gone.
+  return !hadOld || reg.DeleteKey(previous);
+}
+
+}  // namespace zv

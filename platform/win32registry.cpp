@@ -1,0 +1,230 @@
+#include "platform/win32registry.h"
+
+#include <windows.h>
+
+#include <vector>
+
+namespace zv {
+
+namespace {
+
+class win32key : public tregkeyhandle {
+ public:
+  explicit win32key(HKEY k) : Key(k) {}
+  ~win32key() override { RegCloseKey(Key); }
+  HKEY Key;
+};
+
+HKEY Raw(tregkeyhandle& key) { return static_cast<win32key&>(key).Key; }
+
+// The system wants paths relative to the root, without a leading backslash.
+std::string Relative(const std::string& path) {
+  size_t begin = path.find_first_not_of('\\');
+  if (begin == std::string::npos) return std::string();
+  size_t end = path.find_last_not_of('\\');
+  return path.substr(begin, end - begin + 1);
+}
+
+bool DeleteTree(HKEY parent, const std::string& name) {
+  HKEY key;
+  if (RegOpenKeyExA(parent, name.c_str(), 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS) return false;
+  // Subkeys first: deleting a key with children is refused by the system.
+  for (;;) {
+    char child[256];
+    DWORD len = sizeof(child);
+    if (RegEnumKeyExA(key, 0, child, &len, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
+      break;
+    if (!DeleteTree(key, child)) {
+      RegCloseKey(key);
+      return false;
+    }
+  }
+  RegCloseKey(key);
+  return RegDeleteKeyA(parent, name.c_str()) == ERROR_SUCCESS;
+}
+
+bool CopyTree(HKEY from, HKEY to) {
+  for (DWORD i = 0;; ++i) {
+    char name[16384];
+    DWORD nameLen = sizeof(name), type = 0, size = 0;
+    LONG r = RegEnumValueA(from, i, name, &nameLen, nullptr, &type, nullptr, &size);
+    if (r == ERROR_NO_MORE_ITEMS) break;
+    if (r != ERROR_SUCCESS) return false;
+    std::vector<BYTE> data(size ? size : 1);
+    nameLen = sizeof(name);
+    if (RegEnumValueA(from, i, name, &nameLen, nullptr, &type, data.data(), &size) != ERROR_SUCCESS ||
+        RegSetValueExA(to, name, 0, type, data.data(), size) != ERROR_SUCCESS)
+      return false;
+  }
+  for (DWORD i = 0;; ++i) {
+    char name[256];
+    DWORD len = sizeof(name);
+    LONG r = RegEnumKeyExA(from, i, name, &len, nullptr, nullptr, nullptr, nullptr);
+    if (r == ERROR_NO_MORE_ITEMS) break;
+    if (r != ERROR_SUCCESS) return false;
+    HKEY src, dst;
+    if (RegOpenKeyExA(from, name, 0, KEY_READ, &src) != ERROR_SUCCESS) return false;
+    if (RegCreateKeyExA(to, name, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &dst, nullptr) !=
+        ERROR_SUCCESS) {
+      RegCloseKey(src);
+      return false;
+    }
+    bool ok = CopyTree(src, dst);
+    RegCloseKey(src);
+    RegCloseKey(dst);
+    if (!ok) return false;
+  }
+  return true;
+}
+
+// Wine 8's RegRenameKey leaves the parent's index of subkeys stale (siblings
+// are no longer found and the server may crash), so there the key is copied.
+bool NativeRenameUsable() {
+  HMODULE ntdll = GetModuleHandleA("ntdll.dll");
+  return !(ntdll && GetProcAddress(ntdll, "wine_get_version"));
+}
+
+std::wstring Wide(const std::string& s) {
+  int n = MultiByteToWideChar(CP_ACP, 0, s.c_str(), -1, nullptr, 0);
+  std::wstring w(n > 0 ? n : 1, L'\0');
+  if (n > 0) MultiByteToWideChar(CP_ACP, 0, s.c_str(), -1, &w[0], n);
+  return w;
+}
+
+}  // namespace
+
+twin32registry& ProcessRegistry() {
+  static twin32registry registry;
+  return registry;
+}
+
+bool twin32registry::KeyExists(const std::string& path) {
+  HKEY key;
+  if (RegOpenKeyExA(HKEY_CURRENT_USER, Relative(path).c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
+    return false;
+  RegCloseKey(key);
+  return true;
+}
+
+std::unique_ptr<tregkeyhandle> twin32registry::OpenKey(const std::string& path, bool create) {
+  HKEY key;
+  LONG r = create ? RegCreateKeyExA(HKEY_CURRENT_USER, Relative(path).c_str(), 0, nullptr, 0,
+                                    KEY_ALL_ACCESS, nullptr, &key, nullptr)
+                  : RegOpenKeyExA(HKEY_CURRENT_USER, Relative(path).c_str(), 0, KEY_ALL_ACCESS, &key);
+  if (r != ERROR_SUCCESS) return nullptr;
+  return std::make_unique<win32key>(key);
+}
+
+bool twin32registry::DeleteKey(const std::string& path) {
+  std::string rel = Relative(path);
+  if (rel.empty()) return false;
+  return DeleteTree(HKEY_CURRENT_USER, rel);
+}
+
+bool twin32registry::RenameKey(const std::string& path, const std::string& newName) {
+  std::string rel = Relative(path);
+  if (rel.empty() || newName.empty() || newName.find('\\') != std::string::npos) return false;
+  size_t slash = rel.find_last_of('\\');
+  std::string parentPath = slash == std::string::npos ? std::string() : rel.substr(0, slash);
+  std::string oldName = slash == std::string::npos ? rel : rel.substr(slash + 1);
+
+  HKEY parent;
+  if (RegOpenKeyExA(HKEY_CURRENT_USER, parentPath.c_str(), 0, KEY_ALL_ACCESS, &parent) !=
+      ERROR_SUCCESS)
+    return false;
+  bool ok = false;
+  HKEY probe;
+  if (RegOpenKeyExA(parent, newName.c_str(), 0, KEY_READ, &probe) == ERROR_SUCCESS) {
+    RegCloseKey(probe);  // the new name is taken
+  } else {
+    typedef LONG(WINAPI * renamefn)(HKEY, LPCWSTR, LPCWSTR);
+    HMODULE advapi = GetModuleHandleA("advapi32.dll");
+    renamefn rename =
+        advapi && NativeRenameUsable() ? reinterpret_cast<renamefn>(
+                     reinterpret_cast<void (*)()>(GetProcAddress(advapi, "RegRenameKey")))
+               : nullptr;
+    LONG r = rename ? rename(parent, Wide(oldName).c_str(), Wide(newName).c_str())
+                    : ERROR_CALL_NOT_IMPLEMENTED;
+    if (r == ERROR_SUCCESS) {
+      ok = true;
+    } else if (r == ERROR_CALL_NOT_IMPLEMENTED || r == ERROR_PROC_NOT_FOUND) {
+      // Older systems: copy, then remove the original.
+      HKEY src, dst;
+      if (RegOpenKeyExA(parent, oldName.c_str(), 0, KEY_READ, &src) == ERROR_SUCCESS) {
+        if (RegCreateKeyExA(parent, newName.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &dst,
+                            nullptr) == ERROR_SUCCESS) {
+          ok = CopyTree(src, dst);
+          RegCloseKey(dst);
+        }
+        RegCloseKey(src);
+        if (ok)
+          ok = DeleteTree(parent, oldName);
+        else
+          DeleteTree(parent, newName);
+      }
+    }
+  }
+  RegCloseKey(parent);
+  return ok;
+}
+
+bool twin32registry::QueryValue(tregkeyhandle& key, const std::string& name, tregvalue& out) {
+  // One call for the usual small value; a second only for larger data.
+  BYTE buffer[512];
+  DWORD type = 0, size = sizeof(buffer);
+  LONG r = RegQueryValueExA(Raw(key), name.c_str(), nullptr, &type, buffer, &size);
+  if (r == ERROR_SUCCESS) {
+    out.Type = type;
+    out.Data.assign(reinterpret_cast<char*>(buffer), size);
+    return true;
+  }
+  if (r != ERROR_MORE_DATA) return false;
+  for (int attempt = 0; attempt < 4; ++attempt) {
+    std::vector<BYTE> big(size);
+    r = RegQueryValueExA(Raw(key), name.c_str(), nullptr, &type, big.data(), &size);
+    if (r == ERROR_SUCCESS) {
+      out.Type = type;
+      out.Data.assign(reinterpret_cast<char*>(big.data()), size);
+      return true;
+    }
+    if (r != ERROR_MORE_DATA) return false;
+  }
+  return false;
+}
+
+bool twin32registry::SetValue(tregkeyhandle& key, const std::string& name, std::uint32_t type,
+                              const std::string& data) {
+  return RegSetValueExA(Raw(key), name.c_str(), 0, type,
+                        reinterpret_cast<const BYTE*>(data.data()),
+                        static_cast<DWORD>(data.size())) == ERROR_SUCCESS;
+}
+
+bool twin32registry::DeleteValue(tregkeyhandle& key, const std::string& name) {
+  return RegDeleteValueA(Raw(key), name.c_str()) == ERROR_SUCCESS;
+}
+
+std::vector<std::string> twin32registry::ValueNames(tregkeyhandle& key) {
+  std::vector<std::string> names;
+  for (DWORD i = 0;; ++i) {
+    char name[16384];
+    DWORD len = sizeof(name);
+    if (RegEnumValueA(Raw(key), i, name, &len, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
+      break;
+    names.emplace_back(name, len);
+  }
+  return names;
+}
+
+std::vector<std::string> twin32registry::SubKeyNames(tregkeyhandle& key) {
+  std::vector<std::string> names;
+  for (DWORD i = 0;; ++i) {
+    char name[256];
+    DWORD len = sizeof(name);
+    if (RegEnumKeyExA(Raw(key), i, name, &len, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
+      break;
+    names.emplace_back(name, len);
+  }
+  return names;
+}
+
+}  // namespace zv

@@ -1,0 +1,64 @@
+#include "settings/settings.h"
+
+#include "model/saferegistry.h"
+#include "model/textutil.h"
+
+namespace zv {
+
+tsettings& Settings() {
+  static tsettings settings;
+  return settings;
+}
+
+void LoadSettings(tsettings& s, tregistrybackend& registry, const tappidentity& app) {
+  TSafeRegistry reg(registry);
+  reg.OpenKey(SettingsKey, true);
+  s.UseLargeIcons = reg.ReadBoolDef("UseLargeIcons", false);
+  s.DisplayHotkeys = reg.ReadBoolDef("DisplayHotkeys", true);
+  s.UseLargeEditorIcons = reg.ReadBoolDef("UseLargeEditorIcons", true);
+  s.UseSendToMenu = reg.ReadBoolDef("UseSendToMenu", true);
+  s.UseMenuHotKey = reg.ReadBoolDef("UseMenuHotKey", true);
+  // A stored value wider than 16 bits is not a hotkey value.
+  std::int32_t raw = reg.ReadIntegerDef("MenuHotkey", DefaultMenuHotKey);
+  s.MenuHotKey = static_cast<std::uint16_t>(raw & 0xFFFF);
+  reg.CloseKey();
+
+  try {
+    s.AutoLoad = false;
+    if (reg.OpenKey(RunKey, true)) {
+      const std::string title = app.ApplicationTitle();
+      s.AutoLoad = reg.ValueExists(title) &&
+                   SameTextAscii(reg.ReadStringDef(title, ""), app.ExecutablePath());
+      reg.CloseKey();
+    }
+  } catch (...) {
+    s.AutoLoad = false;
+  }
+}
+
+void SaveSettings(tsettings& s, tregistrybackend& registry, const tappidentity& app) {
+  TSafeRegistry reg(registry);
+  reg.OpenKey(SettingsKey, true);
+  reg.WriteBool("UseLargeIcons", s.UseLargeIcons);
+  reg.WriteBool("DisplayHotkeys", s.DisplayHotkeys);
+  reg.WriteBool("UseLargeEditorIcons", s.UseLargeEditorIcons);
+  reg.WriteBool("UseSendToMenu", s.UseSendToMenu);
+  reg.WriteBool("UseMenuHotKey", s.UseMenuHotKey);
+  reg.WriteInteger("MenuHotKey", s.MenuHotKey);
+  reg.CloseKey();
+
+  try {
+    if (!reg.OpenKey(RunKey, true)) throw ERegistryException("Run key not available");
+    const std::string title = app.ApplicationTitle();
+    if (s.AutoLoad) {
+      reg.WriteString(title, app.ExecutablePath());
+    } else if (reg.ValueExists(title)) {
+      if (!reg.DeleteValue(title)) throw ERegistryException("Run value not deleted");
+    }
+    reg.CloseKey();
+  } catch (...) {
+    s.AutoLoad = false;
+  }
+}
+
+}  // namespace zv

@@ -1,0 +1,41 @@
+#pragma once
+// The process-wide settings record and its registry store. AutoLoad is not
+// kept with the others: it is the program's value in the user's Run key.
+#include <cstdint>
+#include <string>
+
+namespace zv {
+
+class tregistrybackend;
+
+struct tsettings {
+  bool UseLargeIcons = false;
+  bool DisplayHotkeys = false;
+  bool UseLargeEditorIcons = false;
+  bool AutoLoad = false;
+  bool UseSendToMenu = false;
+  bool UseMenuHotKey = false;
+  std::uint16_t MenuHotKey = 0;
+};
+
+// Who the running program is: the application title names the Run value,
+// the executable's full path is its data.
+class tappidentity {
+ public:
+  virtual ~tappidentity() = default;
+  virtual std::string ApplicationTitle() const = 0;
+  virtual std::string ExecutablePath() const = 0;
+};
+
+tsettings& Settings();
+
+inline constexpr const char* SettingsKey = "\\Software\\Halvorix\\Zorvane";
+inline constexpr const char* RunKey = "\\Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+inline constexpr std::uint16_t DefaultMenuHotKey = 81;  // Q; the Windows key is always added
+
+void LoadSettings(tsettings& settings, tregistrybackend& registry, const tappidentity& app);
+// Throws ERegistryException when a value under the settings key cannot be
+// written; a failed Run-key update only clears AutoLoad.
+void SaveSettings(tsettings& settings, tregistrybackend& registry, const tappidentity& app);
+
+}  // namespace zv

@@ -1,0 +1,259 @@
+// The stored shortcut list: layout, defaults, type checks and results.
+#include <algorithm>
+
+#include "list_helpers.h"
+#include "model/memoryregistry.h"
+#include "registry_fixture.h"
+
+using namespace zv;
+
+namespace {
+
+std::vector<std::string> SortedSubKeys(tregistrybackend& reg, const std::string& path) {
+  auto k = reg.OpenKey(path, false);
+  if (!k) return {};
+  auto names = reg.SubKeyNames(*k);
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+}  // namespace
+
+TEST_P(RegistryStore, MissingOrForeignListKeyLoadsNothing) {
+  std::string list = Key("Shortcuts");
+  tzvshortcutlist l;
+  EXPECT_FALSE(l.LoadFromRegistry(*reg, list));
+  SetString(list, "SavedByClass", "TZVSHORTCUTLIST");
+  SetInt(list, "Count", 1);
+  SetInt(list + "\\Item0", "ShortcutType", 1);
+  EXPECT_FALSE(l.LoadFromRegistry(*reg, list));
+  {
+    TRegistry r(*reg);
+    ASSERT_TRUE(r.OpenKey(list, false));
+    r.DeleteValue("SavedByClass");
+  }
+  EXPECT_FALSE(l.LoadFromRegistry(*reg, list));
+  EXPECT_EQ(l.Count(), 0);
+}
+
+TEST_P(RegistryStore, GapsInTheItemsLoadWhatIsThereAndReportFalse) {
+  std::string list = Key("Shortcuts");
+  SetString(list, "SavedByClass", "tzvshortcutlist");
+  SetInt(list, "Count", 3);
+  SetString(list + "\\Item0", "Caption", "first");
+  SetInt(list + "\\Item0", "ShortcutType", 2);
+  SetString(list + "\\Item2", "Caption", "third");
+  SetInt(list + "\\Item2", "ShortcutType", 3);
+  SetString(list + "\\Item3", "Caption", "beyond count");
+  tzvshortcutlist l;
+  EXPECT_FALSE(l.LoadFromRegistry(*reg, list));
+  EXPECT_EQ(Captions(l), "first,third");
+}
+
+TEST_P(RegistryStore, AbsurdCountDoesNotWalkForever) {
+  std::string list = Key("Shortcuts");
+  SetString(list, "SavedByClass", "tzvshortcutlist");
+  SetInt(list, "Count", 2147483647);
+  SetInt(list + "\\Item0", "ShortcutType", 0);
+  SetString(list + "\\Item1", "Caption", "b");
+  tzvshortcutlist l;
+  EXPECT_FALSE(l.LoadFromRegistry(*reg, list));
+  ASSERT_EQ(l.Count(), 2);
+  EXPECT_EQ(l.GetItem(1)->Caption, "b");  // no type stored: a separator
+}
+
+TEST_P(RegistryStore, CountOfZeroOrLessLoadsNothingAndSucceeds) {
+  std::string list = Key("Shortcuts");
+  SetString(list, "SavedByClass", "tzvshortcutlist");
+  SetInt(list + "\\Item0", "ShortcutType", 1);
+  for (std::int32_t count : {0, -1}) {
+    SetInt(list, "Count", count);
+    tzvshortcutlist l;
+    EXPECT_TRUE(l.LoadFromRegistry(*reg, list));
+    EXPECT_EQ(l.Count(), 0);
+  }
+}
+
+TEST_P(RegistryStore, ValuesAreCheckedAndFallBackToDefaults) {
+  std::string list = Key("Shortcuts");
+  SetString(list, "SavedByClass", "tzvshortcutlist");
+  SetInt(list, "Count", 5);
+  std::string i0 = list + "\\Item0", i1 = list + "\\Item1", i2 = list + "\\Item2",
+              i3 = list + "\\Item3", i4 = list + "\\Item4";
+  SetInt(i0, "ShortcutType", 7);
+  SetInt(i0, "ViewStyle", 5);
+  SetInt(i0, "Hotkey", 74565);
+  SetInt(i1, "ShortcutType", 2);
+  SetInt(i1, "ViewStyle", 2);  // not read for files
+  SetInt(i1, "Caption", 12);   // wrong type
+  SetString(i1, "Hotkey", "65");
+  SetInt(i2, "ShortcutType", 3);
+  SetInt(i2, "ViewStyle", 0);
+  SetInt(i2, "FullExplorer", 1);
+  SetString(i2, "Path", "C:\\Data");
+  SetString(i3, "Parameters", "kept for separators too");
+  auto made = reg->OpenKey(i4, true);  // no values at all: a separator
+  tzvshortcutlist l;
+  EXPECT_TRUE(l.LoadFromRegistry(*reg, list));
+  ASSERT_EQ(l.Count(), 5);
+  EXPECT_EQ(l.GetItem(0)->ShortcutType, stApplication);
+  EXPECT_EQ(l.GetItem(0)->ViewStyle, vsNormal);
+  EXPECT_EQ(l.GetItem(0)->Hotkey, 9029);
+  EXPECT_EQ(l.GetItem(0)->Caption, "");  // not "New Shortcut"
+  EXPECT_EQ(l.GetItem(1)->ShortcutType, stFile);
+  EXPECT_EQ(l.GetItem(1)->ViewStyle, vsNormal);
+  EXPECT_EQ(l.GetItem(1)->Caption, "");
+  EXPECT_EQ(l.GetItem(1)->Hotkey, 0);
+  EXPECT_EQ(l.GetItem(2)->ViewStyle, vsMinimized);
+  EXPECT_TRUE(l.GetItem(2)->FullExplorer);
+  EXPECT_EQ(l.GetItem(2)->Path, "C:\\Data");
+  EXPECT_EQ(l.GetItem(3)->ShortcutType, stSeparator);
+  EXPECT_EQ(l.GetItem(3)->Parameters, "kept for separators too");
+  EXPECT_EQ(l.GetItem(4)->ShortcutType, stSeparator);
+}
+
+TEST_P(RegistryStore, LoadAppends) {
+  std::string list = Key("Shortcuts");
+  tzvshortcutlist source;
+  Append(source, MakeShortcut(stFile, "B"));
+  ASSERT_TRUE(source.SaveToRegistry(*reg, list));
+  tzvshortcutlist l;
+  Append(l, MakeShortcut(stFile, "A"));
+  EXPECT_TRUE(l.LoadFromRegistry(*reg, list));
+  EXPECT_EQ(Captions(l), "A,B");
+}
+
+TEST_P(RegistryStore, SaveWritesExactlyTheValuesOfEachType) {
+  std::string list = Key("Shortcuts");
+  tzvshortcutlist l;
+  auto app = MakeShortcut(stApplication, "Mail", "C:\\mail.exe", 0x4045);
+  app->Parameters = "-n";
+  app->WorkingDir = "C:\\";
+  app->ViewStyle = vsMaximized;
+  app->FullExplorer = true;  // not stored for applications
+  app->HotkeyStatus = hsRegistered;
+  app->ImageIndex = 3;
+  Append(l, std::move(app));
+  Append(l, Separator());
+  auto file = MakeShortcut(stFile, "Notes", "C:\\n.txt", 0);
+  file->Parameters = "ignored";
+  Append(l, std::move(file));
+  auto folder = MakeShortcut(stFolder, "Data", "D:\\", 0x8041);
+  folder->FullExplorer = true;
+  folder->ViewStyle = vsMinimized;
+  Append(l, std::move(folder));
+  ASSERT_TRUE(l.SaveToRegistry(*reg, list));
+
+  auto names = [&](const std::string& key) {
+    auto k = reg->OpenKey(key, false);
+    auto v = k ? reg->ValueNames(*k) : std::vector<std::string>{};
+    std::sort(v.begin(), v.end());
+    return v;
+  };
+  using sv = std::vector<std::string>;
+  EXPECT_EQ(names(list), (sv{"Count", "SavedByClass"}));
+  EXPECT_EQ(names(list + "\\Item0"), (sv{"Caption", "Hotkey", "Parameters", "Path", "ShortcutType",
+                                         "ViewStyle", "WorkingDir"}));
+  EXPECT_EQ(names(list + "\\Item1"), (sv{"ShortcutType"}));
+  EXPECT_EQ(names(list + "\\Item2"), (sv{"Caption", "Hotkey", "Path", "ShortcutType"}));
+  EXPECT_EQ(names(list + "\\Item3"),
+            (sv{"Caption", "FullExplorer", "Hotkey", "Path", "ShortcutType", "ViewStyle"}));
+  EXPECT_EQ(SortedSubKeys(*reg, list), (sv{"Item0", "Item1", "Item2", "Item3"}));
+  EXPECT_EQ(SortedSubKeys(*reg, TestRoot), (sv{"Shortcuts"}));  // nothing left beside it
+
+  auto k = reg->OpenKey(list + "\\Item0", false);
+  tregvalue v;
+  ASSERT_TRUE(reg->QueryValue(*k, "Hotkey", v));
+  EXPECT_EQ(v.Type, rtDWord);
+  EXPECT_EQ(v.Data, std::string("\x45\x40\0\0", 4));
+  ASSERT_TRUE(reg->QueryValue(*k, "Caption", v));
+  EXPECT_EQ(v.Type, rtString);
+  EXPECT_EQ(v.Data, std::string("Mail\0", 5));
+
+  tzvshortcutlist back;
+  EXPECT_TRUE(back.LoadFromRegistry(*reg, list));
+  ASSERT_EQ(back.Count(), 4);
+  EXPECT_EQ(back.GetItem(0)->HotkeyStatus, hsNone);
+  EXPECT_EQ(back.GetItem(0)->ImageIndex, 0);
+  EXPECT_FALSE(back.GetItem(0)->FullExplorer);
+  EXPECT_EQ(back.GetItem(2)->Parameters, "");
+  EXPECT_EQ(back.GetItem(0)->Parameters, "-n");
+  EXPECT_EQ(back.GetItem(0)->ViewStyle, vsMaximized);
+  EXPECT_EQ(back.GetItem(3)->ViewStyle, vsMinimized);
+  EXPECT_TRUE(back.GetItem(3)->FullExplorer);
+}
+
+TEST_P(RegistryStore, SavingAnEmptyListAndSavingTwoOverTen) {
+  std::string list = Key("Shortcuts");
+  tzvshortcutlist ten;
+  for (int i = 0; i < 10; ++i) Append(ten, MakeShortcut(stFile, "F" + std::to_string(i)));
+  ASSERT_TRUE(ten.SaveToRegistry(*reg, list));
+  tzvshortcutlist two;
+  Append(two, MakeShortcut(stFile, "x"));
+  Append(two, MakeShortcut(stFolder, "y"));
+  ASSERT_TRUE(two.SaveToRegistry(*reg, list));
+  EXPECT_EQ(SortedSubKeys(*reg, list), (std::vector<std::string>{"Item0", "Item1"}));
+  tzvshortcutlist back;
+  EXPECT_TRUE(back.LoadFromRegistry(*reg, list));
+  EXPECT_EQ(Describe(back), Describe(two));
+
+  tzvshortcutlist empty;
+  ASSERT_TRUE(empty.SaveToRegistry(*reg, list));
+  EXPECT_TRUE(SortedSubKeys(*reg, list).empty());
+  TSafeRegistry r(*reg);
+  ASSERT_TRUE(r.OpenKey(list, false));
+  EXPECT_EQ(r.ReadStringDef("SavedByClass", ""), "tzvshortcutlist");
+  EXPECT_EQ(r.ReadIntegerDef("Count", -1), 0);
+}
+
+// A save that fails at any single write must leave the old or the new list
+// complete under the list key.
+TEST(RegistryStoreFaults, EveryFailedWriteLeavesOldOrNewListComplete) {
+  const std::string list = ShortcutListKey;
+  tzvshortcutlist oldList, newList;
+  for (int i = 0; i < 10; ++i) Append(oldList, MakeShortcut(stApplication, "Old" + std::to_string(i)));
+  Append(newList, MakeShortcut(stFile, "New0", "C:\\a.txt"));
+  Append(newList, Separator());
+  Append(newList, MakeShortcut(stFolder, "New2", "C:\\"));
+
+  tmemoryregistry probe;
+  ASSERT_TRUE(oldList.SaveToRegistry(probe, list));
+  probe.FailWriteNumber(0);
+  long before = probe.WritesSoFar();
+  ASSERT_TRUE(newList.SaveToRegistry(probe, list));
+  const long writes = probe.WritesSoFar() - before;
+  const std::string cleanDump = probe.Dump("\\Software\\Halvorix");
+  ASSERT_GT(writes, 10);
+
+  for (long failAt = 1; failAt <= writes; ++failAt) {
+    SCOPED_TRACE("failing write " + std::to_string(failAt));
+    tmemoryregistry reg;
+    ASSERT_TRUE(oldList.SaveToRegistry(reg, list));
+    reg.FailWriteNumber(failAt);
+    const bool saved = newList.SaveToRegistry(reg, list);
+    reg.FailWriteNumber(0);
+    tzvshortcutlist back;
+    ASSERT_TRUE(back.LoadFromRegistry(reg, list));
+    const std::string got = Describe(back);
+    EXPECT_TRUE(got == Describe(oldList) || got == Describe(newList));
+    if (saved) {
+      EXPECT_EQ(got, Describe(newList));
+    }
+    // The next save cleans up whatever the failed one left behind.
+    ASSERT_TRUE(newList.SaveToRegistry(reg, list));
+    EXPECT_EQ(reg.Dump("\\Software\\Halvorix"), cleanDump);
+  }
+}
+
+TEST(RegistryStoreFaults, ReadOnlyRegistryReportsFalseAndKeepsTheList) {
+  tmemoryregistry reg;
+  tzvshortcutlist l;
+  Append(l, MakeShortcut(stFile, "A"));
+  ASSERT_TRUE(l.SaveToRegistry(reg, ShortcutListKey));
+  reg.MakeReadOnly("\\Software\\Halvorix");
+  tzvshortcutlist other;
+  EXPECT_FALSE(other.SaveToRegistry(reg, ShortcutListKey));
+  tzvshortcutlist back;
+  EXPECT_TRUE(back.LoadFromRegistry(reg, ShortcutListKey));
+  EXPECT_EQ(Captions(back), "A");
+}

@@ -1,0 +1,36 @@
+# Shared by the end-to-end scripts: a private copy of the run's Wine prefix,
+# removed again when the script ends. Sourced.
+set -u
+: "${ZV_WINE_TEMPLATE:?run the tests through scripts/test-all}"
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+
+zv_fresh_prefix() {
+  local dir
+  dir=$(mktemp -d "${ZV_TEST_WORK:-/tmp}/prefix-XXXXXX")
+  # Hard links keep the copy instant; the registry files, which Wine rewrites,
+  # are real copies.
+  cp -al "$ZV_WINE_TEMPLATE/." "$dir/"
+  rm -f "$dir/wineserver"
+  for f in "$ZV_WINE_TEMPLATE"/*.reg; do cp --remove-destination "$f" "$dir/"; done
+  export WINEPREFIX="$dir"
+  wineserver -p >/dev/null 2>&1 </dev/null
+  wine cmd /c exit >/dev/null 2>&1 </dev/null
+  trap 'wineserver -k >/dev/null 2>&1; rm -rf "$WINEPREFIX"' EXIT
+}
+
+zv_fail() {
+  echo "FAIL: $*"
+  exit 1
+}
+
+# Data of one registry value, as "wine reg query" shows it ("" when missing).
+zv_reg_value() {
+  wine reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' |
+    awk -v name="$2" 'tolower($1) == tolower(name) { $1 = ""; $2 = ""; sub(/^  */, ""); print }'
+}
+
+# Runs a Windows program; the exit code comes back.
+zv_wine() {
+  wine "$@" </dev/null >/dev/null 2>&1
+}

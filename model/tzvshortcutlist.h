@@ -39,6 +39,9 @@ class tzvshortcutlist {
   bool LoadFromRegistry(tregistrybackend& registry, const std::string& keyPath);
   bool SaveToRegistry(tregistrybackend& registry, const std::string& keyPath);
 
+  // Where a save writes the new list before it replaces the old one.
+  static std::string StagingKey(const std::string& keyPath);
+
   std::size_t Capacity() const { return items_.capacity(); }
 
  private:

@@ -70,9 +70,19 @@ std::string WithoutTrailingSeparators(const std::string& path) {
 
 }  // namespace
 
+std::string tzvshortcutlist::StagingKey(const std::string& keyPath) {
+  return WithoutTrailingSeparators(keyPath) + ".saving";
+}
+
 bool tzvshortcutlist::LoadFromRegistry(tregistrybackend& registry, const std::string& keyPath) {
   TSafeRegistry reg(registry);
-  if (!reg.KeyExists(keyPath)) return false;
+  if (!reg.KeyExists(keyPath)) {
+    // A save interrupted between removing the old list and putting the new
+    // one in its place left the new list complete under the staging key.
+    const std::string staging = StagingKey(keyPath);
+    if (staging == keyPath || !reg.KeyExists(staging)) return false;
+    return LoadFromRegistry(registry, staging);
+  }
   if (!reg.OpenKey(keyPath, false)) return false;
   if (reg.ReadStringDef("SavedByClass", "undefined") != ClassName) {
     reg.CloseKey();
@@ -115,20 +125,19 @@ bool tzvshortcutlist::LoadFromRegistry(tregistrybackend& registry, const std::st
   return result;
 }
 
-// The new list is written completely under a sibling key and then swapped in
-// by renaming, so a failure at any point leaves either the old or the new
-// list complete under keyPath.
+// The new list is written completely under a sibling key and only then
+// takes the place of the old one, so a failed write never leaves the user
+// with half a list: before the swap the old list is untouched, after it the
+// new one is complete.
 bool tzvshortcutlist::SaveToRegistry(tregistrybackend& registry, const std::string& keyPath) {
   const std::string target = WithoutTrailingSeparators(keyPath);
   const std::string leaf = LastComponent(target);
   if (leaf.empty()) return false;
-  const std::string staging = target + ".saving";
-  const std::string previous = target + ".previous";
+  const std::string staging = StagingKey(target);
 
   TSafeRegistry reg(registry);
-  // Leftovers of an interrupted save are of no use any more.
+  // A leftover of an interrupted save is of no use any more.
   if (reg.KeyExists(staging) && !reg.DeleteKey(staging)) return false;
-  if (reg.KeyExists(previous) && !reg.DeleteKey(previous)) return false;
 
   try {
     if (!reg.OpenKey(staging, true)) return false;
@@ -147,18 +156,14 @@ bool tzvshortcutlist::SaveToRegistry(tregistrybackend& registry, const std::stri
     return false;
   }
 
-  const bool hadOld = reg.KeyExists(target);
-  if (hadOld && !reg.RenameKey(target, LastComponent(previous))) {
+  if (reg.KeyExists(target) && !reg.DeleteKey(target)) {
     reg.DeleteKey(staging);
     return false;
   }
-  if (!reg.RenameKey(staging, leaf)) {
-    if (hadOld) reg.RenameKey(previous, leaf);
-    reg.DeleteKey(staging);
-    return false;
-  }
-  // The new list is in place; the result tells whether the old one is gone.
-  return !hadOld || reg.DeleteKey(previous);
+  // The complete new list must not stay parked under the staging name: a
+  // refused rename is tried once more before giving up.
+  if (reg.RenameKey(staging, leaf) || reg.RenameKey(staging, leaf)) return true;
+  return false;
 }
 
 }  // namespace zv

@@ -44,16 +44,18 @@ bool DeleteTree(HKEY parent, const std::string& name) {
 }
 
 bool CopyTree(HKEY from, HKEY to) {
+  DWORD maxName = 0, maxData = 0;
+  if (RegQueryInfoKeyA(from, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &maxName,
+                       &maxData, nullptr, nullptr) != ERROR_SUCCESS)
+    return false;
+  // Buffers sized once, so each value costs one read and one write.
+  std::vector<char> name(maxName + 1);
+  std::vector<BYTE> data(maxData + 1);
   for (DWORD i = 0;; ++i) {
-    char name[16384];
-    DWORD nameLen = sizeof(name), type = 0, size = 0;
-    LONG r = RegEnumValueA(from, i, name, &nameLen, nullptr, &type, nullptr, &size);
+    DWORD nameLen = static_cast<DWORD>(name.size()), type = 0, size = static_cast<DWORD>(data.size());
+    LONG r = RegEnumValueA(from, i, name.data(), &nameLen, nullptr, &type, data.data(), &size);
     if (r == ERROR_NO_MORE_ITEMS) break;
-    if (r != ERROR_SUCCESS) return false;
-    std::vector<BYTE> data(size ? size : 1);
-    nameLen = sizeof(name);
-    if (RegEnumValueA(from, i, name, &nameLen, nullptr, &type, data.data(), &size) != ERROR_SUCCESS ||
-        RegSetValueExA(to, name, 0, type, data.data(), size) != ERROR_SUCCESS)
+    if (r != ERROR_SUCCESS || RegSetValueExA(to, name.data(), 0, type, data.data(), size) != ERROR_SUCCESS)
       return false;
   }
   for (DWORD i = 0;; ++i) {

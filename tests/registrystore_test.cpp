@@ -257,3 +257,21 @@ TEST(RegistryStoreFaults, ReadOnlyRegistryReportsFalseAndKeepsTheList) {
   EXPECT_TRUE(back.LoadFromRegistry(reg, ShortcutListKey));
   EXPECT_EQ(Captions(back), "A");
 }
+
+TEST_P(RegistryStore, SaveInterruptedBeforeTheSwapStillLoadsTheNewList) {
+  std::string list = Key("Shortcuts");
+  tzvshortcutlist l;
+  Append(l, MakeShortcut(stFile, "parked"));
+  ASSERT_TRUE(l.SaveToRegistry(*reg, tzvshortcutlist::StagingKey(list)));
+  tzvshortcutlist back;
+  EXPECT_TRUE(back.LoadFromRegistry(*reg, list));
+  EXPECT_EQ(Captions(back), "parked");
+  // Once a list is in place, a leftover is ignored and the next save clears it.
+  tzvshortcutlist now;
+  Append(now, MakeShortcut(stFile, "now"));
+  ASSERT_TRUE(now.SaveToRegistry(*reg, list));
+  EXPECT_FALSE(reg->KeyExists(tzvshortcutlist::StagingKey(list)));
+  tzvshortcutlist again;
+  EXPECT_TRUE(again.LoadFromRegistry(*reg, list));
+  EXPECT_EQ(Captions(again), "now");
+}

@@ -1,0 +1,182 @@
+#include <windows.h>
+
+#include <cstdio>
+
+#include "model/tzvshortcutlistdialog.h"
+
+namespace zv {
+
+namespace {
+
+const char* const FormClass = "tzvshortcutlistdialog";
+const char* const GaugeClass = "tzvprogressgauge";
+const int ClientWidth = 293, ClientHeight = 49;
+
+struct gdiobject {
+  explicit gdiobject(HGDIOBJ h) : Handle(h) {}
+  ~gdiobject() {
+    if (Handle) DeleteObject(Handle);
+  }
+  gdiobject(const gdiobject&) = delete;
+  gdiobject& operator=(const gdiobject&) = delete;
+  HGDIOBJ Handle;
+};
+
+HFONT DialogFont(bool bold) {
+  return CreateFontA(-11, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET,
+                     OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                     DEFAULT_PITCH | FF_DONTCARE, "Tahoma");
+}
+
+// The decorative band: a 60 x 1 grey ramp stretched over the strip.
+void PaintBand(HDC dc, int width, int height) {
+  for (int x = 0; x < width; ++x) {
+    int source = x * 60 / width;
+    gdiobject brush(CreateSolidBrush(RGB(195 + source, 195 + source, 195 + source)));
+    RECT r = {x, 0, x + 1, height};
+    FillRect(dc, &r, static_cast<HBRUSH>(brush.Handle));
+  }
+}
+
+LRESULT CALLBACK FormProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
+  switch (msg) {
+    case WM_PAINT: {
+      PAINTSTRUCT ps;
+      HDC dc = BeginPaint(wnd, &ps);
+      RECT client;
+      GetClientRect(wnd, &client);
+      FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+      PaintBand(dc, 53, ClientHeight);
+      HICON icon = reinterpret_cast<HICON>(GetWindowLongPtrA(wnd, GWLP_USERDATA));
+      if (icon) DrawIconEx(dc, 8, 8, icon, 32, 32, 0, nullptr, DI_NORMAL);
+      EndPaint(wnd, &ps);
+      return 0;
+    }
+    case WM_CLOSE:
+      return 0;  // it takes no input; the list operation closes it
+  }
+  return DefWindowProcA(wnd, msg, wp, lp);
+}
+
+LRESULT CALLBACK GaugeProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg != WM_PAINT) return DefWindowProcA(wnd, msg, wp, lp);
+  PAINTSTRUCT ps;
+  HDC window = BeginPaint(wnd, &ps);
+  RECT r;
+  GetClientRect(wnd, &r);
+  const int percent = static_cast<int>(GetWindowLongPtrA(wnd, GWLP_USERDATA));
+  // Composed off-screen so the bar never flickers.
+  HDC dc = CreateCompatibleDC(window);
+  gdiobject bitmap(CreateCompatibleBitmap(window, r.right, r.bottom));
+  HGDIOBJ oldBitmap = SelectObject(dc, bitmap.Handle);
+  FillRect(dc, &r, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+  RECT bar = r;
+  bar.right = r.right * percent / 100;
+  FillRect(dc, &bar, GetSysColorBrush(COLOR_HIGHLIGHT));
+  FrameRect(dc, &r, GetSysColorBrush(COLOR_BTNSHADOW));
+  char text[8];
+  std::snprintf(text, sizeof(text), "%d%%", percent);
+  gdiobject font(DialogFont(true));
+  HGDIOBJ oldFont = SelectObject(dc, font.Handle);
+  SetBkMode(dc, TRANSPARENT);
+  // The part of the text over the bar in the highlight text colour.
+  SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+  DrawTextA(dc, text, -1, &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+  HRGN clip = CreateRectRgnIndirect(&bar);
+  SelectClipRgn(dc, clip);
+  SetTextColor(dc, GetSysColor(COLOR_HIGHLIGHTTEXT));
+  DrawTextA(dc, text, -1, &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+  SelectClipRgn(dc, nullptr);
+  DeleteObject(clip);
+  BitBlt(window, 0, 0, r.right, r.bottom, dc, 0, 0, SRCCOPY);
+  SelectObject(dc, oldFont);
+  SelectObject(dc, oldBitmap);
+  DeleteDC(dc);
+  EndPaint(wnd, &ps);
+  return 0;
+}
+
+void RegisterClasses() {
+  static bool done = false;
+  if (done) return;
+  WNDCLASSA wc = {};
+  wc.lpfnWndProc = FormProc;
+  wc.hInstance = GetModuleHandleA(nullptr);
+  wc.hCursor = LoadCursorA(nullptr, IDC_WAIT);
+  wc.lpszClassName = FormClass;
+  RegisterClassA(&wc);
+  wc.lpfnWndProc = GaugeProc;
+  wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+  wc.lpszClassName = GaugeClass;
+  RegisterClassA(&wc);
+  done = true;
+}
+
+void PumpMessages() {
+  MSG msg;
+  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    if (msg.message == WM_QUIT) {
+      PostQuitMessage(static_cast<int>(msg.wParam));  // leave it for the main loop
+      break;
+    }
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+  }
+}
+
+}  // namespace
+
+tzvshortcutlistdialog::tzvshortcutlistdialog() {
+  RegisterClasses();
+  const DWORD style = WS_POPUP | WS_CAPTION;
+  const DWORD exStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST;
+  RECT r = {0, 0, ClientWidth, ClientHeight};
+  AdjustWindowRectEx(&r, style, FALSE, exStyle);
+  const int w = r.right - r.left, h = r.bottom - r.top;
+  const int x = (GetSystemMetrics(SM_CXSCREEN) - w) / 2, y = (GetSystemMetrics(SM_CYSCREEN) - h) / 2;
+  HWND form = CreateWindowExA(exStyle, FormClass, "Please wait...", style, x, y, w, h, nullptr,
+                              nullptr, GetModuleHandleA(nullptr), nullptr);
+  window_ = form;
+  if (!form) return;
+  gaugeWindow_ = CreateWindowExA(0, GaugeClass, "0%", WS_CHILD | WS_VISIBLE, 64, 8, 221, 33, form,
+                                 nullptr, GetModuleHandleA(nullptr), nullptr);
+  FormCreate();
+}
+
+void tzvshortcutlistdialog::FormCreate() {
+  HICON icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1));
+  if (!icon) icon = LoadIconA(nullptr, IDI_APPLICATION);
+  SetWindowLongPtrA(static_cast<HWND>(window_), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(icon));
+}
+
+tzvshortcutlistdialog::~tzvshortcutlistdialog() {
+  if (window_) DestroyWindow(static_cast<HWND>(window_));
+}
+
+bool tzvshortcutlistdialog::Open(std::int32_t maximum) {
+  if (!gauge_.SetMaximum(maximum)) return false;
+  if (!window_) return true;  // no window to show; the work goes on without it
+  ShowWindow(static_cast<HWND>(window_), SW_SHOWNOACTIVATE);
+  UpdateWindow(static_cast<HWND>(window_));
+  PumpMessages();
+  return true;
+}
+
+void tzvshortcutlistdialog::Step(std::int32_t position, bool processMessages) {
+  if (gauge_.SetProgress(position) && gaugeWindow_) {
+    HWND gauge = static_cast<HWND>(gaugeWindow_);
+    char text[8];
+    std::snprintf(text, sizeof(text), "%d%%", gauge_.Percent());
+    SetWindowLongPtrA(gauge, GWLP_USERDATA, gauge_.Percent());
+    SetWindowTextA(gauge, text);
+    InvalidateRect(gauge, nullptr, FALSE);
+    UpdateWindow(gauge);
+  }
+  if (processMessages) PumpMessages();
+}
+
+void tzvshortcutlistdialog::Close() {
+  if (window_) ShowWindow(static_cast<HWND>(window_), SW_HIDE);
+}
+
+}  // namespace zv

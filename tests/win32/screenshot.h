@@ -1,0 +1,43 @@
+#pragma once
+// Saves what a window shows on the screen as a 24-bit BMP, for looking at
+// dialogs after a test run.
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+inline bool SaveWindowScreenshot(HWND wnd, const std::string& file) {
+  RECT r;
+  if (!GetWindowRect(wnd, &r)) return false;
+  const int w = r.right - r.left, h = r.bottom - r.top;
+  HDC screen = GetDC(nullptr);
+  HDC mem = CreateCompatibleDC(screen);
+  HBITMAP bmp = CreateCompatibleBitmap(screen, w, h);
+  HGDIOBJ old = SelectObject(mem, bmp);
+  BitBlt(mem, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
+  SelectObject(mem, old);
+  BITMAPINFOHEADER bi = {};
+  bi.biSize = sizeof(bi);
+  bi.biWidth = w;
+  bi.biHeight = h;
+  bi.biPlanes = 1;
+  bi.biBitCount = 24;
+  const int stride = (w * 3 + 3) & ~3;
+  std::vector<unsigned char> pixels(static_cast<size_t>(stride) * h);
+  GetDIBits(mem, bmp, 0, h, pixels.data(), reinterpret_cast<BITMAPINFO*>(&bi), DIB_RGB_COLORS);
+  DeleteObject(bmp);
+  DeleteDC(mem);
+  ReleaseDC(nullptr, screen);
+  BITMAPFILEHEADER bf = {};
+  bf.bfType = 0x4D42;
+  bf.bfOffBits = sizeof(bf) + sizeof(bi);
+  bf.bfSize = static_cast<DWORD>(bf.bfOffBits + pixels.size());
+  FILE* f = std::fopen(file.c_str(), "wb");
+  if (!f) return false;
+  std::fwrite(&bf, sizeof(bf), 1, f);
+  std::fwrite(&bi, sizeof(bi), 1, f);
+  std::fwrite(pixels.data(), 1, pixels.size(), f);
+  std::fclose(f);
+  return true;
+}

@@ -9,3 +9,4 @@ static std::unique_ptr<zv::tregistrybackend> MakeMemoryRegistry() {
 ZV_INSTANTIATE_REGISTRY_SUITE(Memory, RegistryContract, MakeMemoryRegistry);
 ZV_INSTANTIATE_REGISTRY_SUITE(Memory, RegistryStore, MakeMemoryRegistry);
 ZV_INSTANTIATE_REGISTRY_SUITE(Memory, SettingsStore, MakeMemoryRegistry);
+ZV_INSTANTIATE_REGISTRY_SUITE(Memory, SetupExtensions, MakeMemoryRegistry);

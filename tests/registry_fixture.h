@@ -65,3 +65,4 @@ class RegistryTest : public testing::TestWithParam<tregistrykind> {
 class RegistryContract : public RegistryTest {};
 class RegistryStore : public RegistryTest {};
 class SettingsStore : public RegistryTest {};
+class SetupExtensions : public RegistryTest {};

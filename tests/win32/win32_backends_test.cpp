@@ -9,3 +9,4 @@ static std::unique_ptr<zv::tregistrybackend> MakeWin32Registry() {
 ZV_INSTANTIATE_REGISTRY_SUITE(Win32, RegistryContract, MakeWin32Registry);
 ZV_INSTANTIATE_REGISTRY_SUITE(Win32, RegistryStore, MakeWin32Registry);
 ZV_INSTANTIATE_REGISTRY_SUITE(Win32, SettingsStore, MakeWin32Registry);
+ZV_INSTANTIATE_REGISTRY_SUITE(Win32, SetupExtensions, MakeWin32Registry);

@@ -1,0 +1,181 @@
+#include "app/tzorvanemaindialog.h"
+
+#include <exception>
+
+#include "settings/settings.h"
+
+namespace zv {
+
+namespace {
+
+const char* const LoadShortcutsText =
+    "An error occured while loading the shortcuts.\r\r"
+    "Please ignore this error if you are running Zorvane for the first time.";
+const char* const NoShortcutsText =
+    "You haven't defined any shortcuts yet. To do so, right-click on the tray icon and select "
+    "\"Shortcut Editor\".\r\rWould you like to open the shortcut editor now?";
+const char* const MenuHotkeyErrorText =
+    "Zorvane was unable to register the shortcut menu hotkey. Maybe it is already in use by "
+    "another application.\rYou may change the hotkey in the program's options.";
+
+}  // namespace
+
+tzorvanemaindialog::tzorvanemaindialog(tmainwindowhost& host, tsettings& settings)
+    : host_(host), settings_(settings) {}
+
+void tzorvanemaindialog::FormCreate() {
+  SetTrayActive(false);
+  host_.TraySetVisible(true);
+  shortcutlist_ = std::make_unique<tzvshortcutlist>();
+  if (!host_.LoadShortcutList(*shortcutlist_) && host_.FirstArgument() != "/justinstalled") {
+    host_.MessageBox("Load Shortcuts", LoadShortcutsText, mbOK | mbIconWarning);
+  }
+  host_.LoadSettings(settings_);
+  ApplyOptions();
+  RegisterShortcutHotkeys();
+  if (shutDown_) return;
+  SetTrayActive(true);
+}
+
+void tzorvanemaindialog::SetTrayActive(bool active) {
+  if (shutDown_) return;
+  trayActive_ = active;
+  host_.TraySetEnabled(active);
+  host_.TraySetPicture(active);
+  host_.TraySetHint(host_.ApplicationTitle() + (active ? " (Active)" : " (Disabled)"));
+}
+
+void tzorvanemaindialog::ShowShortcutMenu() {
+  if (shutDown_) return;
+  host_.BringToForeground();
+  if (host_.ShortcutMenuItemCount() > 0) {
+    LaunchListIndex(host_.PopupShortcutMenu());
+    return;
+  }
+  if (host_.MessageBox("No Shortcuts", NoShortcutsText, mbYesNo | mbIconQuestion) == idYes) {
+    editoritemClick();
+  }
+}
+
+void tzorvanemaindialog::LaunchListIndex(int index) {
+  // The list may have gone while the menu was open (end of session).
+  if (shutDown_ || !shortcutlist_ || index < 0) return;
+  if (const tzvshortcut* item = shortcutlist_->GetItem(index)) host_.LaunchShortcut(*item);
+}
+
+void tzorvanemaindialog::ApplyOptions() {
+  if (shutDown_) return;
+  host_.SetLargeSystemImages(settings_.UseLargeIcons);
+  host_.RebuildSendTo(*shortcutlist_);
+  host_.RebuildShortcutMenu(*shortcutlist_);
+  if (menuhotkeyregistered_) {
+    host_.UnregisterMenuHotkey();
+    menuhotkeyregistered_ = false;
+  }
+  if (settings_.UseMenuHotKey) RegisterMenuHotkey();
+}
+
+void tzorvanemaindialog::RegisterShortcutHotkeys() {
+  if (shutDown_) return;
+  const int failed = host_.RegisterListHotkeys(*shortcutlist_);
+  if (failed <= 0) return;
+  const std::string text = std::to_string(failed) +
+                           " hotkey(s) could not be registered.\r"
+                           "The shortcuts in question will be displayed highlighted in the "
+                           "shortcut editor.\r\rWould you like to open the shortcut editor now?";
+  if (host_.MessageBox("Hotkey Error", text, mbYesNo | mbIconWarning) == idYes) editoritemClick();
+}
+
+void tzorvanemaindialog::RegisterMenuHotkey() {
+  if (shutDown_) return;
+  menuhotkeyregistered_ = host_.RegisterMenuHotkey(settings_.MenuHotKey);
+  if (!menuhotkeyregistered_) host_.MessageBox("Hotkey Error", MenuHotkeyErrorText, mbOK | mbIconWarning);
+}
+
+void tzorvanemaindialog::trayiconClick() { ShowShortcutMenu(); }
+
+void tzorvanemaindialog::editoritemClick() {
+  if (shutDown_) return;
+  SetTrayActive(false);
+  host_.UnregisterListHotkeys(*shortcutlist_);
+  bool accepted = false;
+  try {
+    accepted = host_.EditShortcutList(*shortcutlist_);
+  } catch (const std::exception& e) {
+    host_.ReportError(e.what());
+  }
+  if (shutDown_) return;
+  if (accepted) {
+    host_.RebuildShortcutMenu(*shortcutlist_);
+    host_.RebuildSendTo(*shortcutlist_);
+  }
+  RegisterShortcutHotkeys();
+  SetTrayActive(true);
+}
+
+void tzorvanemaindialog::optionsitemClick() {
+  if (shutDown_) return;
+  SetTrayActive(false);
+  try {
+    if (host_.ShowOptions() && !shutDown_) ApplyOptions();
+  } catch (const std::exception& e) {
+    // A settings write failed: report it and skip the rest, but never leave
+    // the tray grey and deaf.
+    if (!shutDown_) host_.ReportError(e.what());
+  }
+  SetTrayActive(true);
+}
+
+void tzorvanemaindialog::aboutitemClick() {
+  if (shutDown_) return;
+  SetTrayActive(false);
+  try {
+    host_.ShowAboutWindow();
+  } catch (const std::exception& e) {
+    if (!shutDown_) host_.ReportError(e.what());
+  }
+  SetTrayActive(true);
+}
+
+void tzorvanemaindialog::exititemClick() {
+  if (shutDown_) return;
+  ShutDownMainWindow();
+  host_.CloseMainWindow();
+}
+
+void tzorvanemaindialog::ShutDownMainWindow() {
+  if (shutDown_) return;
+  if (shortcutlist_) host_.UnregisterListHotkeys(*shortcutlist_);
+  retiredlist_ = std::move(shortcutlist_);
+  if (menuhotkeyregistered_) {
+    host_.UnregisterMenuHotkey();
+    menuhotkeyregistered_ = false;
+  }
+  host_.TraySetVisible(false);
+  trayActive_ = false;
+  shutDown_ = true;
+}
+
+void tzorvanemaindialog::OnCopyDataMessage(std::uint32_t dataIdentifier) {
+  if (dataIdentifier == ShowMenuRequestId && trayActive_ && !shutDown_) ShowShortcutMenu();
+}
+
+long tzorvanemaindialog::OnQueryEndSessionMessage() {
+  const bool wasRunning = !shutDown_;
+  ShutDownMainWindow();
+  if (wasRunning) host_.CloseMainWindow();
+  return 1;
+}
+
+void tzorvanemaindialog::OnHotkeyMessage(int identifier) {
+  if (shutDown_ || !shortcutlist_) return;
+  if (identifier == MenuHotkeyIdentifier) {
+    if (trayActive_) ShowShortcutMenu();
+    return;
+  }
+  if (identifier < 0 || identifier >= shortcutlist_->Count()) return;
+  const tzvshortcut* item = shortcutlist_->GetItem(identifier);
+  if (item && item->ShortcutType != stSeparator) LaunchListIndex(identifier);
+}
+
+}  // namespace zv

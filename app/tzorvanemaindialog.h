@@ -1,0 +1,112 @@
+#pragma once
+// The hidden main window's behaviour: start-up, the tray states and their
+// gate, the context-menu commands, hotkeys, the second-instance request and
+// shut-down. What it shows or asks goes through tmainwindowhost, so the
+// order of events is the same natively under test and in the real window.
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "app/userprompts.h"
+#include "model/tzvshortcutlist.h"
+
+namespace zv {
+
+struct tsettings;
+
+inline constexpr std::uint32_t ShowMenuRequestId = 1001;
+inline constexpr int MenuHotkeyIdentifier = 49151;  // 0xBFFF
+
+// The screen side of the main window.
+class tmainwindowhost {
+ public:
+  virtual ~tmainwindowhost() = default;
+
+  // Tray icon.
+  virtual void TraySetEnabled(bool enabled) = 0;
+  virtual void TraySetPicture(bool active) = 0;  // normal or grey icon
+  virtual void TraySetHint(const std::string& hint) = 0;
+  virtual void TraySetVisible(bool visible) = 0;
+
+  virtual std::string ApplicationTitle() = 0;
+  virtual std::string FirstArgument() = 0;
+
+  // The stores.
+  virtual bool LoadShortcutList(tzvshortcutlist& list) = 0;
+  virtual void LoadSettings(tsettings& settings) = 0;
+
+  // The shortcut menu: built from the list; popping it up answers the list
+  // index of the chosen item, or -1.
+  virtual void SetLargeSystemImages(bool large) = 0;
+  virtual void RebuildShortcutMenu(tzvshortcutlist& list) = 0;
+  virtual int ShortcutMenuItemCount() = 0;
+  virtual void BringToForeground() = 0;
+  virtual int PopupShortcutMenu() = 0;
+  virtual void LaunchShortcut(const tzvshortcut& shortcut) = 0;
+  virtual void RebuildSendTo(tzvshortcutlist& list) = 0;
+
+  // Global hotkeys of the main window. RegisterShortcutHotkeys answers the
+  // number of hotkeys that could not be registered.
+  virtual int RegisterListHotkeys(tzvshortcutlist& list) = 0;
+  virtual void UnregisterListHotkeys(tzvshortcutlist& list) = 0;
+  virtual bool RegisterMenuHotkey(std::uint16_t hotkey) = 0;  // the Windows key is added
+  virtual void UnregisterMenuHotkey() = 0;
+
+  // Modal windows and boxes; all owned by the main window.
+  virtual int MessageBox(const std::string& title, const std::string& text, std::uint32_t flags) = 0;
+  virtual bool EditShortcutList(tzvshortcutlist& list) = 0;
+  virtual bool ShowOptions() = 0;  // may throw when the settings cannot be written
+  virtual void ShowAboutWindow() = 0;
+  // The framework's report of an error that escaped a command.
+  virtual void ReportError(const std::string& message) = 0;
+
+  virtual void CloseMainWindow() = 0;
+};
+
+class tzorvanemaindialog {
+ public:
+  tzorvanemaindialog(tmainwindowhost& host, tsettings& settings);
+  tzorvanemaindialog(const tzorvanemaindialog&) = delete;
+  tzorvanemaindialog& operator=(const tzorvanemaindialog&) = delete;
+
+  void FormCreate();
+  void SetTrayActive(bool active);
+  void ShowShortcutMenu();
+  void ApplyOptions();
+  void ShutDownMainWindow();
+  void RegisterShortcutHotkeys();
+  void RegisterMenuHotkey();
+
+  void trayiconClick();
+  void editoritemClick();
+  void optionsitemClick();
+  void aboutitemClick();
+  void exititemClick();
+
+  void OnCopyDataMessage(std::uint32_t dataIdentifier);
+  // Answers the message result: 1, the session may end.
+  long OnQueryEndSessionMessage();
+  void OnHotkeyMessage(int identifier);
+
+  bool TrayActive() const { return trayActive_; }
+  bool ShutDown() const { return shutDown_; }
+  bool MenuHotkeyRegistered() const { return menuhotkeyregistered_; }
+  // Null after shut-down.
+  tzvshortcutlist* ShortcutList() const { return shortcutlist_.get(); }
+
+ private:
+  void LaunchListIndex(int index);
+
+  tmainwindowhost& host_;
+  tsettings& settings_;
+  std::unique_ptr<tzvshortcutlist> shortcutlist_;
+  // A command whose modal window was open when the session ended resumes
+  // after shut-down; it may still hold the list, so the list is retired here
+  // instead of freed, and the command then does nothing more.
+  std::unique_ptr<tzvshortcutlist> retiredlist_;
+  bool menuhotkeyregistered_ = false;
+  bool trayActive_ = false;
+  bool shutDown_ = false;
+};
+
+}  // namespace zv

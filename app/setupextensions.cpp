@@ -21,7 +21,7 @@ void OfferExportBeforeUninstall(tsetupservices& s) {
   const std::string text = "You have defined " + std::to_string(list.Count()) +
                            " shortcut(s). Would you like to export these shortcuts to a file "
                            "before uninstalling Zorvane?";
-  if (s.Prompts->MessageBox(tpromptowner::Desktop, "Export Shortcuts", text,
+  if (s.Prompts->ShowMessageBox(tpromptowner::Desktop, "Export Shortcuts", text,
                             mbYesNo | mbIconQuestion) != idYes) {
     return;
   }
@@ -38,7 +38,7 @@ void OfferExportBeforeUninstall(tsetupservices& s) {
   if (!s.Prompts->FileDialog(dialog)) return;
   const bool exported = s.ExportToFile && s.ExportToFile(list, dialog.FileName);
   if (!exported) {
-    s.Prompts->MessageBox(tpromptowner::Desktop, "Error", "The shortcut list could not be exported.",
+    s.Prompts->ShowMessageBox(tpromptowner::Desktop, "Error", "The shortcut list could not be exported.",
                           mbOK | mbIconError);
   }
 }
@@ -86,7 +86,7 @@ bool UninstallCleanup(tsetupservices& s) {
     if (attempted) ok = second;
   }
   if (!ok) {
-    s.Prompts->MessageBox(tpromptowner::Desktop, "Setup Extensions Error",
+    s.Prompts->ShowMessageBox(tpromptowner::Desktop, "Setup Extensions Error",
                           "Zorvane Setup Extensions were unable to remove all registry entries.",
                           mbOK | mbIconError);
   }

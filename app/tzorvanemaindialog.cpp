@@ -28,7 +28,7 @@ void tzorvanemaindialog::FormCreate() {
   host_.TraySetVisible(true);
   shortcutlist_ = std::make_unique<tzvshortcutlist>();
   if (!host_.LoadShortcutList(*shortcutlist_) && host_.FirstArgument() != "/justinstalled") {
-    host_.MessageBox("Load Shortcuts", LoadShortcutsText, mbOK | mbIconWarning);
+    host_.ShowMessageBox("Load Shortcuts", LoadShortcutsText, mbOK | mbIconWarning);
   }
   host_.LoadSettings(settings_);
   ApplyOptions();
@@ -52,7 +52,7 @@ void tzorvanemaindialog::ShowShortcutMenu() {
     LaunchListIndex(host_.PopupShortcutMenu());
     return;
   }
-  if (host_.MessageBox("No Shortcuts", NoShortcutsText, mbYesNo | mbIconQuestion) == idYes) {
+  if (host_.ShowMessageBox("No Shortcuts", NoShortcutsText, mbYesNo | mbIconQuestion) == idYes) {
     editoritemClick();
   }
 }
@@ -83,13 +83,13 @@ void tzorvanemaindialog::RegisterShortcutHotkeys() {
                            " hotkey(s) could not be registered.\r"
                            "The shortcuts in question will be displayed highlighted in the "
                            "shortcut editor.\r\rWould you like to open the shortcut editor now?";
-  if (host_.MessageBox("Hotkey Error", text, mbYesNo | mbIconWarning) == idYes) editoritemClick();
+  if (host_.ShowMessageBox("Hotkey Error", text, mbYesNo | mbIconWarning) == idYes) editoritemClick();
 }
 
 void tzorvanemaindialog::RegisterMenuHotkey() {
   if (shutDown_) return;
   menuhotkeyregistered_ = host_.RegisterMenuHotkey(settings_.MenuHotKey);
-  if (!menuhotkeyregistered_) host_.MessageBox("Hotkey Error", MenuHotkeyErrorText, mbOK | mbIconWarning);
+  if (!menuhotkeyregistered_) host_.ShowMessageBox("Hotkey Error", MenuHotkeyErrorText, mbOK | mbIconWarning);
 }
 
 void tzorvanemaindialog::trayiconClick() { ShowShortcutMenu(); }

@@ -53,7 +53,7 @@ class tmainwindowhost {
   virtual void UnregisterMenuHotkey() = 0;
 
   // Modal windows and boxes; all owned by the main window.
-  virtual int MessageBox(const std::string& title, const std::string& text, std::uint32_t flags) = 0;
+  virtual int ShowMessageBox(const std::string& title, const std::string& text, std::uint32_t flags) = 0;
   virtual bool EditShortcutList(tzvshortcutlist& list) = 0;
   virtual bool ShowOptions() = 0;  // may throw when the settings cannot be written
   virtual void ShowAboutWindow() = 0;

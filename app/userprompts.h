@@ -39,7 +39,7 @@ struct tfiledialog {
 class tuserprompts {
  public:
   virtual ~tuserprompts() = default;
-  virtual int MessageBox(tpromptowner owner, const std::string& title, const std::string& text,
+  virtual int ShowMessageBox(tpromptowner owner, const std::string& title, const std::string& text,
                          std::uint32_t flags) = 0;
   // The framework's own error dialog: caption "Fehler", one "OK" button.
   virtual void ErrorDialog(const std::string& text) = 0;

@@ -1,11 +1,17 @@
-// Program entry. Only the first command-line argument is looked at.
+// Program entry. Only the first command-line argument is looked at, and it
+// is compared exactly.
 #include <windows.h>
 
 #include <string>
 
+#include "app/setupextensions.h"
+#include "app/singleinstance_win32.h"
+#include "app/tmainwindow_win32.h"
 #include "platform/win32appidentity.h"
+#include "platform/win32prompts.h"
 #include "platform/win32registry.h"
 #include "settings/settings.h"
+#include "toolkit/tapplication.h"
 
 namespace {
 
@@ -14,44 +20,43 @@ std::string FirstArgument() {
   return (__argc > 1 && __argv) ? std::string(__argv[1]) : std::string();
 }
 
-LRESULT CALLBACK MainWindowProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
-  if (msg == WM_CLOSE) {
-    DestroyWindow(wnd);
-    return 0;
-  }
-  if (msg == WM_DESTROY) {
-    PostQuitMessage(0);
-    return 0;
-  }
-  return DefWindowProcA(wnd, msg, wp, lp);
+zv::tsetupservices SetupServices() {
+  zv::tsetupservices s;
+  s.Registry = &zv::ProcessRegistry();
+  s.Identity = &zv::ProcessIdentity();
+  s.Prompts = &zv::ProcessPrompts();
+  s.Settings = &zv::Settings();
+  return s;
 }
 
 }  // namespace
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   const std::string arg = FirstArgument();
-  if (arg == "/setautorun") {
-    zv::tsettings& s = zv::Settings();
-    zv::LoadSettings(s, zv::ProcessRegistry(), zv::ProcessIdentity());
-    s.AutoLoad = true;
-    zv::SaveSettings(s, zv::ProcessRegistry(), zv::ProcessIdentity());
+  if (arg == "/uninstall") {
+    zv::tsetupservices s = SetupServices();
+    zv::UninstallCleanup(s);
     return 0;
   }
-  if (arg == "/uninstall") return 0;
-
-  zv::ProcessIdentity().SetApplicationTitle("Zorvane");
-  WNDCLASSA wc = {};
-  wc.lpfnWndProc = MainWindowProc;
-  wc.hInstance = instance;
-  wc.lpszClassName = "tzorvanemaindialog";
-  RegisterClassA(&wc);
-  HWND main = CreateWindowExA(0, wc.lpszClassName, "zorvanemaindialog", WS_POPUP, 0, 0, 0, 0,
-                              nullptr, nullptr, instance, nullptr);
-  if (!main) return 0;
-  MSG msg;
-  while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-    TranslateMessage(&msg);
-    DispatchMessageA(&msg);
+  if (arg == "/setautorun") {
+    zv::tsetupservices s = SetupServices();
+    try {
+      zv::SetAutorunFromSetup(s);
+    } catch (const std::exception&) {
+      // The installer has no one to tell; the option stays off.
+    }
+    return 0;
   }
+
+  // The application window exists before the instance check: a second
+  // start sends its request from it.
+  zv::Application().Initialize();
+  zv::EnsureSingleInstance();
+  zv::Application().SetTitle("Zorvane");
+  {
+    zv::tmainwindow main;
+    if (main.CreateAndStart()) zv::Application().Run();
+  }
+  zv::ReleaseInstanceMutex();
   return 0;
 }

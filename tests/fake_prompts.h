@@ -21,7 +21,7 @@ class tfakeprompts : public zv::tuserprompts {
   std::vector<zv::tfiledialog> Dialogs;
   std::vector<std::string> Errors;
 
-  int MessageBox(zv::tpromptowner owner, const std::string& title, const std::string& text,
+  int ShowMessageBox(zv::tpromptowner owner, const std::string& title, const std::string& text,
                  std::uint32_t flags) override {
     Shown.push_back({owner, title, text, flags});
     if (!Answers.empty()) {

@@ -84,7 +84,7 @@ class recordinghost : public tmainwindowhost {
     return MenuHotkeyResult;
   }
   void UnregisterMenuHotkey() override { Log.push_back("unregister menu hotkey"); }
-  int MessageBox(const std::string& title, const std::string& text, std::uint32_t flags) override {
+  int ShowMessageBox(const std::string& title, const std::string& text, std::uint32_t flags) override {
     Boxes.push_back(title + "|" + text + "|" + std::to_string(flags));
     Log.push_back("box " + title);
     if (!Answers.empty()) {

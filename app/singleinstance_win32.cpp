@@ -1,0 +1,52 @@
+#include "app/singleinstance_win32.h"
+
+#include "app/tzorvanemaindialog.h"
+#include "toolkit/tapplication.h"
+
+namespace zv {
+
+namespace {
+HANDLE InstanceMutex = nullptr;
+}
+
+HWND FindRunningApplicationWindow() {
+  const std::string title = Application().Title();
+  HWND own = Application().Handle();
+  HWND found = nullptr;
+  // Window texts compare without regard to case, so "ZORVANE.EXE" finds the
+  // copy titled "Zorvane".
+  while ((found = FindWindowExA(nullptr, found, tapplication::WindowClass, nullptr)) != nullptr) {
+    if (found == own) continue;
+    char text[256] = {};
+    GetWindowTextA(found, text, sizeof text);
+    if (lstrcmpiA(text, title.c_str()) == 0) return found;
+  }
+  return nullptr;
+}
+
+HWND FindRunningMainWindow() { return FindWindowA("tzorvanemaindialog", "zorvanemaindialog"); }
+
+void ReleaseInstanceMutex() {
+  if (InstanceMutex) {
+    ReleaseMutex(InstanceMutex);
+    InstanceMutex = nullptr;
+  }
+}
+
+void EnsureSingleInstance() {
+  InstanceMutex = CreateMutexA(nullptr, TRUE, InstanceMutexName);
+  if (GetLastError() != ERROR_ALREADY_EXISTS) return;
+  if (HWND app = FindRunningApplicationWindow()) {
+    SetForegroundWindow(app);
+    if (HWND main = FindRunningMainWindow()) {
+      COPYDATASTRUCT request = {};
+      request.dwData = ShowMenuRequestId;
+      SendMessageA(main, WM_COPYDATA, reinterpret_cast<WPARAM>(Application().Handle()),
+                   reinterpret_cast<LPARAM>(&request));
+    }
+  }
+  ReleaseInstanceMutex();
+  ExitProcess(0);
+}
+
+}  // namespace zv

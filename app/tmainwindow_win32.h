@@ -1,0 +1,78 @@
+#pragma once
+// The hidden main window on screen: class "tzorvanemaindialog", text
+// "zorvanemaindialog". It turns window messages into calls of the main
+// window's behaviour and carries out what that decides.
+#include <windows.h>
+
+#include <memory>
+
+#include "app/tzorvanemaindialog.h"
+#include "toolkit/twindow.h"
+
+namespace zv {
+
+class twin32prompts;
+
+class tmainwindow : public twindow, public tmainwindowhost {
+ public:
+  static constexpr const char* WindowClass = "tzorvanemaindialog";
+  static constexpr const char* WindowText = "zorvanemaindialog";
+
+  tmainwindow();
+  ~tmainwindow() override;
+
+  // Creates the window; start-up (FormCreate) runs right after.
+  bool CreateAndStart();
+  tzorvanemaindialog& Behaviour() { return behaviour_; }
+
+  // tmainwindowhost
+  void TraySetEnabled(bool enabled) override;
+  void TraySetPicture(bool active) override;
+  void TraySetHint(const std::string& hint) override;
+  void TraySetVisible(bool visible) override;
+  std::string ApplicationTitle() override;
+  std::string FirstArgument() override;
+  bool LoadShortcutList(tzvshortcutlist& list) override;
+  void LoadSettings(tsettings& settings) override;
+  void SetLargeSystemImages(bool large) override;
+  void RebuildShortcutMenu(tzvshortcutlist& list) override;
+  int ShortcutMenuItemCount() override;
+  void BringToForeground() override;
+  int PopupShortcutMenu() override;
+  void LaunchShortcut(const tzvshortcut& shortcut) override;
+  void RebuildSendTo(tzvshortcutlist& list) override;
+  int RegisterListHotkeys(tzvshortcutlist& list) override;
+  void UnregisterListHotkeys(tzvshortcutlist& list) override;
+  bool RegisterMenuHotkey(std::uint16_t hotkey) override;
+  void UnregisterMenuHotkey() override;
+  int ShowMessageBox(const std::string& title, const std::string& text, std::uint32_t flags) override;
+  bool EditShortcutList(tzvshortcutlist& list) override;
+  bool ShowOptions() override;
+  void ShowAboutWindow() override;
+  void ReportError(const std::string& message) override;
+  void CloseMainWindow() override;
+
+ protected:
+  LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+
+ private:
+  struct parts;
+  void BuildContextMenu();
+  void ContextMenuCommand(UINT id);
+
+  tzorvanemaindialog behaviour_;
+  std::unique_ptr<parts> parts_;
+  HMENU shortcutsmenu_ = nullptr;
+  HMENU contextmenu_ = nullptr;
+};
+
+// Context-menu command identifiers.
+enum : UINT {
+  cmEditor = 0x100,
+  cmOptions = 0x101,
+  cmAbout = 0x102,
+  cmExit = 0x103,
+  cmShortcutBase = 0x1000,  // + list index
+};
+
+}  // namespace zv

@@ -34,3 +34,6 @@ zv_reg_value() {
 zv_wine() {
   wine "$@" </dev/null >/dev/null 2>&1
 }
+
+# --- window driver helpers (zv_wait_window, zv_expect_msgbox, zv_press, ...)
+. "$(dirname "${BASH_SOURCE[0]}")/driver.sh"

@@ -1,0 +1,228 @@
+// The pictures built into zorvane.exe: there, of the right sizes, loadable,
+// not blank, and the grey ramp exact to the pixel.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "resources/resource.h"
+
+namespace {
+
+// zorvane.exe is built next to the tests folder.
+HMODULE Program() {
+  static HMODULE module = [] {
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, sizeof(path));
+    std::string p = path;
+    p = p.substr(0, p.find_last_of("\\/") + 1) + "..\\zorvane.exe";
+    return LoadLibraryExA(p.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  }();
+  return module;
+}
+
+struct image {
+  int W = 0, H = 0, Bits = 0;
+  std::vector<unsigned char> Pixels;  // BGRA or BGR rows as stored, bottom-up
+
+  const unsigned char* At(int x, int y) const {
+    const int stride = ((W * Bits / 8) + 3) & ~3;
+    return &Pixels[static_cast<size_t>(H - 1 - y) * stride + x * (Bits / 8)];
+  }
+};
+
+const void* Raw(LPCSTR type, int id, DWORD* size) {
+  HRSRC res = FindResourceA(Program(), MAKEINTRESOURCEA(id), type);
+  if (!res) return nullptr;
+  *size = SizeofResource(Program(), res);
+  return LockResource(LoadResource(Program(), res));
+}
+
+// A DIB as the resource holds it: header, then the pixels.
+image Dib(const void* data, bool icon) {
+  BITMAPINFOHEADER bi;
+  std::memcpy(&bi, data, sizeof(bi));
+  image img;
+  img.W = bi.biWidth;
+  img.H = icon ? bi.biHeight / 2 : bi.biHeight;
+  img.Bits = bi.biBitCount;
+  const size_t bytes = static_cast<size_t>((((img.W * img.Bits / 8) + 3) & ~3)) * img.H;
+  const unsigned char* px = static_cast<const unsigned char*>(data) + bi.biSize;
+  img.Pixels.assign(px, px + bytes);
+  return img;
+}
+
+#pragma pack(push, 2)
+struct groupentry {
+  BYTE Width, Height, Colours, Reserved;
+  WORD Planes, BitCount;
+  DWORD Bytes;
+  WORD Id;
+};
+#pragma pack(pop)
+
+// The images of one icon group, in the order stored.
+std::vector<image> IconImages(int id) {
+  std::vector<image> images;
+  DWORD size = 0;
+  const unsigned char* group = static_cast<const unsigned char*>(Raw(RT_GROUP_ICON, id, &size));
+  if (!group) return images;
+  WORD count;
+  std::memcpy(&count, group + 4, 2);
+  for (WORD i = 0; i < count; ++i) {
+    groupentry e;
+    std::memcpy(&e, group + 6 + i * sizeof(groupentry), sizeof(e));
+    const void* data = Raw(RT_ICON, e.Id, &size);
+    if (data) images.push_back(Dib(data, true));
+  }
+  return images;
+}
+
+image Bitmap(int id) {
+  DWORD size = 0;
+  const void* data = Raw(RT_BITMAP, id, &size);
+  return data ? Dib(data, false) : image();
+}
+
+// Pictures with a shape: some pixels fully transparent, some opaque.
+void ExpectDrawnWithAlpha(const image& img, const std::string& what) {
+  int clear = 0, solid = 0;
+  for (int y = 0; y < img.H; ++y) {
+    for (int x = 0; x < img.W; ++x) {
+      const unsigned char* p = img.At(x, y);
+      if (p[3] == 0) ++clear;
+      if (p[3] == 255) ++solid;
+    }
+  }
+  EXPECT_GT(clear, 0) << what << " has no transparent pixel";
+  EXPECT_GT(solid, 0) << what << " has no opaque pixel";
+}
+
+}  // namespace
+
+TEST(Artwork, ProgramIconHas32And16PixelImagesThatLoad) {
+  ASSERT_NE(Program(), nullptr) << "zorvane.exe not found next to the tests folder";
+  std::vector<image> images = IconImages(IDI_ZORVANE);
+  ASSERT_EQ(images.size(), 2u);
+  EXPECT_EQ(images[0].W, 32);
+  EXPECT_EQ(images[0].H, 32);
+  EXPECT_EQ(images[1].W, 16);
+  EXPECT_EQ(images[1].H, 16);
+  for (const image& img : images) {
+    EXPECT_EQ(img.Bits, 32);
+    ExpectDrawnWithAlpha(img, "program icon");
+  }
+  for (int size : {16, 32}) {
+    HICON icon = static_cast<HICON>(
+        LoadImageA(Program(), MAKEINTRESOURCEA(IDI_ZORVANE), IMAGE_ICON, size, size, 0));
+    ASSERT_NE(icon, nullptr) << size;
+    ICONINFO info;
+    ASSERT_TRUE(GetIconInfo(icon, &info));
+    BITMAP bm;
+    GetObjectA(info.hbmColor, sizeof(bm), &bm);
+    EXPECT_EQ(bm.bmWidth, size);
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+    DestroyIcon(icon);
+  }
+}
+
+TEST(Artwork, SmallIconsAreThereWithTheirSizes) {
+  ASSERT_NE(Program(), nullptr);
+  struct {
+    int Id, Size;
+    const char* Name;
+  } icons[] = {
+      {IDI_TRAYACTIVE, 16, "active tray"},   {IDI_TRAYDISABLED, 16, "disabled tray"},
+      {IDI_MENUEDITOR, 16, "editor item"},   {IDI_MENUOPTIONS, 16, "options item"},
+      {IDI_MENUABOUT, 16, "about item"},     {IDI_MENUEXIT, 16, "exit item"},
+      {IDI_CHECKMARK, 16, "check mark"},     {IDI_CROSS, 16, "cross"},
+      {IDI_LINKARROW, 16, "link arrow"},     {IDI_TIP, 16, "tip"},
+      {IDI_HOTKEYWARNING, 22, "warning"},    {IDI_HOTKEYWARNINGSMALL, 11, "warning badge"},
+      {IDI_TYPEAPPLICATION, 16, "application"}, {IDI_TYPEFILE, 16, "file"},
+      {IDI_TYPEFOLDER, 16, "folder"},        {IDI_VIEWMINIMIZED, 16, "minimized"},
+      {IDI_VIEWNORMAL, 16, "normal"},        {IDI_VIEWMAXIMIZED, 16, "maximized"},
+  };
+  for (const auto& i : icons) {
+    std::vector<image> images = IconImages(i.Id);
+    ASSERT_EQ(images.size(), 1u) << i.Name;
+    EXPECT_EQ(images[0].W, i.Size) << i.Name;
+    EXPECT_EQ(images[0].H, i.Size) << i.Name;
+    EXPECT_EQ(images[0].Bits, 32) << i.Name;
+    HICON icon = static_cast<HICON>(
+        LoadImageA(Program(), MAKEINTRESOURCEA(i.Id), IMAGE_ICON, i.Size, i.Size, 0));
+    EXPECT_NE(icon, nullptr) << i.Name;
+    if (icon) DestroyIcon(icon);
+  }
+}
+
+TEST(Artwork, DisabledTrayIconIsAGreyOfTheActiveOne) {
+  ASSERT_NE(Program(), nullptr);
+  const image active = IconImages(IDI_TRAYACTIVE).at(0);
+  const image grey = IconImages(IDI_TRAYDISABLED).at(0);
+  int colourful = 0;
+  for (int y = 0; y < 16; ++y) {
+    for (int x = 0; x < 16; ++x) {
+      const unsigned char* a = active.At(x, y);
+      const unsigned char* g = grey.At(x, y);
+      EXPECT_EQ(a[3] > 0, g[3] > 0) << "same outline at " << x << "," << y;
+      EXPECT_LE(std::abs(g[0] - g[2]) + std::abs(g[1] - g[2]), 2) << "grey at " << x << "," << y;
+      if (a[3] == 255 && a[0] > a[2] + 60) ++colourful;
+    }
+  }
+  EXPECT_GT(colourful, 40) << "the active icon is blue";
+}
+
+TEST(Artwork, GreyRampIsExact) {
+  ASSERT_NE(Program(), nullptr);
+  const image ramp = Bitmap(IDB_RAMP);
+  ASSERT_EQ(ramp.W, 60);
+  ASSERT_EQ(ramp.H, 1);
+  ASSERT_EQ(ramp.Bits, 24);
+  for (int x = 0; x < 60; ++x) {
+    const unsigned char* p = ramp.At(x, 0);
+    EXPECT_EQ(p[0], 195 + x);
+    EXPECT_EQ(p[1], 195 + x);
+    EXPECT_EQ(p[2], 195 + x);
+  }
+  // As the dialogs load it.
+  HBITMAP bmp = static_cast<HBITMAP>(LoadImageA(Program(), MAKEINTRESOURCEA(IDB_RAMP),
+                                                IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+  ASSERT_NE(bmp, nullptr);
+  HDC dc = CreateCompatibleDC(nullptr);
+  HGDIOBJ old = SelectObject(dc, bmp);
+  EXPECT_EQ(GetPixel(dc, 0, 0), RGB(195, 195, 195));
+  EXPECT_EQ(GetPixel(dc, 59, 0), RGB(254, 254, 254));
+  SelectObject(dc, old);
+  DeleteDC(dc);
+  DeleteObject(bmp);
+}
+
+TEST(Artwork, AlphaBitmapsHaveTheirSizesAndPremultipliedPixels) {
+  ASSERT_NE(Program(), nullptr);
+  struct {
+    int Id, W, H;
+    const char* Name;
+  } bitmaps[] = {
+      {IDB_LINKARROW, 24, 16, "link arrow"},      {IDB_FOLDERGLYPH, 17, 10, "folder glyph"},
+      {IDB_TITLEABOUT, 49, 16, "About title"},    {IDB_TITLEOPTIONS, 64, 18, "Options title"},
+      {IDB_TITLEEDITOR, 125, 16, "Shortcut Editor title"},
+  };
+  for (const auto& b : bitmaps) {
+    const image img = Bitmap(b.Id);
+    EXPECT_EQ(img.W, b.W) << b.Name;
+    EXPECT_EQ(img.H, b.H) << b.Name;
+    ASSERT_EQ(img.Bits, 32) << b.Name;
+    ExpectDrawnWithAlpha(img, b.Name);
+    int badPixels = 0;
+    for (int y = 0; y < img.H; ++y)
+      for (int x = 0; x < img.W; ++x) {
+        const unsigned char* p = img.At(x, y);
+        if (p[0] > p[3] || p[1] > p[3] || p[2] > p[3]) ++badPixels;
+      }
+    EXPECT_EQ(badPixels, 0) << b.Name << " is not premultiplied";
+  }
+}

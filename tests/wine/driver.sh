@@ -1,0 +1,130 @@
+# Helpers over zvdriver.exe for the end-to-end scripts: find, read, answer
+# and photograph the windows of the program under test. Sourced by lib.sh.
+# Each helper prints what the driver prints and returns its exit code:
+# 0 done, 1 not found or timed out, 2 bad usage, 3 the operation failed.
+
+# The driver lives in the build's tests folder; without ZV_BUILD_DIR the
+# folder of the program under test ($1 of the script) is the build folder.
+zv_driver_exe() {
+  if [ -n "${ZV_DRIVER:-}" ]; then
+    echo "$ZV_DRIVER"
+  elif [ -n "${ZV_BUILD_DIR:-}" ]; then
+    echo "$ZV_BUILD_DIR/tests/zvdriver.exe"
+  else
+    echo "$(dirname "$(readlink -f "$0")")/../../build/win32/tests/zvdriver.exe"
+  fi
+}
+
+zv_driver() {
+  wine "$(zv_driver_exe)" "$@" </dev/null
+}
+
+# A Unix path as the driver (a Windows program) can open it: Wine's Z: drive
+# is the Unix root.
+zv_winpath() {
+  case "$1" in
+    /*) echo "Z:$1" ;;
+    *) echo "$1" ;;
+  esac
+}
+
+# zv_wait_window CLASS TITLE [TIMEOUT_MS]: prints the window handle; "*" for any.
+zv_wait_window() { zv_driver wait-window "$@"; }
+# The same, but the window must be visible too.
+zv_wait_visible() { zv_driver wait-window --visible "$@"; }
+zv_window_exists() { zv_driver exists "$1" "$2" >/dev/null; }
+zv_wait_gone() { zv_driver wait-gone "$@"; }
+zv_window_text() { zv_driver window-text "$1"; }
+zv_window_rect() { zv_driver rect "$1"; }
+# One line per descendant: handle, class, id, x,y,w,h, visible|hidden,
+# enabled|disabled, text (control characters escaped); tab-separated.
+zv_children() { zv_driver children "$1"; }
+zv_find_child() { zv_driver find-child "$@"; }
+
+# zv_msgbox_text TITLE [TIMEOUT_MS]: the text of the message box, once shown.
+zv_msgbox_text() { zv_driver msgbox "$@"; }
+# zv_press TITLE|HWND CAPTION: answers a dialog by its button's caption.
+zv_press() { zv_driver press "$@"; }
+zv_click() { zv_driver click "$@"; }
+zv_key() { zv_driver key "$@"; }
+zv_set_text() { zv_driver set-text "$@"; }
+# zv_file_dialog TITLE PATH: types PATH into the file name field and confirms.
+zv_file_dialog() { zv_driver file-dialog "$@"; }
+# zv_send_copydata CLASS TITLE ID [TEXT]: blocks until the target has handled it.
+zv_send_copydata() { zv_driver send-copydata "$@"; }
+zv_post() { zv_driver post "$@"; }
+zv_send_message() { zv_driver send "$@"; }
+zv_close_window() { zv_driver close "$@"; }
+
+# zv_expect_msgbox TITLE EXPECTED [TIMEOUT_MS]: fails the test unless a box
+# of that title appears with exactly that text (use $'..\r..' for breaks).
+zv_expect_msgbox() {
+  local text
+  text=$(zv_msgbox_text "$1" "${3:-10000}") || zv_fail "no message box titled '$1'"
+  [ "$text" = "$2" ] ||
+    zv_fail "message box '$1' says $(printf %q "$text"), expected $(printf %q "$2")"
+}
+
+# zv_answer_msgbox TITLE EXPECTED CAPTION: checks the box's text, then
+# presses the button.
+zv_answer_msgbox() {
+  zv_expect_msgbox "$1" "$2"
+  zv_press "$1" "$3" >/dev/null || zv_fail "could not press '$3' in '$1'"
+}
+
+# zv_screenshot HWND FILE: FILE ending in .png is converted from the BMP the
+# driver writes (for looking at it afterwards).
+zv_screenshot() {
+  local file=$2 bmp
+  case "$file" in
+    *.png) bmp="${file%.png}.bmp" ;;
+    *) bmp=$file ;;
+  esac
+  zv_driver screenshot "$1" "$(zv_winpath "$(readlink -f "$(dirname "$bmp")")/$(basename "$bmp")")" ||
+    return $?
+  if [ "$bmp" != "$file" ]; then
+    convert "$bmp" "$file" && rm -f "$bmp"
+  fi
+}
+
+# zv_start EXE [ARGS...]: starts a Windows program in the background; its
+# process id is in ZV_PID.
+zv_start() {
+  wine "$@" </dev/null >/dev/null 2>&1 &
+  ZV_PID=$!
+}
+
+# zv_wait_exit PID [TIMEOUT_S]: waits for a program started by zv_start and
+# puts its exit code into ZV_EXIT; 124 (and the program killed) when it did
+# not end in time. Call it directly, not in $(...): a subshell cannot wait
+# for the script's own children.
+zv_wait_exit() {
+  local pid=$1 limit=$(( ${2:-20} * 10 )) i
+  for ((i = 0; i < limit; i++)); do
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.1
+  done
+  if kill -0 "$pid" 2>/dev/null; then
+    kill "$pid" 2>/dev/null
+    wait "$pid" 2>/dev/null
+    ZV_EXIT=124
+  else
+    wait "$pid"
+    ZV_EXIT=$?
+  fi
+}
+
+# The notification area: Wine shows it as a window of its own on a display
+# without a taskbar. Prints its X window id.
+zv_tray_window() {
+  xdotool search --name "Wine System Tray" 2>/dev/null | head -n 1
+}
+
+# zv_tray_click [BUTTON [INDEX]]: clicks the INDEX-th icon (0 first) with
+# button 1 (left, default) or 3 (right).
+zv_tray_click() {
+  local w
+  w=$(zv_tray_window)
+  [ -n "$w" ] || return 1
+  xdotool mousemove --window "$w" $((8 + ${2:-0} * 16)) 10 click "${1:-1}"
+}

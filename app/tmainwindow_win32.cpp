@@ -5,6 +5,7 @@
 #include <exception>
 
 #include "platform/win32appidentity.h"
+#include "resources/resource.h"
 #include "platform/win32prompts.h"
 #include "platform/win32registry.h"
 #include "settings/settings.h"
@@ -38,9 +39,10 @@ bool tmainwindow::CreateAndStart() {
   if (!Create(WindowClass, WindowText, WS_POPUP, 0, 0, 0, 0, 0)) return false;
   ProcessPrompts().SetMainWindow(Handle());
   HINSTANCE instance = GetModuleHandleA(nullptr);
-  parts_->normalIcon = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(1), IMAGE_ICON, 16, 16, 0));
-  parts_->grayedIcon = parts_->normalIcon;
-  if (!parts_->normalIcon) parts_->normalIcon = parts_->grayedIcon = LoadIconA(nullptr, IDI_APPLICATION);
+  parts_->normalIcon = static_cast<HICON>(
+      LoadImageA(instance, MAKEINTRESOURCEA(IDI_TRAYACTIVE), IMAGE_ICON, 16, 16, 0));
+  parts_->grayedIcon = static_cast<HICON>(
+      LoadImageA(instance, MAKEINTRESOURCEA(IDI_TRAYDISABLED), IMAGE_ICON, 16, 16, 0));
   NOTIFYICONDATAA& t = parts_->tray;
   t.cbSize = 488;
   t.hWnd = Handle();

@@ -1,0 +1,80 @@
+// What one menu item costs to measure and to draw: each draw makes its font
+// and off-screen bitmap afresh and copies the item in one blit.
+#include <windows.h>
+#include <shellapi.h>
+
+#include <string>
+
+#include "bench.h"
+#include "ui/tpopupmenu.h"
+
+namespace {
+
+HIMAGELIST SystemList(bool large) {
+  SHFILEINFOA info = {};
+  return reinterpret_cast<HIMAGELIST>(SHGetFileInfoA(
+      "", 0, &info, sizeof(info), SHGFI_SYSICONINDEX | (large ? 0 : SHGFI_SMALLICON)));
+}
+
+std::int32_t Index(const std::string& path) {
+  SHFILEINFOA info = {};
+  SHGetFileInfoA(path.c_str(), 0, &info, sizeof(info), SHGFI_SYSICONINDEX | SHGFI_USEFILEATTRIBUTES);
+  return info.iIcon;
+}
+
+}  // namespace
+
+ZV_BENCHMARK(MenuPainter, "owner-drawn menu items") {
+  for (bool large : {false, true}) {
+    zv::timagelisticons icons(SystemList(large));
+    zv::tmenupainter painter(icons);
+    zv::tpopupmenu menu(painter);
+    zv::tzvshortcutlist list;
+    for (int i = 0; i < 40; ++i) {
+      auto s = std::make_unique<zv::tzvshortcut>();
+      s->ShortcutType = i % 10 == 9 ? zv::stSeparator : zv::stApplication;
+      s->Caption = "Shortcut number " + std::to_string(i);
+      s->Path = "C:\\Programs\\tool" + std::to_string(i) + ".exe";
+      s->Hotkey = static_cast<std::uint16_t>(0x4041 + i % 20);
+      list.Add(s, true);
+    }
+    zv::RebuildShortcutMenu(menu, list, true, Index,
+                            [](std::uint16_t) { return std::string("Strg+Umsch+A"); });
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    HBITMAP target = CreateCompatibleBitmap(screen, 300, 40);
+    HGDIOBJ old = SelectObject(dc, target);
+    const int rounds = 25;
+    const double measure = zvbench::Millis([&] {
+      for (int r = 0; r < rounds; ++r)
+        for (int i = 0; i < menu.Count(); ++i) {
+          MEASUREITEMSTRUCT mis = {};
+          mis.CtlType = ODT_MENU;
+          mis.itemData = reinterpret_cast<ULONG_PTR>(menu.Entry(i));
+          menu.MeasureItem(mis);
+        }
+    });
+    const double draw = zvbench::Millis([&] {
+      for (int r = 0; r < rounds; ++r)
+        for (int i = 0; i < menu.Count(); ++i) {
+          DRAWITEMSTRUCT dis = {};
+          dis.CtlType = ODT_MENU;
+          dis.itemState = i == 3 ? ODS_SELECTED : 0;
+          dis.hwndItem = reinterpret_cast<HWND>(menu.Handle());
+          dis.hDC = dc;
+          dis.rcItem = {0, 0, 300, large ? 36 : 20};
+          dis.itemData = reinterpret_cast<ULONG_PTR>(menu.Entry(i));
+          menu.DrawItem(dis);
+        }
+    });
+    SelectObject(dc, old);
+    DeleteObject(target);
+    DeleteDC(dc);
+    ReleaseDC(nullptr, screen);
+    const double items = static_cast<double>(rounds) * menu.Count();
+    std::printf("  %s icons, %d items x %d rounds\n", large ? "large" : "small", menu.Count(), rounds);
+    std::printf("  %-52s %10.1f us\n", "measure, per item", 1000.0 * measure / items);
+    std::printf("  %-52s %10.1f us\n", "draw, per item", 1000.0 * draw / items);
+    zvbench::Row("whole 40-item menu drawn once", draw / rounds);
+  }
+}

@@ -1,0 +1,41 @@
+#pragma once
+// One item of an owner-drawn pop-up menu, as the builder decided it and the
+// painter draws it.
+#include <cstdint>
+#include <string>
+
+namespace zv {
+
+inline constexpr const char* SeparatorCaption = "-";
+
+struct tmenuentry {
+  std::string Caption;
+  // Kept apart from the caption, so a shortcut named "-" stays a command.
+  bool Separator = false;
+  std::int32_t ImageIndex = -1;  // -1: no icon
+  std::uint16_t Hotkey = 0;      // the displayed hotkey value, 0 for none
+  std::string HotkeyText;        // its display text, without the parentheses
+  std::int32_t Tag = 0;          // list index of the shortcut; 0 for separators
+
+  bool ShowsHotkey() const { return Hotkey != 0 && !HotkeyText.empty(); }
+};
+
+// A context-menu style item: the caption "-" makes it a separator.
+inline tmenuentry MenuEntry(const std::string& caption, std::int32_t imageIndex) {
+  tmenuentry e;
+  e.Caption = caption;
+  e.Separator = caption == SeparatorCaption;
+  e.ImageIndex = e.Separator ? -1 : imageIndex;
+  return e;
+}
+
+// Command identifiers of menu positions. 0 is what a cancelled menu returns,
+// so position i has the identifier i + 1.
+inline constexpr std::uint32_t MenuCommandOfPosition(std::int32_t position) {
+  return static_cast<std::uint32_t>(position) + 1;
+}
+inline constexpr std::int32_t MenuPositionOfCommand(std::uint32_t command) {
+  return command == 0 ? -1 : static_cast<std::int32_t>(command - 1);
+}
+
+}  // namespace zv

@@ -1,0 +1,24 @@
+#pragma once
+// What the shortcut menu holds: one item per shortcut, in list order, so the
+// item at position i is the shortcut at index i and the hotkey with the
+// identifier i.
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "model/tzvshortcutlist.h"
+#include "ui/menuentry.h"
+
+namespace zv {
+
+// The system image list's icon index of a path.
+using ticonindexfn = std::function<std::int32_t(const std::string& path)>;
+// The display text of a hotkey value (modifier names, then the key name).
+using thotkeytextfn = std::function<std::string(std::uint16_t hotkey)>;
+
+std::vector<tmenuentry> ShortcutMenuEntries(const tzvshortcutlist& list, bool displayHotkeys,
+                                            const ticonindexfn& iconIndex,
+                                            const thotkeytextfn& hotkeyText);
+
+}  // namespace zv

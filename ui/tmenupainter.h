@@ -1,0 +1,58 @@
+#pragma once
+// Win32 layer: measures and draws owner-drawn menu items as the menu
+// geometry lays them out. Each item is composed in a memory bitmap and
+// copied onto the menu in one blit.
+#include <windows.h>
+#include <commctrl.h>
+
+#include "toolkit/gdi.h"
+#include "ui/menugeometry.h"
+
+namespace zv {
+
+// Where a menu's icons come from: the system image list for the shortcut
+// menu, the context menu's own list for the context menu.
+class ticonsource {
+ public:
+  virtual ~ticonsource() = default;
+  virtual int IconWidth() const = 0;
+  virtual int IconHeight() const = 0;
+  // Draws the icon at index with its own transparency, top-left at (x, y).
+  virtual void DrawIcon(HDC dc, int index, int x, int y) const = 0;
+};
+
+// An image list as icon source; the list is borrowed, never destroyed.
+class timagelisticons : public ticonsource {
+ public:
+  explicit timagelisticons(HIMAGELIST list = nullptr) : list_(list) {}
+  void SetList(HIMAGELIST list) { list_ = list; }
+  HIMAGELIST List() const { return list_; }
+  int IconWidth() const override;
+  int IconHeight() const override;
+  void DrawIcon(HDC dc, int index, int x, int y) const override;
+
+ private:
+  HIMAGELIST list_;
+};
+
+// The system's menu font with "Tahoma" as its face where that is installed.
+tfont CreateMenuFont();
+
+class tmenupainter {
+ public:
+  // The icon source must outlive the painter; its size is read on every
+  // request, so a changed icon size shows at the next rebuild.
+  explicit tmenupainter(const ticonsource& icons);
+  tmenupainter(const tmenupainter&) = delete;
+  tmenupainter& operator=(const tmenupainter&) = delete;
+
+  tmenustyle Style() const;
+  void MeasureItem(const tmenuentry& entry, MEASUREITEMSTRUCT& mis) const;
+  void DrawItem(const tmenuentry& entry, const DRAWITEMSTRUCT& dis) const;
+
+ private:
+  const ticonsource& icons_;
+  tbitmap strip_;  // the 60 x 1 grey ramp
+};
+
+}  // namespace zv

@@ -1,0 +1,123 @@
+#include "ui/tmenupainter.h"
+
+#include <string>
+
+#include "ui/fontman.h"
+#include "ui/fontman_win32.h"
+
+namespace zv {
+
+namespace {
+
+class tdcmeasure : public ttextmeasure {
+ public:
+  explicit tdcmeasure(HDC dc) : dc_(dc) {}
+  int TextWidth(const std::string& text) const override { return Extent(text).cx; }
+  int TextHeight(const std::string& text) const override { return Extent(text).cy; }
+
+ private:
+  SIZE Extent(const std::string& text) const {
+    SIZE size = {0, 0};
+    GetTextExtentPoint32A(dc_, text.c_str(), static_cast<int>(text.size()), &size);
+    return size;
+  }
+  HDC dc_;
+};
+
+COLORREF Colour(std::uint32_t bgr) { return static_cast<COLORREF>(bgr); }
+
+}  // namespace
+
+int timagelisticons::IconWidth() const {
+  int w = 16, h = 16;
+  if (list_) ImageList_GetIconSize(list_, &w, &h);
+  return w;
+}
+
+int timagelisticons::IconHeight() const {
+  int w = 16, h = 16;
+  if (list_) ImageList_GetIconSize(list_, &w, &h);
+  return h;
+}
+
+void timagelisticons::DrawIcon(HDC dc, int index, int x, int y) const {
+  if (list_ && index >= 0 && index < ImageList_GetImageCount(list_))
+    ImageList_Draw(list_, index, dc, x, y, ILD_TRANSPARENT);
+}
+
+tfont CreateMenuFont() {
+  NONCLIENTMETRICSA metrics = {};
+  metrics.cbSize = sizeof(metrics);
+  LOGFONTA font = {};
+  if (SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0))
+    font = metrics.lfMenuFont;
+  else
+    GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof(font), &font);
+  const std::string face = MenuFontFace(font.lfFaceName, ScreenFontFamilies());
+  lstrcpynA(font.lfFaceName, face.c_str(), LF_FACESIZE);
+  return tfont(CreateFontIndirectA(&font));
+}
+
+tmenupainter::tmenupainter(const ticonsource& icons)
+    : icons_(icons), strip_(CreateRgbBitmap(StripRampWidth, 1, [](int x, int) {
+        const int grey = StripRampGrey(x);
+        return RGB(grey, grey, grey);
+      })) {}
+
+tmenustyle tmenupainter::Style() const { return {icons_.IconWidth(), icons_.IconHeight()}; }
+
+void tmenupainter::MeasureItem(const tmenuentry& entry, MEASUREITEMSTRUCT& mis) const {
+  tmemorydc dc;
+  tfont font = CreateMenuFont();
+  tselection selectFont(dc.Get(), font.Get());
+  const tmenuitemsize size = MeasureMenuItem(entry, Style(), tdcmeasure(dc.Get()));
+  mis.itemWidth = static_cast<UINT>(size.Width);
+  mis.itemHeight = static_cast<UINT>(size.Height);
+}
+
+void tmenupainter::DrawItem(const tmenuentry& entry, const DRAWITEMSTRUCT& dis) const {
+  const RECT& r = dis.rcItem;
+  const int w = r.right - r.left, h = r.bottom - r.top;
+  if (w <= 0 || h <= 0) return;
+  tmemorydc dc(dis.hDC);
+  tbitmap picture(CreateCompatibleBitmap(dis.hDC, w, h));
+  if (!dc || !picture) return;
+  tselection selectPicture(dc.Get(), picture.Get());
+  tfont font = CreateMenuFont();
+  tselection selectFont(dc.Get(), font.Get());
+
+  const tmenuitemlayout l =
+      LayoutMenuItem(entry, Style(), w, h, (dis.itemState & ODS_SELECTED) != 0, tdcmeasure(dc.Get()));
+  const COLORREF background =
+      l.Highlighted ? GetSysColor(MenuHighlightSysColour) : Colour(MenuBackgroundColour);
+  const COLORREF text = l.Highlighted ? GetSysColor(MenuHighlightTextSysColour) : Colour(MenuTextColour);
+  {
+    tbrush fill(CreateSolidBrush(background));
+    RECT all = {0, 0, w, h};
+    FillRect(dc.Get(), &all, fill.Get());
+  }
+  if (l.HasStrip && strip_) {
+    tmemorydc source(dc.Get());
+    tselection selectStrip(source.Get(), strip_.Get());
+    SetStretchBltMode(dc.Get(), COLORONCOLOR);
+    StretchBlt(dc.Get(), 0, 0, l.StripRight, h, source.Get(), 0, 0, StripRampWidth, 1, SRCCOPY);
+  }
+  if (l.HasIcon) icons_.DrawIcon(dc.Get(), l.ImageIndex, l.IconX, l.IconY);
+  SetTextColor(dc.Get(), text);
+  SetBkColor(dc.Get(), background);
+  SetBkMode(dc.Get(), OPAQUE);
+  if (l.HasCaption)
+    TextOutA(dc.Get(), l.CaptionX, l.TextY, l.Caption.c_str(), static_cast<int>(l.Caption.size()));
+  if (l.HasHotkey)
+    TextOutA(dc.Get(), l.HotkeyX, l.TextY, l.HotkeyLabel.c_str(),
+             static_cast<int>(l.HotkeyLabel.size()));
+  if (l.HasLine) {
+    tpen pen(CreatePen(PS_SOLID, 1, Colour(MenuLineColour)));
+    tselection selectPen(dc.Get(), pen.Get());
+    MoveToEx(dc.Get(), l.LineFromX, l.LineY, nullptr);
+    LineTo(dc.Get(), l.LineToX, l.LineY);
+  }
+  BitBlt(dis.hDC, r.left, r.top, w, h, dc.Get(), 0, 0, SRCCOPY);
+}
+
+}  // namespace zv

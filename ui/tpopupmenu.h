@@ -1,0 +1,56 @@
+#pragma once
+// Win32 layer: a pop-up menu of owner-drawn items. It owns the menu handle
+// and the items' data; the owner window forwards WM_MEASUREITEM and
+// WM_DRAWITEM, and the menu answers for the items that are its own.
+#include <windows.h>
+
+#include <memory>
+#include <vector>
+
+#include "ui/shortcutmenu.h"
+#include "ui/tmenupainter.h"
+
+namespace zv {
+
+class tpopupmenu {
+ public:
+  explicit tpopupmenu(const tmenupainter& painter);
+  ~tpopupmenu();
+  tpopupmenu(const tpopupmenu&) = delete;
+  tpopupmenu& operator=(const tpopupmenu&) = delete;
+
+  HMENU Handle() const { return menu_; }
+  int Count() const { return static_cast<int>(entries_.size()); }
+  const tmenuentry* Entry(int position) const;
+  // The entry a command identifier stands for; null for 0 (cancelled) and
+  // for identifiers that are not this menu's.
+  const tmenuentry* EntryOfCommand(UINT command) const;
+
+  // Replaces every item. Item i gets the identifier MenuCommandOfPosition(i);
+  // separators are owner-drawn separators. False when the system refused an
+  // item; the menu then holds the items up to it.
+  bool Rebuild(std::vector<tmenuentry> entries);
+
+  // True when the item was this menu's and has been measured or drawn.
+  bool MeasureItem(MEASUREITEMSTRUCT& mis) const;
+  bool DrawItem(const DRAWITEMSTRUCT& dis) const;
+
+  // Pops the menu up at (x, y) for the owner and answers the chosen entry,
+  // null when none was chosen. The owner comes to the foreground first, so
+  // the menu closes on a click elsewhere.
+  const tmenuentry* Popup(HWND owner, int x, int y) const;
+
+ private:
+  const tmenuentry* Find(ULONG_PTR data) const;
+  void Clear();
+  const tmenupainter& painter_;
+  HMENU menu_;
+  std::vector<std::unique_ptr<tmenuentry>> entries_;
+};
+
+// The shortcut menu from the list: item i is the shortcut at index i.
+bool RebuildShortcutMenu(tpopupmenu& shortcutsmenu, const tzvshortcutlist& list,
+                         bool displayHotkeys, const ticonindexfn& iconIndex,
+                         const thotkeytextfn& hotkeyText);
+
+}  // namespace zv

@@ -1,0 +1,81 @@
+#include "ui/tpopupmenu.h"
+
+namespace zv {
+
+tpopupmenu::tpopupmenu(const tmenupainter& painter) : painter_(painter), menu_(CreatePopupMenu()) {}
+
+tpopupmenu::~tpopupmenu() {
+  if (menu_) DestroyMenu(menu_);
+}
+
+const tmenuentry* tpopupmenu::Entry(int position) const {
+  return position >= 0 && position < Count() ? entries_[static_cast<size_t>(position)].get() : nullptr;
+}
+
+const tmenuentry* tpopupmenu::EntryOfCommand(UINT command) const {
+  const tmenuentry* e = Entry(MenuPositionOfCommand(command));
+  return e && !e->Separator ? e : nullptr;
+}
+
+void tpopupmenu::Clear() {
+  if (menu_)
+    for (int i = GetMenuItemCount(menu_) - 1; i >= 0; --i) DeleteMenu(menu_, static_cast<UINT>(i), MF_BYPOSITION);
+  entries_.clear();
+}
+
+bool tpopupmenu::Rebuild(std::vector<tmenuentry> entries) {
+  Clear();
+  if (!menu_) return false;
+  for (tmenuentry& e : entries) {
+    auto owned = std::make_unique<tmenuentry>(std::move(e));
+    const UINT position = static_cast<UINT>(entries_.size());
+    const UINT flags = MF_BYPOSITION | MF_OWNERDRAW | (owned->Separator ? MF_SEPARATOR : 0);
+    // The item data is the entry itself; the menu never reads it as text.
+    if (!InsertMenuA(menu_, position, flags, MenuCommandOfPosition(static_cast<std::int32_t>(position)),
+                     reinterpret_cast<LPCSTR>(owned.get())))
+      return false;
+    entries_.push_back(std::move(owned));
+  }
+  return true;
+}
+
+const tmenuentry* tpopupmenu::Find(ULONG_PTR data) const {
+  // Compared by value only: data of other menus' items is never followed.
+  for (const auto& e : entries_)
+    if (reinterpret_cast<ULONG_PTR>(e.get()) == data) return e.get();
+  return nullptr;
+}
+
+bool tpopupmenu::MeasureItem(MEASUREITEMSTRUCT& mis) const {
+  if (mis.CtlType != ODT_MENU) return false;
+  const tmenuentry* e = Find(mis.itemData);
+  if (!e) return false;
+  painter_.MeasureItem(*e, mis);
+  return true;
+}
+
+bool tpopupmenu::DrawItem(const DRAWITEMSTRUCT& dis) const {
+  if (dis.CtlType != ODT_MENU || reinterpret_cast<HMENU>(dis.hwndItem) != menu_) return false;
+  const tmenuentry* e = Find(dis.itemData);
+  if (!e) return false;
+  painter_.DrawItem(*e, dis);
+  return true;
+}
+
+const tmenuentry* tpopupmenu::Popup(HWND owner, int x, int y) const {
+  if (!menu_ || entries_.empty()) return nullptr;
+  SetForegroundWindow(owner);
+  const UINT command = static_cast<UINT>(
+      TrackPopupMenu(menu_, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_LEFTBUTTON | TPM_RETURNCMD, x, y, 0, owner, nullptr));
+  // Lets the menu close properly when the user clicks outside it.
+  PostMessageA(owner, WM_NULL, 0, 0);
+  return EntryOfCommand(command);
+}
+
+bool RebuildShortcutMenu(tpopupmenu& shortcutsmenu, const tzvshortcutlist& list,
+                         bool displayHotkeys, const ticonindexfn& iconIndex,
+                         const thotkeytextfn& hotkeyText) {
+  return shortcutsmenu.Rebuild(ShortcutMenuEntries(list, displayHotkeys, iconIndex, hotkeyText));
+}
+
+}  // namespace zv

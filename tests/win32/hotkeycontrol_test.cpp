@@ -3,7 +3,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include <cstdio>
+#include <string>
 
 #include "model/hotkeytext.h"
 #include "model/hotkeyvalue.h"
@@ -29,8 +29,19 @@ TEST(HotkeyEntryControl, ValuesSurviveTheWayThroughTheControl) {
   DestroyWindow(control);
 }
 
-TEST(KeyboardKeyNames, Probe) {
-  for (int vk : {0x10, 0x14, 0x6A, 0x6B, 0x6E, 0xBA, 0xBC, 0xBD, 0xDC, 0x07, 0xE9, 0xFF, 0x00, 0x90, 0x13, 0x2C, 0x91})
-    std::printf("%02X [%s] scan %u\n", vk, Win32KeyNames().KeyName(static_cast<std::uint8_t>(vk)).c_str(),
-                MapVirtualKeyA(vk, 0));
+TEST(KeyboardKeyNames, KeysOutsideTheFixedTableAreNamedByTheLayout) {
+  const twin32keynames& keyboard = Win32KeyNames();
+  // The names depend on the layout; that they come through does not.
+  std::string comma = keyboard.KeyName(0xBC);
+  EXPECT_FALSE(comma.empty());
+  EXPECT_EQ(HotkeyToText(0x40BC, keyboard), "Strg+" + comma);
+  EXPECT_FALSE(keyboard.KeyName(0x10).empty());  // Shift
+  // Codes without a scan code have no name and so no text.
+  EXPECT_EQ(keyboard.KeyName(0x07), "");
+  EXPECT_EQ(HotkeyToText(0xE007, keyboard), "");
+  EXPECT_EQ(HotkeyToText(0xE0FF, keyboard), "");
+  // The fixed German names win over the layout's.
+  EXPECT_EQ(HotkeyToText(0x2026, keyboard), "Umsch+Nach oben");
+  EXPECT_EQ(HotkeyToText(0x8008, keyboard), "Alt+R\xFC" "ck");
+  EXPECT_EQ(HotkeyToText(0x406A, keyboard), "Strg+" + keyboard.KeyName(0x6A));
 }

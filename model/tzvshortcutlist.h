@@ -42,6 +42,18 @@ class tzvshortcutlist {
   // Where a save writes the new list before it replaces the old one.
   static std::string StagingKey(const std::string& keyPath);
 
+  // ---- Hotkeys (tzvshortcutlist_hotkeys.cpp) ----
+  // The table is the hotkey table of the window the probes and registrations
+  // are made for. CheckHotkeys marks hotkeys taken by an earlier entry or
+  // refused by the system as hsInvalid, or, resolving, moves them to a free
+  // modifier combination of the same key; 0 all usable, 1 some moved and none
+  // left invalid, -1 some invalid. RegisterHotkeys registers every non-zero
+  // hotkey under its entry's index and answers the number of failures.
+  std::int32_t CheckHotkeys(class thotkeytable& window, bool resolve);
+  std::int32_t RegisterHotkeys(class thotkeytable& window);
+  void UnregisterHotkeys(class thotkeytable& window);
+  // ---- end of hotkeys ----
+
   std::size_t Capacity() const { return items_.capacity(); }
 
  private:

@@ -10,3 +10,23 @@ ZV_INSTANTIATE_REGISTRY_SUITE(Memory, RegistryContract, MakeMemoryRegistry);
 ZV_INSTANTIATE_REGISTRY_SUITE(Memory, RegistryStore, MakeMemoryRegistry);
 ZV_INSTANTIATE_REGISTRY_SUITE(Memory, SettingsStore, MakeMemoryRegistry);
 ZV_INSTANTIATE_REGISTRY_SUITE(Memory, SetupExtensions, MakeMemoryRegistry);
+
+// ---- Hotkey table ----
+#include "hotkey_fixture.h"
+#include "model/memoryhotkeys.h"
+
+namespace {
+class tmemoryhotkeyenvironment : public thotkeyenvironment {
+ public:
+  zv::thotkeytable& Window() override { return table; }
+  bool HoldElsewhere(std::uint32_t modifiers, std::uint32_t virtualKey) override {
+    return table.HoldForOtherProgram(modifiers, virtualKey);
+  }
+  zv::tmemoryhotkeys table;
+};
+}  // namespace
+
+ZV_INSTANTIATE_HOTKEY_SUITE(Memory, [] {
+  return std::unique_ptr<thotkeyenvironment>(new tmemoryhotkeyenvironment);
+});
+// ---- end of hotkey table ----

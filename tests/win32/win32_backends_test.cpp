@@ -10,3 +10,31 @@ ZV_INSTANTIATE_REGISTRY_SUITE(Win32, RegistryContract, MakeWin32Registry);
 ZV_INSTANTIATE_REGISTRY_SUITE(Win32, RegistryStore, MakeWin32Registry);
 ZV_INSTANTIATE_REGISTRY_SUITE(Win32, SettingsStore, MakeWin32Registry);
 ZV_INSTANTIATE_REGISTRY_SUITE(Win32, SetupExtensions, MakeWin32Registry);
+
+// ---- Hotkey table ----
+#include "hotkey_fixture.h"
+#include "otherprogram.h"
+#include "platform/win32hotkeys.h"
+
+namespace {
+class twin32hotkeyenvironment : public thotkeyenvironment {
+ public:
+  twin32hotkeyenvironment() : table(window.Handle()) {}
+  ~twin32hotkeyenvironment() override {
+    // Whatever a failing test left registered must not leak into the next.
+    for (int id = 0; id < 16; ++id) UnregisterHotKey(window.Handle(), id);
+  }
+  zv::thotkeytable& Window() override { return table; }
+  bool HoldElsewhere(std::uint32_t modifiers, std::uint32_t virtualKey) override {
+    return other.Hold(modifiers, virtualKey);
+  }
+  ttestwindow window;
+  totherprogram other;
+  zv::twin32hotkeys table;
+};
+}  // namespace
+
+ZV_INSTANTIATE_HOTKEY_SUITE(Win32, [] {
+  return std::unique_ptr<thotkeyenvironment>(new twin32hotkeyenvironment);
+});
+// ---- end of hotkey table ----

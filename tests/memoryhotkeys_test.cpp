@@ -1,0 +1,54 @@
+// What only the in-memory hotkey table can show: how often the check asks the
+// system.
+#include <gtest/gtest.h>
+
+#include "list_helpers.h"
+#include "model/hotkeyvalue.h"
+#include "model/memoryhotkeys.h"
+
+using namespace zv;
+
+TEST(HotkeyProbes, AValueKnownToBeTakenIsNeverProbedAgain) {
+  tmemoryhotkeys system;
+  ASSERT_TRUE(system.HoldForOtherProgram(modAlt, 'X'));
+  tzvshortcutlist list;
+  for (int i = 0; i < 4; ++i) Append(list, MakeShortcut(stApplication, "S", "", 0xC058));
+  EXPECT_EQ(list.CheckHotkeys(system, true), 1);
+  // Own hotkey once; then Alt+X (held) and Shift+Alt+X; then Ctrl+X.
+  // The fourth entry goes straight to Shift+Ctrl+X.
+  EXPECT_EQ(system.RegisterCalls(), 5);
+  EXPECT_EQ(list.GetItem(3)->Hotkey, 0x6058);
+  EXPECT_EQ(system.RegistrationCount(), 0);
+
+  tmemoryhotkeys fresh;
+  tzvshortcutlist marking;
+  for (int i = 0; i < 4; ++i) Append(marking, MakeShortcut(stApplication, "S", "", 0xC058));
+  EXPECT_EQ(marking.CheckHotkeys(fresh, false), -1);
+  EXPECT_EQ(fresh.RegisterCalls(), 1);
+}
+
+TEST(HotkeyProbes, UnusableKeysAreNeverOfferedToTheSystem) {
+  tmemoryhotkeys system;
+  tzvshortcutlist list;
+  for (std::uint16_t h : {0x0141, 0xDF58, 0x4000})
+    Append(list, MakeShortcut(stApplication, "S", "", h));
+  EXPECT_EQ(list.CheckHotkeys(system, true), -1);
+  EXPECT_EQ(list.RegisterHotkeys(system), 3);
+  EXPECT_EQ(system.RegisterCalls(), 0);
+  EXPECT_EQ(list.GetItem(0)->Hotkey, 0x0141);
+}
+
+TEST(HotkeyProbes, UnregisteringReleasesExactlyTheRegisteredIdentifiers) {
+  tmemoryhotkeys system;
+  tzvshortcutlist list;
+  for (std::uint16_t h : {0xC058, 0, 0xC058, 0x8041})
+    Append(list, MakeShortcut(stApplication, "S", "", h));
+  EXPECT_EQ(list.RegisterHotkeys(system), 1);
+  EXPECT_TRUE(system.IsRegistered(0));
+  EXPECT_FALSE(system.IsRegistered(2));
+  EXPECT_TRUE(system.IsRegistered(3));
+  ASSERT_TRUE(system.Register(MenuHotkeyId, modWin, 'Q'));
+  list.UnregisterHotkeys(system);
+  EXPECT_EQ(system.RegistrationCount(), 1);
+  EXPECT_TRUE(system.IsRegistered(MenuHotkeyId));
+}

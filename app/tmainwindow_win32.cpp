@@ -5,6 +5,7 @@
 #include <exception>
 
 #include "platform/win32appidentity.h"
+#include "platform/win32hotkeys.h"
 #include "resources/resource.h"
 #include "platform/win32prompts.h"
 #include "platform/win32registry.h"
@@ -24,6 +25,7 @@ struct tmainwindow::parts {
   bool clickStarted = false;
   HICON normalIcon = nullptr;
   HICON grayedIcon = nullptr;
+  std::unique_ptr<twin32hotkeys> hotkeys;
 };
 
 tmainwindow::tmainwindow() : behaviour_(*this, Settings()), parts_(std::make_unique<parts>()) {}
@@ -38,6 +40,7 @@ bool tmainwindow::CreateAndStart() {
   if (!RegisterWindowClass(WindowClass)) return false;
   if (!Create(WindowClass, WindowText, WS_POPUP, 0, 0, 0, 0, 0)) return false;
   ProcessPrompts().SetMainWindow(Handle());
+  parts_->hotkeys = std::make_unique<twin32hotkeys>(Handle());
   HINSTANCE instance = GetModuleHandleA(nullptr);
   parts_->normalIcon = static_cast<HICON>(
       LoadImageA(instance, MAKEINTRESOURCEA(IDI_TRAYACTIVE), IMAGE_ICON, 16, 16, 0));
@@ -129,19 +132,19 @@ void tmainwindow::LaunchShortcut(const tzvshortcut&) {}
 
 void tmainwindow::RebuildSendTo(tzvshortcutlist&) {}
 
-int tmainwindow::RegisterListHotkeys(tzvshortcutlist&) { return 0; }
-
-void tmainwindow::UnregisterListHotkeys(tzvshortcutlist&) {}
-
-bool tmainwindow::RegisterMenuHotkey(std::uint16_t hotkey) {
-  UINT mods = MOD_WIN;
-  if (hotkey & 0x2000) mods |= MOD_SHIFT;
-  if (hotkey & 0x4000) mods |= MOD_CONTROL;
-  if (hotkey & 0x8000) mods |= MOD_ALT;
-  return RegisterHotKey(Handle(), MenuHotkeyIdentifier, mods, hotkey & 0xFF) != FALSE;
+int tmainwindow::RegisterListHotkeys(tzvshortcutlist& list) {
+  return list.RegisterHotkeys(*parts_->hotkeys);
 }
 
-void tmainwindow::UnregisterMenuHotkey() { UnregisterHotKey(Handle(), MenuHotkeyIdentifier); }
+void tmainwindow::UnregisterListHotkeys(tzvshortcutlist& list) {
+  list.UnregisterHotkeys(*parts_->hotkeys);
+}
+
+bool tmainwindow::RegisterMenuHotkey(std::uint32_t modifiers, std::uint32_t virtualKey) {
+  return parts_->hotkeys->Register(MenuHotkeyId, modifiers, virtualKey);
+}
+
+void tmainwindow::UnregisterMenuHotkey() { parts_->hotkeys->Unregister(MenuHotkeyId); }
 
 int tmainwindow::ShowMessageBox(const std::string& title, const std::string& text, std::uint32_t flags) {
   return ProcessPrompts().ShowMessageBox(tpromptowner::MainWindow, title, text, flags);

@@ -43,7 +43,7 @@ class tmainwindow : public twindow, public tmainwindowhost {
   void RebuildSendTo(tzvshortcutlist& list) override;
   int RegisterListHotkeys(tzvshortcutlist& list) override;
   void UnregisterListHotkeys(tzvshortcutlist& list) override;
-  bool RegisterMenuHotkey(std::uint16_t hotkey) override;
+  bool RegisterMenuHotkey(std::uint32_t modifiers, std::uint32_t virtualKey) override;
   void UnregisterMenuHotkey() override;
   int ShowMessageBox(const std::string& title, const std::string& text, std::uint32_t flags) override;
   bool EditShortcutList(tzvshortcutlist& list) override;

@@ -2,6 +2,7 @@
 
 #include <exception>
 
+#include "model/hotkeyvalue.h"
 #include "settings/settings.h"
 
 namespace zv {
@@ -88,7 +89,9 @@ void tzorvanemaindialog::RegisterShortcutHotkeys() {
 
 void tzorvanemaindialog::RegisterMenuHotkey() {
   if (shutDown_) return;
-  menuhotkeyregistered_ = host_.RegisterMenuHotkey(settings_.MenuHotKey);
+  // The user picks the key and Shift/Ctrl/Alt; the Windows key is always added.
+  const thotkeyregistration r = HotkeyToRegistration(settings_.MenuHotKey);
+  menuhotkeyregistered_ = host_.RegisterMenuHotkey(r.Modifiers | modWin, r.VirtualKey);
   if (!menuhotkeyregistered_) host_.ShowMessageBox("Hotkey Error", MenuHotkeyErrorText, mbOK | mbIconWarning);
 }
 
@@ -169,7 +172,7 @@ long tzorvanemaindialog::OnQueryEndSessionMessage() {
 
 void tzorvanemaindialog::OnHotkeyMessage(int identifier) {
   if (shutDown_ || !shortcutlist_) return;
-  if (identifier == MenuHotkeyIdentifier) {
+  if (identifier == MenuHotkeyId) {
     if (trayActive_) ShowShortcutMenu();
     return;
   }

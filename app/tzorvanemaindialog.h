@@ -8,6 +8,7 @@
 #include <string>
 
 #include "app/userprompts.h"
+#include "model/hotkeytable.h"
 #include "model/tzvshortcutlist.h"
 
 namespace zv {
@@ -15,7 +16,6 @@ namespace zv {
 struct tsettings;
 
 inline constexpr std::uint32_t ShowMenuRequestId = 1001;
-inline constexpr int MenuHotkeyIdentifier = 49151;  // 0xBFFF
 
 // The screen side of the main window.
 class tmainwindowhost {
@@ -49,7 +49,8 @@ class tmainwindowhost {
   // number of hotkeys that could not be registered.
   virtual int RegisterListHotkeys(tzvshortcutlist& list) = 0;
   virtual void UnregisterListHotkeys(tzvshortcutlist& list) = 0;
-  virtual bool RegisterMenuHotkey(std::uint16_t hotkey) = 0;  // the Windows key is added
+  // The menu hotkey under MenuHotkeyId.
+  virtual bool RegisterMenuHotkey(std::uint32_t modifiers, std::uint32_t virtualKey) = 0;
   virtual void UnregisterMenuHotkey() = 0;
 
   // Modal windows and boxes; all owned by the main window.

@@ -79,8 +79,8 @@ class recordinghost : public tmainwindowhost {
     return n;
   }
   void UnregisterListHotkeys(tzvshortcutlist&) override { Log.push_back("unregister hotkeys"); }
-  bool RegisterMenuHotkey(std::uint16_t hk) override {
-    Log.push_back("register menu hotkey " + std::to_string(hk));
+  bool RegisterMenuHotkey(std::uint32_t mods, std::uint32_t vk) override {
+    Log.push_back("register menu hotkey " + std::to_string(mods) + "+" + std::to_string(vk));
     return MenuHotkeyResult;
   }
   void UnregisterMenuHotkey() override { Log.push_back("unregister menu hotkey"); }
@@ -137,12 +137,12 @@ std::string Joined(const std::vector<std::string>& v) {
 TEST_F(maindialogtest, StartUpRunsInOrderAndEndsActive) {
   StoreThree();
   host.Loaded.UseMenuHotKey = true;
-  host.Loaded.MenuHotKey = 81;
+  host.Loaded.MenuHotKey = 0x6051;  // Ctrl+Shift+Q
   host.Loaded.UseLargeIcons = true;
   dialog.FormCreate();
   EXPECT_EQ(Joined(host.Log),
             "hint Zorvane (Disabled)\ntray shown\nload list\nload settings\nlarge images\nsendto\n"
-            "menu 3\nregister menu hotkey 81\nregister hotkeys\nhint Zorvane (Active)\n");
+            "menu 3\nregister menu hotkey 14+81\nregister hotkeys\nhint Zorvane (Active)\n");
   EXPECT_TRUE(host.TrayEnabled && host.TrayActivePicture && host.TrayVisible);
   EXPECT_TRUE(dialog.MenuHotkeyRegistered());
   EXPECT_EQ(dialog.ShortcutList()->Count(), 3);
@@ -261,7 +261,7 @@ TEST_F(maindialogtest, TrayIsDisabledWhileOptionsAreOpenAndGatesMenuRequests) {
   host.DuringOptions = [&] {
     hintDuring = host.TrayHint;
     EXPECT_FALSE(host.TrayEnabled);
-    dialog.OnHotkeyMessage(MenuHotkeyIdentifier);  // menu hotkey: ignored
+    dialog.OnHotkeyMessage(MenuHotkeyId);  // menu hotkey: ignored
     dialog.OnCopyDataMessage(ShowMenuRequestId);   // second start: ignored
     dialog.OnHotkeyMessage(0);                     // shortcut hotkey still launches
   };
@@ -307,7 +307,7 @@ TEST_F(maindialogtest, ExitReleasesEverythingOnceAndLateMessagesAreHarmless) {
   EXPECT_EQ(dialog.ShortcutList(), nullptr);
   host.Log.clear();
   dialog.OnHotkeyMessage(0);
-  dialog.OnHotkeyMessage(MenuHotkeyIdentifier);
+  dialog.OnHotkeyMessage(MenuHotkeyId);
   dialog.OnCopyDataMessage(ShowMenuRequestId);
   dialog.trayiconClick();
   dialog.editoritemClick();

@@ -332,18 +332,29 @@ TEST(FontFamiliesOnThisSystem, EnumeratedOnceAndMenuFontFollowsTahoma) {
   std::string all;
   for (const std::string& n : families.Names()) all += n + "; ";
   const bool tahoma = families.Contains("tahoma");
-  std::printf("screen font families (%u): %s\nTahoma installed: %s\n",
-              static_cast<unsigned>(families.Names().size()), all.c_str(), tahoma ? "yes" : "no");
-  tfont font = CreateMenuFont();
-  LOGFONTA lf = {};
-  ASSERT_TRUE(GetObjectA(font.Get(), sizeof(lf), &lf));
   NONCLIENTMETRICSA metrics = {};
   metrics.cbSize = sizeof(metrics);
   ASSERT_TRUE(SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0));
-  EXPECT_STREQ(lf.lfFaceName, tahoma ? "Tahoma" : metrics.lfMenuFont.lfFaceName);
-  EXPECT_EQ(lf.lfHeight, metrics.lfMenuFont.lfHeight);
-  EXPECT_EQ(lf.lfWeight, metrics.lfMenuFont.lfWeight);
-  EXPECT_EQ(lf.lfCharSet, metrics.lfMenuFont.lfCharSet);
+  std::printf("screen font families (%u): %s\nTahoma installed: %s; system menu font: %s %ld\n",
+              static_cast<unsigned>(families.Names().size()), all.c_str(), tahoma ? "yes" : "no",
+              metrics.lfMenuFont.lfFaceName, static_cast<long>(metrics.lfMenuFont.lfHeight));
+  LOGFONTA lf = {};
+  {
+    tfont font = CreateMenuFont();
+    ASSERT_TRUE(GetObjectA(font.Get(), sizeof(lf), &lf));
+    EXPECT_STREQ(lf.lfFaceName, tahoma ? "Tahoma" : metrics.lfMenuFont.lfFaceName);
+  }
+  // Both cases whatever this system has; only the face may change.
+  const tfontfamilies withTahoma({"Arial", "tahoma"}), without({"Arial", "MS Sans Serif"});
+  for (const tfontfamilies* installed : {&withTahoma, &without}) {
+    tfont font = CreateMenuFont(*installed);
+    ASSERT_TRUE(GetObjectA(font.Get(), sizeof(lf), &lf));
+    EXPECT_STREQ(lf.lfFaceName, installed == &withTahoma ? "Tahoma" : metrics.lfMenuFont.lfFaceName);
+    EXPECT_EQ(lf.lfHeight, metrics.lfMenuFont.lfHeight);
+    EXPECT_EQ(lf.lfWeight, metrics.lfMenuFont.lfWeight);
+    EXPECT_EQ(lf.lfItalic, metrics.lfMenuFont.lfItalic);
+    EXPECT_EQ(lf.lfCharSet, metrics.lfMenuFont.lfCharSet);
+  }
 
   tformfonts form;
   tformcomponent link;

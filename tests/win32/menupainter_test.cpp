@@ -405,7 +405,7 @@ LRESULT CALLBACK HostProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
       if (popup && IsWindowVisible(popup) && host.drawn > 0 && !host.shot) {
         host.shot = SaveWindowScreenshot(popup, "menu-popup.bmp");
         EndMenu();
-      } else if (host.ticks > 30) {
+      } else if (host.ticks > 100) {
         EndMenu();  // never wait for ever
       }
       return 0;

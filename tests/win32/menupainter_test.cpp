@@ -445,3 +445,28 @@ TEST(ShortcutMenuWindow, RealPopupAsksTheOwnerForEverySizeAndPicture) {
   ASSERT_EQ(host.measuredHeights.size(), 4u);
   EXPECT_EQ(host.measuredHeights[1], 5u);
 }
+
+TEST(ContextMenuPicture, SixItemsWithSmallIconsAndNoHotkeyPart) {
+  // Any 16 x 16 list serves for the layout; the program's own pictures
+  // stand at indices 0 to 3.
+  timagelisticons icons(SystemImageList(false));
+  tmenupainter painter(icons);
+  tpopupmenu menu(painter);
+  ASSERT_TRUE(menu.Rebuild({MenuEntry("Shortcut Editor...", 0), MenuEntry("-", -1),
+                            MenuEntry("Options...", 1), MenuEntry("About...", 2),
+                            MenuEntry("-", -1), MenuEntry("Exit", 3)}));
+  tbitmap picture;
+  const rendered r = Render(menu, picture, 3);
+  EXPECT_TRUE(SaveBitmapScreenshot(picture.Get(), "contextmenu.bmp"));
+  const int text = MenuTextHeight(), itemHeight = std::max(text, 20);
+  const int heights[] = {itemHeight, 5, itemHeight, itemHeight, 5, itemHeight};
+  for (int i = 0; i < 6; ++i) EXPECT_EQ(r.rows[i].bottom - r.rows[i].top, heights[i]) << i;
+  EXPECT_EQ(r.width, TextWidth("Shortcut Editor...") + 32);
+  pixels px(picture.Get());
+  const int top = r.rows[0].top + (itemHeight - text) / 2;
+  const int captionStart = px.FirstInk(24, r.width, top, top + text);
+  EXPECT_GE(captionStart, 28);
+  EXPECT_LE(captionStart, 30);
+  EXPECT_GE(GreyLevel(px.At(23, r.rows[5].top)), StripRampGrey(0));  // a 24-pixel strip
+  EXPECT_EQ(px.At(24, r.rows[5].top), RGB(255, 255, 255));
+}

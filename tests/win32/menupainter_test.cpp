@@ -378,6 +378,7 @@ struct hoststate {
   tpopupmenu* menu = nullptr;
   int measured = 0, drawn = 0, ticks = 0;
   bool shot = false;
+  std::string screenshot;
   std::vector<UINT> measuredHeights;
 };
 hoststate host;
@@ -403,7 +404,7 @@ LRESULT CALLBACK HostProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
       ++host.ticks;
       HWND popup = FindWindowA("#32768", nullptr);
       if (popup && IsWindowVisible(popup) && host.drawn > 0 && !host.shot) {
-        host.shot = SaveWindowScreenshot(popup, "menu-popup.bmp");
+        host.shot = SaveWindowScreenshot(popup, host.screenshot);
         EndMenu();
       } else if (host.ticks > 100) {
         EndMenu();  // never wait for ever
@@ -416,7 +417,10 @@ LRESULT CALLBACK HostProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
 
 }  // namespace
 
-TEST(ShortcutMenuWindow, RealPopupAsksTheOwnerForEverySizeAndPicture) {
+// Pops the menu of `list` up for a hidden owner, takes a screenshot once
+// items are drawn and closes it again.
+hoststate RunPopup(const tzvshortcutlist& list, const std::string& screenshot,
+                   const tmenuentry** chosen) {
   WNDCLASSA wc = {};
   wc.lpfnWndProc = HostProc;
   wc.hInstance = GetModuleHandleA(nullptr);
@@ -424,26 +428,42 @@ TEST(ShortcutMenuWindow, RealPopupAsksTheOwnerForEverySizeAndPicture) {
   RegisterClassA(&wc);
   HWND owner = CreateWindowExA(0, wc.lpszClassName, "menu host", WS_POPUP, 0, 0, 0, 0, nullptr,
                                nullptr, wc.hInstance, nullptr);
-  ASSERT_NE(owner, nullptr);
   timagelisticons icons(SystemImageList(false));
   tmenupainter painter(icons);
   tpopupmenu menu(painter);
-  tzvshortcutlist list;
-  FillList(list);
   RebuildShortcutMenu(menu, list, true, IconIndex, FakeHotkeyText);
   host = hoststate();
   host.menu = &menu;
+  host.screenshot = screenshot;
   SetTimer(owner, 1, 100, nullptr);
-  const tmenuentry* chosen = menu.Popup(owner, 100, 100);
+  *chosen = menu.Popup(owner, 100, 100);
   KillTimer(owner, 1);
   host.menu = nullptr;
   DestroyWindow(owner);
+  return host;
+}
+
+TEST(ShortcutMenuWindow, RealPopupAsksTheOwnerForEverySizeAndPicture) {
+  tzvshortcutlist list;
+  FillList(list);
+  const tmenuentry* chosen = nullptr;
+  hoststate h = RunPopup(list, "menu-popup.bmp", &chosen);
   EXPECT_EQ(chosen, nullptr);  // closed without a choice
-  EXPECT_EQ(host.measured, 4);  // the separator included
-  EXPECT_GE(host.drawn, 4);
-  EXPECT_TRUE(host.shot);
-  ASSERT_EQ(host.measuredHeights.size(), 4u);
-  EXPECT_EQ(host.measuredHeights[1], 5u);
+  EXPECT_EQ(h.measured, 4);    // the separator included
+  EXPECT_GE(h.drawn, 4);
+  EXPECT_TRUE(h.shot);
+  ASSERT_EQ(h.measuredHeights.size(), 4u);
+  EXPECT_EQ(h.measuredHeights[1], 5u);
+
+  // Separators only: a menu of lines that pops up all the same.
+  tzvshortcutlist lines;
+  Append(lines, Separator());
+  Append(lines, Separator());
+  h = RunPopup(lines, "menu-popup-lines.bmp", &chosen);
+  EXPECT_EQ(chosen, nullptr);
+  EXPECT_EQ(h.measured, 2);
+  EXPECT_GE(h.drawn, 2);
+  EXPECT_TRUE(h.shot);
 }
 
 TEST(ContextMenuPicture, SixItemsWithSmallIconsAndNoHotkeyPart) {

@@ -77,6 +77,23 @@ class twindowdc {
   HDC dc_;
 };
 
+// BeginPaint and EndPaint around one WM_PAINT.
+class tpaintdc {
+ public:
+  explicit tpaintdc(HWND wnd) : wnd_(wnd), dc_(BeginPaint(wnd, &paint_)) {}
+  ~tpaintdc() { EndPaint(wnd_, &paint_); }
+  tpaintdc(const tpaintdc&) = delete;
+  tpaintdc& operator=(const tpaintdc&) = delete;
+
+  HDC Get() const { return dc_; }
+  const RECT& Dirty() const { return paint_.rcPaint; }
+
+ private:
+  HWND wnd_;
+  PAINTSTRUCT paint_ = {};
+  HDC dc_;
+};
+
 // Selects an object into a DC for one scope. Declare it after the object it
 // selects, so the selection ends before the object is freed.
 class tselection {

@@ -6,6 +6,7 @@
 #include <commctrl.h>
 
 #include "toolkit/gdi.h"
+#include "ui/fontman.h"
 #include "ui/menugeometry.h"
 
 namespace zv {
@@ -35,8 +36,10 @@ class timagelisticons : public ticonsource {
   HIMAGELIST list_;
 };
 
-// The system's menu font with "Tahoma" as its face where that is installed.
+// The system's menu font with "Tahoma" as its face where that is installed
+// (among the screen's families unless others are given).
 tfont CreateMenuFont();
+tfont CreateMenuFont(const tfontfamilies& installed);
 
 class tmenupainter {
  public:

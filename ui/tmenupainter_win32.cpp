@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "ui/fontman.h"
 #include "ui/fontman_win32.h"
 
 namespace zv {
@@ -45,7 +44,9 @@ void timagelisticons::DrawIcon(HDC dc, int index, int x, int y) const {
     ImageList_Draw(list_, index, dc, x, y, ILD_TRANSPARENT);
 }
 
-tfont CreateMenuFont() {
+tfont CreateMenuFont() { return CreateMenuFont(ScreenFontFamilies()); }
+
+tfont CreateMenuFont(const tfontfamilies& installed) {
   NONCLIENTMETRICSA metrics = {};
   metrics.cbSize = sizeof(metrics);
   LOGFONTA font = {};
@@ -53,7 +54,7 @@ tfont CreateMenuFont() {
     font = metrics.lfMenuFont;
   else
     GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof(font), &font);
-  const std::string face = MenuFontFace(font.lfFaceName, ScreenFontFamilies());
+  const std::string face = MenuFontFace(font.lfFaceName, installed);
   lstrcpynA(font.lfFaceName, face.c_str(), LF_FACESIZE);
   return tfont(CreateFontIndirectA(&font));
 }

@@ -332,18 +332,29 @@ TEST(FontFamiliesOnThisSystem, EnumeratedOnceAndMenuFontFollowsTahoma) {
   std::string all;
   for (const std::string& n : families.Names()) all += n + "; ";
   const bool tahoma = families.Contains("tahoma");
-  std::printf("screen font families (%u): %s\nTahoma installed: %s\n",
-              static_cast<unsigned>(families.Names().size()), all.c_str(), tahoma ? "yes" : "no");
-  tfont font = CreateMenuFont();
-  LOGFONTA lf = {};
-  ASSERT_TRUE(GetObjectA(font.Get(), sizeof(lf), &lf));
   NONCLIENTMETRICSA metrics = {};
   metrics.cbSize = sizeof(metrics);
   ASSERT_TRUE(SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0));
-  EXPECT_STREQ(lf.lfFaceName, tahoma ? "Tahoma" : metrics.lfMenuFont.lfFaceName);
-  EXPECT_EQ(lf.lfHeight, metrics.lfMenuFont.lfHeight);
-  EXPECT_EQ(lf.lfWeight, metrics.lfMenuFont.lfWeight);
-  EXPECT_EQ(lf.lfCharSet, metrics.lfMenuFont.lfCharSet);
+  std::printf("screen font families (%u): %s\nTahoma installed: %s; system menu font: %s %ld\n",
+              static_cast<unsigned>(families.Names().size()), all.c_str(), tahoma ? "yes" : "no",
+              metrics.lfMenuFont.lfFaceName, static_cast<long>(metrics.lfMenuFont.lfHeight));
+  LOGFONTA lf = {};
+  {
+    tfont font = CreateMenuFont();
+    ASSERT_TRUE(GetObjectA(font.Get(), sizeof(lf), &lf));
+    EXPECT_STREQ(lf.lfFaceName, tahoma ? "Tahoma" : metrics.lfMenuFont.lfFaceName);
+  }
+  // Both cases whatever this system has; only the face may change.
+  const tfontfamilies withTahoma({"Arial", "tahoma"}), without({"Arial", "MS Sans Serif"});
+  for (const tfontfamilies* installed : {&withTahoma, &without}) {
+    tfont font = CreateMenuFont(*installed);
+    ASSERT_TRUE(GetObjectA(font.Get(), sizeof(lf), &lf));
+    EXPECT_STREQ(lf.lfFaceName, installed == &withTahoma ? "Tahoma" : metrics.lfMenuFont.lfFaceName);
+    EXPECT_EQ(lf.lfHeight, metrics.lfMenuFont.lfHeight);
+    EXPECT_EQ(lf.lfWeight, metrics.lfMenuFont.lfWeight);
+    EXPECT_EQ(lf.lfItalic, metrics.lfMenuFont.lfItalic);
+    EXPECT_EQ(lf.lfCharSet, metrics.lfMenuFont.lfCharSet);
+  }
 
   tformfonts form;
   tformcomponent link;
@@ -367,6 +378,7 @@ struct hoststate {
   tpopupmenu* menu = nullptr;
   int measured = 0, drawn = 0, ticks = 0;
   bool shot = false;
+  std::string screenshot;
   std::vector<UINT> measuredHeights;
 };
 hoststate host;
@@ -392,9 +404,9 @@ LRESULT CALLBACK HostProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
       ++host.ticks;
       HWND popup = FindWindowA("#32768", nullptr);
       if (popup && IsWindowVisible(popup) && host.drawn > 0 && !host.shot) {
-        host.shot = SaveWindowScreenshot(popup, "menu-popup.bmp");
+        host.shot = SaveWindowScreenshot(popup, host.screenshot);
         EndMenu();
-      } else if (host.ticks > 30) {
+      } else if (host.ticks > 100) {
         EndMenu();  // never wait for ever
       }
       return 0;
@@ -405,7 +417,10 @@ LRESULT CALLBACK HostProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
 
 }  // namespace
 
-TEST(ShortcutMenuWindow, RealPopupAsksTheOwnerForEverySizeAndPicture) {
+// Pops the menu of `list` up for a hidden owner, takes a screenshot once
+// items are drawn and closes it again.
+hoststate RunPopup(const tzvshortcutlist& list, const std::string& screenshot,
+                   const tmenuentry** chosen) {
   WNDCLASSA wc = {};
   wc.lpfnWndProc = HostProc;
   wc.hInstance = GetModuleHandleA(nullptr);
@@ -413,24 +428,65 @@ TEST(ShortcutMenuWindow, RealPopupAsksTheOwnerForEverySizeAndPicture) {
   RegisterClassA(&wc);
   HWND owner = CreateWindowExA(0, wc.lpszClassName, "menu host", WS_POPUP, 0, 0, 0, 0, nullptr,
                                nullptr, wc.hInstance, nullptr);
-  ASSERT_NE(owner, nullptr);
   timagelisticons icons(SystemImageList(false));
   tmenupainter painter(icons);
   tpopupmenu menu(painter);
-  tzvshortcutlist list;
-  FillList(list);
   RebuildShortcutMenu(menu, list, true, IconIndex, FakeHotkeyText);
   host = hoststate();
   host.menu = &menu;
+  host.screenshot = screenshot;
   SetTimer(owner, 1, 100, nullptr);
-  const tmenuentry* chosen = menu.Popup(owner, 100, 100);
+  *chosen = menu.Popup(owner, 100, 100);
   KillTimer(owner, 1);
   host.menu = nullptr;
   DestroyWindow(owner);
+  return host;
+}
+
+TEST(ShortcutMenuWindow, RealPopupAsksTheOwnerForEverySizeAndPicture) {
+  tzvshortcutlist list;
+  FillList(list);
+  const tmenuentry* chosen = nullptr;
+  hoststate h = RunPopup(list, "menu-popup.bmp", &chosen);
   EXPECT_EQ(chosen, nullptr);  // closed without a choice
-  EXPECT_EQ(host.measured, 4);  // the separator included
-  EXPECT_GE(host.drawn, 4);
-  EXPECT_TRUE(host.shot);
-  ASSERT_EQ(host.measuredHeights.size(), 4u);
-  EXPECT_EQ(host.measuredHeights[1], 5u);
+  EXPECT_EQ(h.measured, 4);    // the separator included
+  EXPECT_GE(h.drawn, 4);
+  EXPECT_TRUE(h.shot);
+  ASSERT_EQ(h.measuredHeights.size(), 4u);
+  EXPECT_EQ(h.measuredHeights[1], 5u);
+
+  // Separators only: a menu of lines that pops up all the same.
+  tzvshortcutlist lines;
+  Append(lines, Separator());
+  Append(lines, Separator());
+  h = RunPopup(lines, "menu-popup-lines.bmp", &chosen);
+  EXPECT_EQ(chosen, nullptr);
+  EXPECT_EQ(h.measured, 2);
+  EXPECT_GE(h.drawn, 2);
+  EXPECT_TRUE(h.shot);
+}
+
+TEST(ContextMenuPicture, SixItemsWithSmallIconsAndNoHotkeyPart) {
+  // Any 16 x 16 list serves for the layout; the program's own pictures
+  // stand at indices 0 to 3.
+  timagelisticons icons(SystemImageList(false));
+  tmenupainter painter(icons);
+  tpopupmenu menu(painter);
+  ASSERT_TRUE(menu.Rebuild({MenuEntry("Shortcut Editor...", 0), MenuEntry("-", -1),
+                            MenuEntry("Options...", 1), MenuEntry("About...", 2),
+                            MenuEntry("-", -1), MenuEntry("Exit", 3)}));
+  tbitmap picture;
+  const rendered r = Render(menu, picture, 3);
+  EXPECT_TRUE(SaveBitmapScreenshot(picture.Get(), "contextmenu.bmp"));
+  const int text = MenuTextHeight(), itemHeight = std::max(text, 20);
+  const int heights[] = {itemHeight, 5, itemHeight, itemHeight, 5, itemHeight};
+  for (int i = 0; i < 6; ++i) EXPECT_EQ(r.rows[i].bottom - r.rows[i].top, heights[i]) << i;
+  EXPECT_EQ(r.width, TextWidth("Shortcut Editor...") + 32);
+  pixels px(picture.Get());
+  const int top = r.rows[0].top + (itemHeight - text) / 2;
+  const int captionStart = px.FirstInk(24, r.width, top, top + text);
+  EXPECT_GE(captionStart, 28);
+  EXPECT_LE(captionStart, 30);
+  EXPECT_GE(GreyLevel(px.At(23, r.rows[5].top)), StripRampGrey(0));  // a 24-pixel strip
+  EXPECT_EQ(px.At(24, r.rows[5].top), RGB(255, 255, 255));
 }

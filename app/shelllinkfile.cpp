@@ -43,6 +43,8 @@ class reader {
       if (!Number(unicode ? 2 : 1, c)) return false;
       out += c < 0x80 ? static_cast<char>(c) : '?';
     }
+    // Some writers count the terminating zero as well.
+    while (!out.empty() && out.back() == '\0') out.pop_back();
     return true;
   }
 

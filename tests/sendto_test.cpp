@@ -247,6 +247,11 @@ TEST(ShellLinkFile, ReadsTheShowCommandAndTexts) {
   EXPECT_EQ(out.Description, in.Description);
   EXPECT_EQ(out.WorkingDirectory, in.WorkingDirectory);
   EXPECT_EQ(out.Arguments, in.Arguments);
+  // A writer that counts the terminating zero.
+  zv::tshelllink counted = in;
+  counted.Description = std::string("Zorvane Send To link") + '\0';
+  ASSERT_TRUE(zv::ReadShellLinkFile(MakeLinkBytes(counted), out));
+  EXPECT_EQ(out.Description, in.Description);
   // Cut short, wrong header, or a text running past the end: not a link.
   for (size_t n : {size_t(0), size_t(20), size_t(0x4C + 3), bytes.size() - 1})
     EXPECT_FALSE(zv::ReadShellLinkFile(bytes.substr(0, n), out)) << n;

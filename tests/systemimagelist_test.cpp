@@ -27,10 +27,7 @@ class tfakeshellimages : public zv::tshellimages {
     index = Index;
     return true;
   }
-  bool Draw(void*, int, void*, int, int, unsigned style) override {
-    DrawStyle = style;
-    return true;
-  }
+  bool Draw(void*, int, void*, int, int, unsigned) override { return true; }
   void* GetIcon(void*, int, unsigned) override { return nullptr; }
 
   int large = 0, small = 0;
@@ -39,7 +36,6 @@ class tfakeshellimages : public zv::tshellimages {
   std::vector<std::pair<std::string, unsigned>> Lookups;
   bool Refuse = false;
   int Index = 7;
-  unsigned DrawStyle = 99;
 };
 
 }  // namespace
@@ -84,14 +80,4 @@ TEST(SystemImageList, RefusedLookupGivesTheFixedFallback) {
   shell.Refuse = false;
   shell.Index = -5;
   EXPECT_EQ(il.GetFileIconIndex("C:\\x"), zv::TdfsSystemImageList::FallbackIconIndex);
-}
-
-TEST(SystemImageList, DrawsTransparentlyWhenAsked) {
-  tfakeshellimages shell;
-  zv::TdfsSystemImageList il(shell);
-  EXPECT_TRUE(il.Draw(nullptr, 0, 0, 3));
-  EXPECT_EQ(shell.DrawStyle, 0u);
-  il.Transparent = true;
-  il.Draw(nullptr, 0, 0, 3);
-  EXPECT_EQ(shell.DrawStyle, 1u);
 }

@@ -1,0 +1,68 @@
+#include "app/launcher.h"
+
+namespace zv {
+
+int ViewStyleToShowCommand(std::uint8_t viewStyle) {
+  switch (viewStyle) {
+    case vsMinimized: return swShowMinimized;
+    case vsMaximized: return swShowMaximized;
+    default: return swShowNormal;
+  }
+}
+
+std::string ApplicationLaunchError(const std::string& caption) {
+  return "Could not launch application \"" + caption +
+         "\". Please check the executable filename and the working directory for mistakes.";
+}
+
+std::string FileLaunchError(const std::string& caption) {
+  return "Could not open file \"" + caption + "\". The file could not be found.";
+}
+
+std::string FolderLaunchError(const std::string& caption) {
+  return "Could not open folder \"" + caption + "\". The folder does not exist.";
+}
+
+void LaunchShortcut(const tzvshortcut& s, tfilesystem& files, tshell& shell,
+                    tuserprompts& prompts) {
+  tshellrequest request;
+  request.File = s.Path;
+  switch (s.ShortcutType) {
+    case stApplication:
+      // An application needs its working directory as much as its program.
+      if (!files.FileExists(s.Path) || !files.DirectoryExists(s.WorkingDir)) {
+        ShowErrorDialog(prompts, ApplicationLaunchError(s.Caption));
+        return;
+      }
+      request.Parameters = s.Parameters;
+      request.Directory = s.WorkingDir;
+      request.ShowCommand = ViewStyleToShowCommand(s.ViewStyle);
+      break;
+    case stFile:
+      if (!files.FileExists(s.Path)) {
+        ShowErrorDialog(prompts, FileLaunchError(s.Caption));
+        return;
+      }
+      request.ShowCommand = swShowNormal;
+      break;
+    case stFolder:
+      if (!files.DirectoryExists(s.Path)) {
+        ShowErrorDialog(prompts, FolderLaunchError(s.Caption));
+        return;
+      }
+      if (s.FullExplorer) request.Verb = "explore";
+      request.ShowCommand = ViewStyleToShowCommand(s.ViewStyle);
+      break;
+    default:
+      return;
+  }
+  shell.Execute(request);
+}
+
+void LaunchShortcut(const tzvshortcutlist& list, std::int32_t index, tfilesystem& files,
+                    tshell& shell, tuserprompts& prompts) {
+  if (index < 0) return;
+  if (const tzvshortcut* s = list.GetItem(index)) LaunchShortcut(*s, files, shell, prompts);
+}
+
+}  // namespace zv

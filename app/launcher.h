@@ -1,0 +1,30 @@
+#pragma once
+// Launching a shortcut: test that its target exists, then hand it to the
+// shell; a missing target is reported in the error dialog.
+#include <cstdint>
+#include <string>
+
+#include "app/filesystem.h"
+#include "app/shell.h"
+#include "model/tzvshortcutlist.h"
+#include "ui/userprompts.h"
+
+namespace zv {
+
+// Window show commands, valued as the system values them.
+enum : int { swShowNormal = 1, swShowMinimized = 2, swShowMaximized = 3 };
+
+int ViewStyleToShowCommand(std::uint8_t viewStyle);
+
+// The messages for a shortcut whose target is missing.
+std::string ApplicationLaunchError(const std::string& caption);
+std::string FileLaunchError(const std::string& caption);
+std::string FolderLaunchError(const std::string& caption);
+
+void LaunchShortcut(const tzvshortcut& shortcut, tfilesystem& files, tshell& shell,
+                    tuserprompts& prompts);
+// The shortcut at a menu item's tag; an index outside the list does nothing.
+void LaunchShortcut(const tzvshortcutlist& list, std::int32_t index, tfilesystem& files,
+                    tshell& shell, tuserprompts& prompts);
+
+}  // namespace zv

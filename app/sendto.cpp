@@ -1,0 +1,114 @@
+#include "app/sendto.h"
+
+#include <cstring>
+
+#include "app/launcher.h"
+#include "app/shelllinkfile.h"
+#include "model/saferegistry.h"
+#include "model/textutil.h"
+
+namespace zv {
+
+namespace {
+
+bool IsAbsolutePath(const std::string& path) {
+  const bool drive = path.size() >= 2 && path[1] == ':' &&
+                     ((path[0] >= 'A' && path[0] <= 'Z') || (path[0] >= 'a' && path[0] <= 'z'));
+  const bool unc = path.size() > 2 && path[0] == '\\' && path[1] == '\\';
+  return drive || unc;
+}
+
+bool EndsWithLnk(const std::string& name) {
+  return name.size() >= 4 && SameTextAscii(std::string_view(name).substr(name.size() - 4), ".lnk");
+}
+
+// CON, PRN, AUX, NUL, CONIN$, CONOUT$, COM1..9 and LPT1..9 (with the
+// superscript digits the system counts too) name devices whatever follows
+// the first dot.
+bool IsDeviceName(const std::string& name) {
+  std::string base = UpperAscii(name.substr(0, name.find('.')));
+  while (!base.empty() && base.back() == ' ') base.pop_back();
+  if (base == "CON" || base == "PRN" || base == "AUX" || base == "NUL" || base == "CONIN$" ||
+      base == "CONOUT$")
+    return true;
+  if (base.size() == 4 && (base.compare(0, 3, "COM") == 0 || base.compare(0, 3, "LPT") == 0)) {
+    const unsigned char d = static_cast<unsigned char>(base[3]);
+    return (d >= '1' && d <= '9') || d == 0xB9 || d == 0xB2 || d == 0xB3;
+  }
+  return false;
+}
+
+}  // namespace
+
+std::string GetSendToFolder(tregistrybackend& registry) {
+  TSafeRegistry reg(registry);
+  std::string folder;
+  if (reg.OpenKey(ShellFoldersKey, false)) {
+    folder = reg.ReadStringDef("SendTo", "");
+    reg.CloseKey();
+  }
+  // Without a real folder the subfolder would be "\Zorvane\" on the current
+  // drive or relative to the current directory: someone else's files.
+  if (!IsAbsolutePath(folder)) return std::string();
+  if (folder.back() != '\\') folder += '\\';
+  return folder + "Zorvane\\";
+}
+
+std::string SendToLinkName(const std::string& caption) {
+  std::string name;
+  name.reserve(caption.size() + 5);
+  for (char c : caption) {
+    const bool control = static_cast<unsigned char>(c) < 32;
+    name += (control || std::strchr("\\/:*?\"<>|", c)) ? '_' : c;
+  }
+  if (name.empty()) name = "_";
+  if (IsDeviceName(name)) name.insert(0, "_");
+  return name + ".lnk";
+}
+
+bool IsOwnSendToLink(tfilesystem& files, const std::string& path) {
+  if (!EndsWithLnk(path)) return false;
+  tshelllinkfile link;
+  return ReadShellLinkFile(files.ReadFileStart(path, 64 * 1024), link) &&
+         link.Description == SendToLinkDescription;
+}
+
+void ClearSendToFolder(tregistrybackend& registry, tfilesystem& files) {
+  const std::string folder = GetSendToFolder(registry);
+  if (folder.empty()) return;
+  for (const tfileentry& entry : files.ListFiles(folder)) {
+    const std::string path = folder + entry.Name;
+    if (!IsOwnSendToLink(files, path)) continue;
+    if (entry.Attributes & faReadOnly) files.SetAttributes(path, entry.Attributes & ~faReadOnly);
+    files.RemoveFile(path);
+  }
+  files.RemoveFolder(folder);
+}
+
+tsendtooutcome RebuildSendTo(const tzvshortcutlist& list, const tsettings& settings,
+                             tregistrybackend& registry, tfilesystem& files, tshell& shell) {
+  const std::string folder = GetSendToFolder(registry);
+  if (folder.empty()) return tsendtooutcome::NoFolder;
+  ClearSendToFolder(registry, files);
+  if (!settings.UseSendToMenu) return tsendtooutcome::Off;
+  files.CreateFolders(folder);
+  for (std::int32_t i = 0; i < list.Count(); ++i) {
+    const tzvshortcut& s = *list.GetItem(i);
+    if (s.ShortcutType != stApplication && s.ShortcutType != stFolder) continue;
+    tshelllink link;
+    // Only the maximized style is written; the link's default opens normally.
+    if (s.ViewStyle == vsMaximized) link.ShowCommand = ViewStyleToShowCommand(s.ViewStyle);
+    link.Path = s.Path;
+    if (s.ShortcutType == stApplication) {
+      link.Arguments = s.Parameters;
+      link.WorkingDirectory = s.WorkingDir;
+    }
+    link.Description = SendToLinkDescription;
+    // A link that cannot be saved is left out; the others are still made.
+    if (shell.SaveLink(link, folder + SendToLinkName(s.Caption)) == tlinksave::ObjectFailed)
+      return tsendtooutcome::LinkObjectFailed;
+  }
+  return tsendtooutcome::Done;
+}
+
+}  // namespace zv

@@ -1,0 +1,39 @@
+#pragma once
+// The Windows shell as launching and the Send To folder use it.
+#include <string>
+
+namespace zv {
+
+struct tshellrequest {
+  std::string Verb;  // empty: the default verb
+  std::string File;
+  std::string Parameters;  // empty: none
+  std::string Directory;   // empty: none
+  int ShowCommand = 1;
+};
+
+// What a shell link holds; empty texts and a zero show command are not set.
+struct tshelllink {
+  std::string Path;
+  std::string Arguments;
+  std::string WorkingDirectory;
+  std::string Description;
+  int ShowCommand = 0;
+};
+
+enum class tlinksave {
+  Saved,
+  NotSaved,      // the file could not be written
+  ObjectFailed,  // the shell link object or one of its interfaces is missing
+};
+
+class tshell {
+ public:
+  virtual ~tshell() = default;
+  // Hands the request to the shell, owned by the desktop window. The shell's
+  // answer is not looked at: it reports its own failures.
+  virtual void Execute(const tshellrequest& request) = 0;
+  virtual tlinksave SaveLink(const tshelllink& link, const std::string& fileName) = 0;
+};
+
+}  // namespace zv

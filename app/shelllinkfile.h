@@ -1,0 +1,21 @@
+#pragma once
+// Reading the fixed header and the texts of a shell link (.lnk) file, so the
+// Send To folder can tell its own links from anything else put there.
+#include <cstdint>
+#include <string>
+
+namespace zv {
+
+struct tshelllinkfile {
+  std::uint32_t ShowCommand = 0;
+  // Texts of the link; characters outside ASCII read as '?'.
+  std::string Description;
+  std::string RelativePath;
+  std::string WorkingDirectory;
+  std::string Arguments;
+};
+
+// False when bytes do not start with a well-formed shell link.
+bool ReadShellLinkFile(const std::string& bytes, tshelllinkfile& link);
+
+}  // namespace zv

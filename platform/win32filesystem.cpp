@@ -1,0 +1,74 @@
+#include "platform/win32filesystem.h"
+
+#include <windows.h>
+
+namespace zv {
+
+twin32filesystem& ProcessFileSystem() {
+  static twin32filesystem files;
+  return files;
+}
+
+bool twin32filesystem::FileExists(const std::string& path) {
+  if (path.empty()) return false;
+  const DWORD a = GetFileAttributesA(path.c_str());
+  return a != INVALID_FILE_ATTRIBUTES && !(a & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool twin32filesystem::DirectoryExists(const std::string& path) {
+  if (path.empty()) return false;
+  const DWORD a = GetFileAttributesA(path.c_str());
+  return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+std::vector<tfileentry> twin32filesystem::ListFiles(const std::string& folder) {
+  std::vector<tfileentry> out;
+  WIN32_FIND_DATAA data;
+  HANDLE find = FindFirstFileA((folder + "*.*").c_str(), &data);
+  if (find == INVALID_HANDLE_VALUE) return out;
+  do {
+    if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+      out.push_back({data.cFileName, data.dwFileAttributes});
+  } while (FindNextFileA(find, &data));
+  FindClose(find);
+  return out;
+}
+
+std::string twin32filesystem::ReadFileStart(const std::string& path, std::size_t maxBytes) {
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                            nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return std::string();
+  std::string bytes(maxBytes, '\0');
+  DWORD got = 0;
+  if (!ReadFile(file, bytes.data(), static_cast<DWORD>(maxBytes), &got, nullptr)) got = 0;
+  CloseHandle(file);
+  bytes.resize(got);
+  return bytes;
+}
+
+bool twin32filesystem::SetAttributes(const std::string& path, std::uint32_t attributes) {
+  return SetFileAttributesA(path.c_str(), attributes) != 0;
+}
+
+bool twin32filesystem::RemoveFile(const std::string& path) {
+  return DeleteFileA(path.c_str()) != 0;
+}
+
+bool twin32filesystem::RemoveFolder(const std::string& path) {
+  return RemoveDirectoryA(path.c_str()) != 0;
+}
+
+bool twin32filesystem::CreateFolders(const std::string& path) {
+  if (DirectoryExists(path)) return true;
+  std::string folder = path;
+  while (!folder.empty() && (folder.back() == '\\' || folder.back() == '/')) folder.pop_back();
+  if (folder.empty() || (folder.size() == 2 && folder[1] == ':')) return false;
+  const size_t cut = folder.find_last_of("\\/");
+  if (cut != std::string::npos && cut > 0 && !DirectoryExists(folder.substr(0, cut + 1))) {
+    // A UNC share or drive root that is missing ends the climb there.
+    if (!CreateFolders(folder.substr(0, cut))) return false;
+  }
+  return CreateDirectoryA(folder.c_str(), nullptr) != 0 || DirectoryExists(folder);
+}
+
+}  // namespace zv

@@ -1,0 +1,16 @@
+#pragma once
+// The real shell: ShellExecuteA owned by the desktop window, shell links
+// through CLSID_ShellLink with IShellLinkA and IPersistFile.
+#include "app/shell.h"
+
+namespace zv {
+
+class twin32shell : public tshell {
+ public:
+  void Execute(const tshellrequest& request) override;
+  tlinksave SaveLink(const tshelllink& link, const std::string& fileName) override;
+};
+
+twin32shell& ProcessShell();
+
+}  // namespace zv

@@ -1,0 +1,66 @@
+#pragma once
+// Records shell requests; saves links as real .lnk bytes into a fake file
+// system so the Send To folder's own-link test reads them as the system's.
+#include <string>
+#include <vector>
+
+#include "app/shell.h"
+#include "fake_filesystem.h"
+
+// A minimal shell link file: header, then the texts in the stored order.
+inline std::string MakeLinkBytes(const zv::tshelllink& link) {
+  std::string b(0x4C, '\0');
+  const unsigned char head[20] = {0x4C, 0, 0, 0, 0x01, 0x14, 0x02, 0, 0, 0, 0, 0,
+                                  0xC0, 0, 0, 0, 0, 0, 0, 0x46};
+  for (int i = 0; i < 20; ++i) b[i] = static_cast<char>(head[i]);
+  std::uint32_t flags = 0x80;  // unicode texts
+  std::string texts;
+  auto add = [&](const std::string& s, std::uint32_t flag) {
+    if (s.empty()) return;
+    flags |= flag;
+    texts += static_cast<char>(s.size() & 0xFF);
+    texts += static_cast<char>(s.size() >> 8);
+    for (char c : s) {
+      texts += c;
+      texts += '\0';
+    }
+  };
+  add(link.Description, 0x04);
+  add(link.WorkingDirectory, 0x10);
+  add(link.Arguments, 0x20);
+  for (int i = 0; i < 4; ++i) b[0x14 + i] = static_cast<char>((flags >> (8 * i)) & 0xFF);
+  const std::uint32_t show = link.ShowCommand ? link.ShowCommand : 1;
+  for (int i = 0; i < 4; ++i) b[0x3C + i] = static_cast<char>((show >> (8 * i)) & 0xFF);
+  return b + texts;
+}
+
+class tfakeshell : public zv::tshell {
+ public:
+  explicit tfakeshell(tfakefilesystem* files = nullptr) : files_(files) {}
+
+  void Execute(const zv::tshellrequest& request) override { Requests.push_back(request); }
+
+  zv::tlinksave SaveLink(const zv::tshelllink& link, const std::string& fileName) override {
+    if (static_cast<int>(Links.size()) == ObjectFailsAt) return zv::tlinksave::ObjectFailed;
+    Links.push_back({link, fileName});
+    const size_t cut = fileName.find_last_of('\\');
+    const std::string name = fileName.substr(cut + 1);
+    // What the system refuses in a file name.
+    if (!files_ || cut == std::string::npos || !files_->DirectoryExists(fileName.substr(0, cut)) ||
+        name.find_first_of("\\/:*?\"<>|") != std::string::npos)
+      return zv::tlinksave::NotSaved;
+    files_->AddFile(fileName, MakeLinkBytes(link));
+    return zv::tlinksave::Saved;
+  }
+
+  struct savedlink {
+    zv::tshelllink Link;
+    std::string FileName;
+  };
+  std::vector<zv::tshellrequest> Requests;
+  std::vector<savedlink> Links;
+  int ObjectFailsAt = -1;  // the save with this number reports a missing link object
+
+ private:
+  tfakefilesystem* files_;
+};

@@ -1,0 +1,177 @@
+// Send To links written by the real shell link object into the user's real
+// SendTo folder under Wine, read back from the files themselves.
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <objbase.h>
+#include <shlobj.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "app/sendto.h"
+#include "app/shelllinkfile.h"
+#include "list_helpers.h"
+#include "model/textutil.h"
+#include "platform/win32filesystem.h"
+#include "platform/win32registry.h"
+#include "platform/win32shell.h"
+#include "tempfolder.h"
+
+namespace {
+
+struct linkread {
+  std::string Path, Arguments, WorkingDirectory;
+};
+
+// Wine's loader reads the show command back wrongly; the file's own header
+// (offset 0x3C) is checked for that, the rest through the link object.
+linkread Load(const std::string& file) {
+  linkread out;
+  CoInitialize(nullptr);
+  IShellLinkA* link = nullptr;
+  if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                 reinterpret_cast<void**>(&link)))) {
+    IPersistFile* pf = nullptr;
+    if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&pf)))) {
+      wchar_t wide[MAX_PATH] = {};
+      MultiByteToWideChar(CP_ACP, 0, file.c_str(), -1, wide, MAX_PATH);
+      if (SUCCEEDED(pf->Load(wide, STGM_READ))) {
+        char buffer[MAX_PATH] = {};
+        link->GetPath(buffer, MAX_PATH, nullptr, 0);
+        out.Path = buffer;
+        buffer[0] = 0;
+        link->GetArguments(buffer, MAX_PATH);
+        out.Arguments = buffer;
+        buffer[0] = 0;
+        link->GetWorkingDirectory(buffer, MAX_PATH);
+        out.WorkingDirectory = buffer;
+      }
+      pf->Release();
+    }
+    link->Release();
+  }
+  CoUninitialize();
+  return out;
+}
+
+std::vector<std::string> Names(const std::string& folder) {
+  std::vector<std::string> names;
+  for (const auto& e : zv::ProcessFileSystem().ListFiles(folder)) names.push_back(e.Name);
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+class Win32SendTo : public testing::Test {
+ protected:
+  void SetUp() override {
+    folder = zv::GetSendToFolder(zv::ProcessRegistry());
+    ASSERT_FALSE(folder.empty());
+    settings.UseSendToMenu = true;
+  }
+  void TearDown() override {
+    settings.UseSendToMenu = false;
+    Rebuild();
+  }
+  zv::tsendtooutcome Rebuild() {
+    return zv::RebuildSendTo(list, settings, zv::ProcessRegistry(), zv::ProcessFileSystem(),
+                             zv::ProcessShell());
+  }
+  zv::tshelllinkfile Header(const std::string& name) {
+    zv::tshelllinkfile f;
+    EXPECT_TRUE(zv::ReadShellLinkFile(zv::ProcessFileSystem().ReadFileStart(folder + name, 65536), f))
+        << name;
+    return f;
+  }
+  std::string folder;
+  zv::tzvshortcutlist list;
+  zv::tsettings settings;
+  ttempfolder work{"zv sendto"};
+};
+
+}  // namespace
+
+TEST_F(Win32SendTo, SubfolderIsInTheUsersSendToFolder) {
+  const std::string tail = "\\SendTo\\Zorvane\\";
+  ASSERT_GT(folder.size(), tail.size());
+  EXPECT_TRUE(zv::SameTextAscii(folder.substr(folder.size() - tail.size()), tail)) << folder;
+  EXPECT_TRUE(zv::ProcessFileSystem().DirectoryExists(folder.substr(0, folder.size() - 8)));
+}
+
+TEST_F(Win32SendTo, LinksCarryTargetArgumentsDirectoryAndShowCommand) {
+  const std::string exe = ProgramFolder() + "markerapp.exe";
+  auto big = MakeShortcut(zv::stApplication, "Editor", exe);
+  big->Parameters = "-p \"x y\"";
+  big->WorkingDir = work.Bare();
+  big->ViewStyle = zv::vsMaximized;
+  Append(list, std::move(big));
+  auto small = MakeShortcut(zv::stApplication, "Small", exe);
+  small->ViewStyle = zv::vsMinimized;
+  small->WorkingDir = work.Bare();
+  Append(list, std::move(small));
+  auto dir = MakeShortcut(zv::stFolder, "Temp", work.Bare());
+  dir->Parameters = "stray";
+  dir->WorkingDir = "C:\\";
+  Append(list, std::move(dir));
+  Append(list, MakeShortcut(zv::stFile, "Letter", exe));
+  Append(list, Separator());
+
+  ASSERT_EQ(Rebuild(), zv::tsendtooutcome::Done);
+  EXPECT_EQ(Names(folder), (std::vector<std::string>{"Editor.lnk", "Small.lnk", "Temp.lnk"}));
+
+  linkread editor = Load(folder + "Editor.lnk");
+  EXPECT_TRUE(zv::SameTextAscii(editor.Path, exe)) << editor.Path;
+  EXPECT_EQ(editor.Arguments, "-p \"x y\"");
+  EXPECT_TRUE(zv::SameTextAscii(editor.WorkingDirectory, work.Bare())) << editor.WorkingDirectory;
+  EXPECT_EQ(Header("Editor.lnk").ShowCommand, 3u);
+  EXPECT_EQ(Header("Editor.lnk").Description, zv::SendToLinkDescription);
+  EXPECT_EQ(Header("Small.lnk").ShowCommand, 1u) << "minimized is left to the link's default";
+
+  linkread temp = Load(folder + "Temp.lnk");
+  EXPECT_TRUE(zv::SameTextAscii(temp.Path, work.Bare())) << temp.Path;
+  EXPECT_EQ(temp.Arguments, "");
+  EXPECT_EQ(temp.WorkingDirectory, "");
+  EXPECT_EQ(Header("Temp.lnk").ShowCommand, 1u);
+}
+
+TEST_F(Win32SendTo, HostileCaptionsWriteNothingOutsideTheSubfolder) {
+  const std::string above = folder + "..\\";          // SendTo itself
+  const std::string startup = folder + "..\\..\\Start Menu\\Programs\\Startup\\";
+  // The folder a climbing caption aims at must exist for the test to mean anything.
+  const bool madeStartup = !zv::ProcessFileSystem().DirectoryExists(startup) &&
+                           zv::ProcessFileSystem().CreateFolders(startup);
+  const auto aboveBefore = Names(above), startupBefore = Names(startup);
+  const char* captions[] = {"..\\..\\Start Menu\\Programs\\Startup\\x", "..\\up", "sub\\x",
+                            "a:b", "C:/x", "NUL", "what?"};
+  for (const char* c : captions) {
+    auto s = MakeShortcut(zv::stFolder, c, work.Bare());
+    Append(list, std::move(s));
+  }
+  ASSERT_EQ(Rebuild(), zv::tsendtooutcome::Done);
+  EXPECT_EQ(Names(folder),
+            (std::vector<std::string>{".._.._Start Menu_Programs_Startup_x.lnk", ".._up.lnk",
+                                      "C__x.lnk", "_NUL.lnk", "a_b.lnk", "sub_x.lnk",
+                                      "what_.lnk"}));
+  EXPECT_EQ(Names(above), aboveBefore);
+  EXPECT_EQ(Names(startup), startupBefore);
+  settings.UseSendToMenu = false;
+  Rebuild();
+  EXPECT_FALSE(zv::ProcessFileSystem().DirectoryExists(folder));
+  EXPECT_EQ(Names(above), aboveBefore);
+  if (madeStartup) RemoveDirectoryA(startup.c_str());
+}
+
+TEST_F(Win32SendTo, OptionOffDeletesReadOnlyLinksButKeepsTheUsersFiles) {
+  Append(list, MakeShortcut(zv::stFolder, "Temp", work.Bare()));
+  ASSERT_EQ(Rebuild(), zv::tsendtooutcome::Done);
+  ASSERT_TRUE(SetFileAttributesA((folder + "Temp.lnk").c_str(), FILE_ATTRIBUTE_READONLY));
+  HANDLE own = CreateFileA((folder + "notes.txt").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(own, INVALID_HANDLE_VALUE);
+  CloseHandle(own);
+  settings.UseSendToMenu = false;
+  EXPECT_EQ(Rebuild(), zv::tsendtooutcome::Off);
+  EXPECT_EQ(Names(folder), std::vector<std::string>{"notes.txt"});
+  DeleteFileA((folder + "notes.txt").c_str());
+  zv::ClearSendToFolder(zv::ProcessRegistry(), zv::ProcessFileSystem());
+  EXPECT_FALSE(zv::ProcessFileSystem().DirectoryExists(folder));
+}

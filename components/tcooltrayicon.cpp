@@ -185,8 +185,7 @@ void TCoolTrayIcon::TaskbarCreated() {
   if (iconVisible_) AddTrayIcon();
 }
 
-void TCoolTrayIcon::OwnerMessage(std::uint32_t msg, std::uintptr_t wParam,
-                                 std::intptr_t lParam) {
+void TCoolTrayIcon::OwnerMessage(std::uint32_t msg, std::uintptr_t wParam, std::intptr_t lParam) {
   // Shown by a direct call: make sure it comes up in front.
   if (msg == WmShowWindow && wParam == 1 && lParam == 0 && owner_)
     backend_.SetForegroundWindow(owner_);

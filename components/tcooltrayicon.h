@@ -17,10 +17,9 @@ enum class tmousebutton { mbLeft, mbRight, mbMiddle };
 class TCoolTrayIcon {
  public:
   using tnotifyevent = std::function<void(TCoolTrayIcon& sender)>;
-  using tmouseevent = std::function<void(TCoolTrayIcon& sender, tmousebutton button,
-                                         unsigned shift, int x, int y)>;
-  using tmousemoveevent =
-      std::function<void(TCoolTrayIcon& sender, unsigned shift, int x, int y)>;
+  using tmouseevent =
+      std::function<void(TCoolTrayIcon& sender, tmousebutton button, unsigned shift, int x, int y)>;
+  using tmousemoveevent = std::function<void(TCoolTrayIcon& sender, unsigned shift, int x, int y)>;
 
   // Joins the shared message window and hooks the owner window (may be
   // nullptr); the icon is not shown yet.

@@ -24,8 +24,8 @@ enum : std::uint32_t {
 // The fields of the shell's icon record that the component sets; everything
 // else of the record stays zero.
 struct ttrayicondata {
-  void* Window = nullptr;  // the window the notifications go to
-  std::uint32_t ID = 0;    // names the icon; comes back as the notification's wParam
+  void* Window = nullptr;   // the window the notifications go to
+  std::uint32_t ID = 0;     // names the icon; comes back as the notification's wParam
   std::uint32_t Flags = 7;  // message, icon and tip are valid
   std::uint32_t CallbackMessage = TrayCallbackMessage;
   void* Icon = nullptr;

@@ -65,8 +65,8 @@ TCoolTrayIcon* TTrayIconHandler::Find(std::uint32_t id) const {
   return it == icons_.end() ? nullptr : it->second;
 }
 
-bool TTrayIconHandler::WindowMessage(std::uint32_t msg, std::uintptr_t wParam,
-                                     std::intptr_t lParam, std::intptr_t& result) {
+bool TTrayIconHandler::WindowMessage(std::uint32_t msg, std::uintptr_t wParam, std::intptr_t lParam,
+                                     std::intptr_t& result) {
   if (msg == TrayCallbackMessage) {
     result = 0;
     // Identifiers fit 32 bits; anything wider is not one of ours.

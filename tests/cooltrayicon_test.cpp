@@ -24,8 +24,8 @@ void Notify(const TCoolTrayIcon& icon, std::uint32_t notification) {
   TTrayIconHandler* handler = TTrayIconHandler::Instance();
   ASSERT_NE(handler, nullptr);
   std::intptr_t result = -1;
-  EXPECT_TRUE(handler->WindowMessage(zv::TrayCallbackMessage, icon.IconData().ID,
-                                     notification, result));
+  EXPECT_TRUE(
+      handler->WindowMessage(zv::TrayCallbackMessage, icon.IconData().ID, notification, result));
   EXPECT_EQ(result, 0);
 }
 
@@ -237,8 +237,7 @@ TEST(CoolTrayIcon, RightPressPopsTheMenuUpAtTheCursorInTheForeground) {
   EXPECT_EQ(menu.Popups[0].X, 1200);
   EXPECT_EQ(menu.Popups[0].Y, 1000);
   EXPECT_EQ(menu.PopupComponent, &icon);
-  EXPECT_EQ(shell.Ops(),
-            (std::vector<std::string>{"foreground", "process", "popup", "postnull"}));
+  EXPECT_EQ(shell.Ops(), (std::vector<std::string>{"foreground", "process", "popup", "postnull"}));
   EXPECT_EQ(shell.Calls[0].Window, Owner);
   EXPECT_EQ(shell.Calls[3].Window, Owner);
 
@@ -315,8 +314,7 @@ TEST(CoolTrayIcon, AClickHandlerMayDestroyTheIcon) {
   std::intptr_t result;
   TTrayIconHandler::Instance()->WindowMessage(zv::TrayCallbackMessage, id, zv::tnLButtonDown,
                                               result);
-  TTrayIconHandler::Instance()->WindowMessage(zv::TrayCallbackMessage, id, zv::tnLButtonUp,
-                                              result);
+  TTrayIconHandler::Instance()->WindowMessage(zv::TrayCallbackMessage, id, zv::tnLButtonUp, result);
   EXPECT_EQ(icon, nullptr);
   EXPECT_FALSE(upAfterwards);
   EXPECT_EQ(shell.Last().Op, "delete");

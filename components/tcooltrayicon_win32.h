@@ -1,8 +1,9 @@
 #pragma once
 // The tray icon's system side: Shell_NotifyIconA with the 488-byte record,
 // the shared message window, and a context menu over a menu handle.
-#include <shellapi.h>
 #include <windows.h>
+// after windows.h, which it needs
+#include <shellapi.h>
 
 #include "components/tcooltrayicon.h"
 #include "components/traypopupmenu.h"

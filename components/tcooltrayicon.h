@@ -2,6 +2,18 @@
 // One icon with a tooltip in the notification area: turns the shell's mouse
 // notifications into events, pops up a context menu on a right-button press
 // and puts the icon back when the taskbar is recreated.
+//
+// The main window's use (Win32 side, see tcooltrayicon_win32.h):
+//   trayicon = std::make_unique<TCoolTrayIcon>(Win32TrayBackend(), hwnd);
+//   trayicon->SetHint("Zorvane");
+//   trayicon->SetPopupMenu(&contextmenu);  // a twin32traymenu
+//   trayicon->OnClick = [this](TCoolTrayIcon&) { trayiconClick(); };
+//   trayicon->Loaded();
+//   // SetTrayActive(active):
+//   trayicon->SetEnabled(active);
+//   trayicon->SetIcon(active ? normalIcon : grayedIcon);
+//   trayicon->SetHint(title + (active ? " (Active)" : " (Disabled)"));
+//   trayicon->SetIconVisible(true);  // once, in FormCreate; false on shut-down
 #include <cstdint>
 #include <functional>
 #include <memory>

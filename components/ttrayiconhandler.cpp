@@ -10,11 +10,16 @@ namespace zv {
 namespace {
 
 // Freed with the last icon, or at the end of the process if icons were
-// leaked; the system takes the window away then.
-std::unique_ptr<TTrayIconHandler>& Holder() {
-  static std::unique_ptr<TTrayIconHandler> handler;
-  return handler;
-}
+// leaked (the system takes the window away then). A plain pointer, so icons
+// destroyed even later find no handler instead of a destroyed holder.
+TTrayIconHandler* current = nullptr;
+
+struct freeatexit {
+  ~freeatexit() {
+    delete current;
+    current = nullptr;
+  }
+} freeAtExit;
 
 // Identifiers are never reused within a process, so a notification still
 // queued for a destroyed icon cannot reach a newer one.
@@ -29,35 +34,31 @@ bool ShellSendsTaskbarCreated(std::uint32_t commonControlsVersion) {
   return commonControlsVersion >= 0x40047;  // 4.71
 }
 
-TTrayIconHandler* TTrayIconHandler::Instance() { return Holder().get(); }
+TTrayIconHandler* TTrayIconHandler::Instance() { return current; }
 
 TTrayIconHandler::TTrayIconHandler(ttraybackend& backend) : backend_(backend) {}
 
 TTrayIconHandler::~TTrayIconHandler() = default;
 
 std::uint32_t TTrayIconHandler::Join(TCoolTrayIcon& icon, ttraybackend& backend) {
-  auto& holder = Holder();
-  if (!holder) {
-    holder.reset(new TTrayIconHandler(backend));
-    holder->taskbarCreated_ = backend.TaskbarCreatedMessage();
-    holder->window_ = backend.CreateMessageWindow();
+  if (!current) {
+    current = new TTrayIconHandler(backend);
+    current->taskbarCreated_ = backend.TaskbarCreatedMessage();
+    current->window_ = backend.CreateMessageWindow();
   }
   const std::uint32_t id = NextId();
-  holder->icons_[id] = &icon;
+  current->icons_[id] = &icon;
   return id;
 }
 
 void TTrayIconHandler::Leave(std::uint32_t id) {
-  auto& holder = Holder();
-  if (!holder) return;
-  holder->icons_.erase(id);
-  if (!holder->icons_.empty()) return;
-  void* window = holder->window_;
-  holder->window_ = nullptr;
-  ttraybackend& backend = holder->backend_;
+  if (!current) return;
+  current->icons_.erase(id);
+  if (!current->icons_.empty()) return;
   // Detached first, so the window's last messages find no handler.
-  std::unique_ptr<TTrayIconHandler> gone = std::move(holder);
-  if (window) backend.DestroyMessageWindow(window);
+  std::unique_ptr<TTrayIconHandler> gone(current);
+  current = nullptr;
+  if (gone->window_) gone->backend_.DestroyMessageWindow(gone->window_);
 }
 
 TCoolTrayIcon* TTrayIconHandler::Find(std::uint32_t id) const {

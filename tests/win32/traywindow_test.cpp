@@ -181,6 +181,19 @@ TEST(Win32TrayIcon, IconAppearsInTheTrayAndGoesWithTheComponent) {
     ASSERT_TRUE(PumpUntil([] { return TrayWindow() != nullptr; }));
     Settle(500);  // let it paint
     SaveWindowScreenshot(TrayWindow(), "tray-icon.bmp");
+    if (HaveXdotool()) {
+      // Resting the pointer on the icon shows the tip (saved for looking at).
+      ASSERT_TRUE(Host("w=$(xdotool search --name '" + std::string(WineTray) +
+                       "' | head -n 1); xdotool mousemove --window $w 8 10"));
+      HWND tip = nullptr;
+      EXPECT_TRUE(PumpUntil([&] {
+        tip = FindWindowA("tooltips_class32", nullptr);
+        return tip && IsWindowVisible(tip);
+      }));
+      Settle(300);
+      if (tip) SaveWindowScreenshot(tip, "tray-tip.bmp");
+      Host("xdotool mousemove 0 0");
+    }
 
     icon.SetIconVisible(false);
     EXPECT_TRUE(PumpUntil([] { return TrayWindow() == nullptr; }));

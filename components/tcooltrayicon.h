@@ -45,9 +45,13 @@ class TCoolTrayIcon {
   // picture and tip, applies IconVisible and asks for classic notifications.
   void Loaded();
 
-  // When false every mouse notification is ignored. Sends nothing.
+  // When false every mouse notification is ignored. Sends nothing. A press
+  // made before disabling no longer counts: its release may come long after.
   bool Enabled() const { return enabled_; }
-  void SetEnabled(bool enabled) { enabled_ = enabled; }
+  void SetEnabled(bool enabled) {
+    enabled_ = enabled;
+    if (!enabled) clickStarted_ = clickReady_ = false;
+  }
 
   // The component shows its own copy of the picture; the caller keeps its
   // icon. nullptr clears the picture.

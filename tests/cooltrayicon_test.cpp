@@ -197,6 +197,15 @@ TEST(CoolTrayIcon, WhileDisabledClicksAndMenusAreIgnored) {
   EXPECT_EQ(n.Clicks, 0);
   Click(icon);
   EXPECT_EQ(n.Clicks, 1);
+
+  // Pressed, disabled for a modal window, re-enabled: a later release alone
+  // is not a click.
+  Notify(icon, zv::tnLButtonDown);
+  icon.SetEnabled(false);
+  Notify(icon, zv::tnLButtonUp);
+  icon.SetEnabled(true);
+  Notify(icon, zv::tnLButtonUp);
+  EXPECT_EQ(n.Clicks, 1);
 }
 
 TEST(CoolTrayIcon, MouseEventsCarryButtonModifiersAndCursor) {

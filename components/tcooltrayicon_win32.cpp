@@ -1,0 +1,157 @@
+#include "components/tcooltrayicon_win32.h"
+
+#include <commctrl.h>
+#include <shlwapi.h>
+
+#include <cstring>
+
+#include "components/ttrayiconhandler.h"
+
+static_assert(NOTIFYICONDATAA_V2_SIZE == 488, "shell-5.0 icon record");
+
+namespace zv {
+
+const char* const TrayWindowClass = "TTrayIconHandler";
+
+namespace {
+
+LRESULT CALLBACK TrayWindowProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
+  if (TTrayIconHandler* handler = TTrayIconHandler::Instance()) {
+    std::intptr_t result = 0;
+    if (handler->WindowMessage(msg, wp, lp, result)) return result;
+  }
+  return DefWindowProcA(wnd, msg, wp, lp);
+}
+
+LRESULT CALLBACK OwnerSubclassProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id,
+                                   DWORD_PTR data) {
+  if (msg == WM_NCDESTROY) {
+    RemoveWindowSubclass(wnd, OwnerSubclassProc, id);
+  } else {
+    reinterpret_cast<TCoolTrayIcon*>(data)->OwnerMessage(msg, wp, lp);
+  }
+  return DefSubclassProc(wnd, msg, wp, lp);
+}
+
+std::uint32_t CommonControlsVersion() {
+  HMODULE dll = LoadLibraryA("comctl32.dll");
+  if (!dll) return 0;
+  std::uint32_t version = 0;
+  auto get = reinterpret_cast<DLLGETVERSIONPROC>(
+      reinterpret_cast<void*>(GetProcAddress(dll, "DllGetVersion")));
+  DLLVERSIONINFO info = {};
+  info.cbSize = sizeof(info);
+  if (get && SUCCEEDED(get(&info)))
+    version =
+        (static_cast<std::uint32_t>(info.dwMajorVersion) << 16) | (info.dwMinorVersion & 0xFFFF);
+  FreeLibrary(dll);
+  return version;
+}
+
+void Notify(DWORD op, const ttrayicondata& data) {
+  NOTIFYICONDATAA record;
+  FillNotifyIconData(data, record);
+  Shell_NotifyIconA(op, &record);
+}
+
+class twin32traybackend : public ttraybackend {
+ public:
+  void AddIcon(const ttrayicondata& d) override { Notify(NIM_ADD, d); }
+  void ModifyIcon(const ttrayicondata& d) override { Notify(NIM_MODIFY, d); }
+  void DeleteIcon(const ttrayicondata& d) override { Notify(NIM_DELETE, d); }
+  void SetIconVersion(const ttrayicondata& d) override { Notify(NIM_SETVERSION, d); }
+
+  void* CreateMessageWindow() override {
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    WNDCLASSA wc = {};
+    if (!GetClassInfoA(instance, TrayWindowClass, &wc)) {
+      wc.lpfnWndProc = TrayWindowProc;
+      wc.hInstance = instance;
+      wc.lpszClassName = TrayWindowClass;
+      RegisterClassA(&wc);
+    }
+    // Top-level, not message-only: only top-level windows see the
+    // "TaskbarCreated" broadcast.
+    return CreateWindowExA(WS_EX_TOOLWINDOW, TrayWindowClass, "", WS_POPUP, 0, 0, 0, 0, nullptr,
+                           nullptr, instance, nullptr);
+  }
+  void DestroyMessageWindow(void* window) override { DestroyWindow(static_cast<HWND>(window)); }
+
+  std::uint32_t TaskbarCreatedMessage() override {
+    static const std::uint32_t message = ShellSendsTaskbarCreated(CommonControlsVersion())
+                                             ? RegisterWindowMessageA("TaskbarCreated")
+                                             : 0;
+    return message;
+  }
+
+  void* CopyIcon(void* icon) override { return ::CopyIcon(static_cast<HICON>(icon)); }
+  void DestroyIcon(void* icon) override { ::DestroyIcon(static_cast<HICON>(icon)); }
+
+  bool CursorPos(int& x, int& y) override {
+    POINT p;
+    if (!GetCursorPos(&p)) return false;
+    x = p.x;
+    y = p.y;
+    return true;
+  }
+  unsigned ShiftState() override {
+    unsigned shift = 0;
+    if (GetAsyncKeyState(VK_SHIFT) & 0x8000) shift |= ssShift;
+    if (GetAsyncKeyState(VK_CONTROL) & 0x8000) shift |= ssCtrl;
+    if (GetAsyncKeyState(VK_MENU) & 0x8000) shift |= ssAlt;
+    return shift;
+  }
+
+  void SetForegroundWindow(void* window) override {
+    ::SetForegroundWindow(static_cast<HWND>(window));
+  }
+  void ProcessMessages() override {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      if (msg.message == WM_QUIT) {
+        PostQuitMessage(static_cast<int>(msg.wParam));  // left for the main loop
+        break;
+      }
+      TranslateMessage(&msg);
+      DispatchMessageA(&msg);
+    }
+  }
+  void PostNullMessage(void* window) override {
+    PostMessageA(static_cast<HWND>(window), WM_NULL, 0, 0);
+  }
+
+  void HookOwner(void* owner, TCoolTrayIcon& icon) override {
+    SetWindowSubclass(static_cast<HWND>(owner), OwnerSubclassProc,
+                      reinterpret_cast<UINT_PTR>(&icon), reinterpret_cast<DWORD_PTR>(&icon));
+  }
+  void UnhookOwner(void* owner, TCoolTrayIcon& icon) override {
+    // Gone already when the owner window was destroyed first.
+    RemoveWindowSubclass(static_cast<HWND>(owner), OwnerSubclassProc,
+                         reinterpret_cast<UINT_PTR>(&icon));
+  }
+};
+
+}  // namespace
+
+ttraybackend& Win32TrayBackend() {
+  // Never destroyed: tray icons left at the end of the process may still
+  // call it from their destructors.
+  static twin32traybackend* backend = new twin32traybackend;
+  return *backend;
+}
+
+void FillNotifyIconData(const ttrayicondata& data, NOTIFYICONDATAA& record) {
+  std::memset(&record, 0, sizeof(record));
+  record.cbSize = NOTIFYICONDATAA_V2_SIZE;
+  record.hWnd = static_cast<HWND>(data.Window);
+  record.uID = data.ID;
+  record.uFlags = data.Flags;
+  record.uCallbackMessage = data.CallbackMessage;
+  record.hIcon = static_cast<HICON>(data.Icon);
+  static_assert(sizeof(record.szTip) == sizeof(data.Tip), "tip of 128 characters");
+  std::memcpy(record.szTip, data.Tip, sizeof(record.szTip));
+  record.szTip[sizeof(record.szTip) - 1] = '\0';
+  record.uVersion = data.Version;
+}
+
+}  // namespace zv

@@ -216,18 +216,18 @@ ZV_BENCHMARK(Win32Startup, "start-up: process start until ready, program vs. emp
   empty.Tray = program.Tray;
   const std::string ready = program.Tray ? "window and tray icon" : "window";
 
-  std::printf("  %d starts each; ready = %s\n", runs, ready.c_str());
+  std::printf("  %d starts each; ready = a window of class %s titled %s%s\n", runs,
+              program.Class.c_str(), program.Title.c_str(), program.Tray ? " and a tray icon" : "");
   if (!Exists(empty.Exe)) {
     std::printf("  %s not found\n", empty.Exe.c_str());
     return;
   }
   // Warm up the loader and the file cache once, as a user's second start.
   StartOnce(empty, timeout);
-  const figures bare =
-      Measure(runs, [&] { return RunToExit(empty.Exe, "/exit"); });
-  Report("empty program, start to exit (no window)", bare);
+  const figures bare = Measure(runs, [&] { return RunToExit(empty.Exe, "/exit"); });
+  Report("empty program, to exit (no window)", bare);
   const figures base = Measure(runs, [&] { return StartOnce(empty, timeout); });
-  Report("empty program, start to " + ready, base);
+  Report("empty program, to " + ready, base);
 
   if (!Exists(program.Exe)) {
     std::printf("  %s not found (set ZV_STARTUP_EXE)\n", program.Exe.c_str());
@@ -241,6 +241,7 @@ ZV_BENCHMARK(Win32Startup, "start-up: process start until ready, program vs. emp
   StartOnce(program, timeout);
   const figures ours = Measure(runs, [&] { return StartOnce(program, timeout); });
   const std::string name = program.Exe.substr(program.Exe.find_last_of("\\/") + 1);
-  Report(name + ", start to " + program.Class + " " + ready, ours);
-  if (ours.Median >= 0 && base.Median > 0) zvbench::Ratio(name + " vs. empty program", ours.Median, base.Median);
+  Report(name + ", to " + ready, ours);
+  if (ours.Median >= 0 && base.Median > 0)
+    zvbench::Ratio(name + " vs. empty program, medians", ours.Median, base.Median);
 }

@@ -1,4 +1,4 @@
-// zvdriver: drives and inspects the windows of other programs from outside,
+// zvdriver: drives and reads the windows of other programs from outside,
 // for the end-to-end scripts. One command per run; results go to stdout as
 // raw bytes (no CR/LF translation), diagnostics to stderr.
 //
@@ -311,7 +311,8 @@ bool WriteBmp(const std::string& file, HDC dc, HBITMAP bmp, int w, int h) {
 
 // From the screen by default: what the user sees, whatever the window paints
 // itself. PrintWindow asks the window to paint into our bitmap instead, which
-// also works for covered windows that answer WM_PRINT.
+// also works for covered windows that answer WM_PRINT (Wine 8 gives black
+// for windows of other processes).
 bool Screenshot(HWND wnd, const std::string& file, bool print) {
   RECT r;
   if (!GetWindowRect(wnd, &r)) return false;

@@ -8,8 +8,10 @@
 //                             "zvdriverprobe": WM_COPYDATA shows a box
 //                             titled "Copy Data" and answers dwData + 1;
 //                             closing it ends the program with exit code 5;
-//                             its tray icon "Driver Probe" answers a left or
-//                             right click with a box titled "Tray Click"
+//                             its tray icon "Driver Probe" answers a left
+//                             click with a box titled "Tray Click", a right
+//                             click with a menu "Show Box" (that box) and
+//                             "Exit"
 #include <windows.h>
 #include <commdlg.h>
 #include <shellapi.h>
@@ -52,7 +54,21 @@ LRESULT CALLBACK ProbeProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_APP:
       // The tray icon's notifications: the mouse message is the lParam.
       if (lp == WM_LBUTTONUP) MessageBoxA(wnd, "Left click", "Tray Click", MB_OK);
-      if (lp == WM_RBUTTONUP) MessageBoxA(wnd, "Right click", "Tray Click", MB_OK);
+      if (lp == WM_RBUTTONUP) {
+        // As a tray program does: a menu at the cursor, the owner in front.
+        HMENU menu = CreatePopupMenu();
+        AppendMenuA(menu, MF_STRING, 201, "&Show Box");
+        AppendMenuA(menu, MF_STRING, 202, "E&xit");
+        POINT at;
+        GetCursorPos(&at);
+        SetForegroundWindow(wnd);
+        const UINT chosen = TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0,
+                                           wnd, nullptr);
+        PostMessageA(wnd, WM_NULL, 0, 0);
+        DestroyMenu(menu);
+        if (chosen == 201) MessageBoxA(wnd, "Right click", "Tray Click", MB_OK);
+        if (chosen == 202) DestroyWindow(wnd);
+      }
       return 0;
     case WM_DESTROY:
       PostQuitMessage(5);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -225,4 +226,94 @@ TEST(Artwork, AlphaBitmapsHaveTheirSizesAndPremultipliedPixels) {
       }
     EXPECT_EQ(badPixels, 0) << b.Name << " is not premultiplied";
   }
+}
+
+// Everything drawn the way the dialogs draw it, on the band stretched from
+// the ramp, into artwork-preview.bmp for looking at. Transparent parts must
+// leave the band as it was.
+TEST(Artwork, DrawsCleanlyOnTheBand) {
+  ASSERT_NE(Program(), nullptr);
+  const int w = 200, h = 150;
+  HDC screen = GetDC(nullptr);
+  HDC dc = CreateCompatibleDC(screen);
+  BITMAPINFO bi = {};
+  bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
+  bi.bmiHeader.biWidth = w;
+  bi.bmiHeader.biHeight = h;
+  bi.bmiHeader.biPlanes = 1;
+  bi.bmiHeader.biBitCount = 24;
+  void* bits = nullptr;
+  HBITMAP target = CreateDIBSection(dc, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+  ReleaseDC(nullptr, screen);
+  HGDIOBJ oldTarget = SelectObject(dc, target);
+  RECT all = {0, 0, w, h};
+  FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+
+  auto loadBitmap = [](int id) {
+    return static_cast<HBITMAP>(LoadImageA(Program(), MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0,
+                                           LR_CREATEDIBSECTION));
+  };
+  HDC src = CreateCompatibleDC(dc);
+  HBITMAP ramp = loadBitmap(IDB_RAMP);
+  HGDIOBJ oldSrc = SelectObject(src, ramp);
+  StretchBlt(dc, 0, 0, 140, h, src, 0, 0, 60, 1, SRCCOPY);
+  const COLORREF bandUnderTitle = GetPixel(dc, 100, 24);
+
+  auto blend = [&](int id, int x, int y) {
+    HBITMAP bmp = loadBitmap(id);
+    ASSERT_NE(bmp, nullptr) << id;
+    BITMAP bm;
+    GetObjectA(bmp, sizeof(bm), &bm);
+    SelectObject(src, bmp);
+    BLENDFUNCTION bf = {AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+    EXPECT_TRUE(AlphaBlend(dc, x, y, bm.bmWidth, bm.bmHeight, src, 0, 0, bm.bmWidth, bm.bmHeight,
+                           bf));
+    SelectObject(src, ramp);
+    DeleteObject(bmp);
+  };
+  auto icon = [&](int id, int size, int x, int y) {
+    HICON i = static_cast<HICON>(
+        LoadImageA(Program(), MAKEINTRESOURCEA(id), IMAGE_ICON, size, size, 0));
+    ASSERT_NE(i, nullptr) << id;
+    DrawIconEx(dc, x, y, i, size, size, 0, nullptr, DI_NORMAL);
+    DestroyIcon(i);
+  };
+
+  icon(IDI_ZORVANE, 32, 8, 8);
+  blend(IDB_TITLEEDITOR, 48, 24);
+  blend(IDB_TITLEOPTIONS, 48, 44);
+  blend(IDB_TITLEABOUT, 120, 44);
+  const int links[] = {IDI_CHECKMARK, IDI_CROSS, IDI_LINKARROW, IDI_TIP};
+  for (int i = 0; i < 4; ++i) icon(links[i], 16, 8 + i * 20, 70);
+  blend(IDB_LINKARROW, 4, 90);
+  blend(IDB_FOLDERGLYPH, 40, 93);
+  icon(IDI_HOTKEYWARNING, 22, 64, 88);
+  icon(IDI_HOTKEYWARNINGSMALL, 11, 92, 93);
+  const int menu[] = {IDI_TRAYACTIVE,  IDI_TRAYDISABLED, IDI_MENUEDITOR,
+                      IDI_MENUOPTIONS, IDI_MENUABOUT,    IDI_MENUEXIT};
+  for (int i = 0; i < 6; ++i) icon(menu[i], 16, 8 + i * 20, 112);
+  for (int i = 0; i < 6; ++i) icon(IDI_TYPEAPPLICATION + i, 16, 8 + i * 20, 132);
+  GdiFlush();
+
+  // The title's own background is transparent: the band shows through.
+  EXPECT_EQ(GetPixel(dc, 100, 24), bandUnderTitle);
+  EXPECT_NE(GetPixel(dc, 8 + 16, 8 + 16), bandUnderTitle) << "the icon is drawn";
+
+  SelectObject(src, oldSrc);
+  DeleteObject(ramp);
+  DeleteDC(src);
+  BITMAPFILEHEADER bf = {};
+  bf.bfType = 0x4D42;
+  bf.bfOffBits = sizeof(bf) + sizeof(bi.bmiHeader);
+  const DWORD size = ((w * 3 + 3) & ~3) * h;
+  bf.bfSize = bf.bfOffBits + size;
+  if (FILE* f = std::fopen("artwork-preview.bmp", "wb")) {
+    std::fwrite(&bf, sizeof(bf), 1, f);
+    std::fwrite(&bi.bmiHeader, sizeof(bi.bmiHeader), 1, f);
+    std::fwrite(bits, 1, size, f);
+    std::fclose(f);
+  }
+  SelectObject(dc, oldTarget);
+  DeleteObject(target);
+  DeleteDC(dc);
 }

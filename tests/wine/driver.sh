@@ -114,17 +114,14 @@ zv_wait_exit() {
   fi
 }
 
-# The notification area: Wine shows it as a window of its own on a display
-# without a taskbar. Prints its X window id.
-zv_tray_window() {
-  xdotool search --name "Wine System Tray" 2>/dev/null | head -n 1
-}
-
-# zv_tray_click [BUTTON [INDEX]]: clicks the INDEX-th icon (0 first) with
-# button 1 (left, default) or 3 (right).
-zv_tray_click() {
-  local w
-  w=$(zv_tray_window)
-  [ -n "$w" ] || return 1
-  xdotool mousemove --window "$w" $((8 + ${2:-0} * 16)) 10 click "${1:-1}"
-}
+# The notification area. Wine shows it as a window of its own on a display
+# without a taskbar, one child window per icon; the driver finds an icon by
+# its tip (or position, 0 first) and clicks it by posting the mouse messages
+# the icon's owner then receives as its callback message.
+# zv_tray_icons: one line per icon: index, window, rect, tip.
+zv_tray_icons() { zv_driver tray; }
+# zv_wait_tray TIP|INDEX|* [TIMEOUT_MS]: prints the icon's window (for
+# zv_screenshot, to look at its picture).
+zv_wait_tray() { zv_driver wait-tray "$@"; }
+# zv_tray_click TIP|INDEX|* [left|right|double]
+zv_tray_click() { zv_driver tray-click "$@"; }

@@ -68,14 +68,20 @@ zv_answer_msgbox 'Copy Data' 'id 41, 6 bytes: hello' 'OK'
 wait $sender || zv_fail "send-copydata failed"
 [ "$(cat "$ZV_TEST_WORK/copydata.out")" = 42 ] || zv_fail "send-copydata result $(cat "$ZV_TEST_WORK/copydata.out")"
 
-zv_driver wait-tray 'Driver Probe' 10000 >/dev/null || zv_fail "tray icon not found by its tip"
-zv_driver tray-click 'Driver Probe' right || zv_fail "tray-click failed"
-zv_answer_msgbox 'Tray Click' 'Right click' 'OK'
-zv_driver tray-click 'Driver Probe' left || zv_fail "tray-click failed"
+icon=$(zv_wait_tray 'Driver Probe' 10000) || zv_fail "tray icon not found by its tip"
+zv_screenshot "$icon" "$shots/driver-trayicon.png" || zv_fail "no picture of the tray icon"
+[ "$(zv_tray_icons | cut -f4)" = "Driver Probe" ] || zv_fail "tray listing: $(zv_tray_icons)"
+zv_tray_click 'Driver Probe' left || zv_fail "tray-click failed"
 zv_answer_msgbox 'Tray Click' 'Left click' 'OK'
+# A right click pops up a menu: chosen with the keys, as a user would.
+zv_tray_click 'Driver Probe' right || zv_fail "tray-click failed"
+menu=$(zv_wait_visible '#32768' '*') || zv_fail "no menu after a right click"
+zv_key "$menu" down && zv_key "$menu" enter || zv_fail "keys to the menu"
+zv_answer_msgbox 'Tray Click' 'Right click' 'OK'
+zv_wait_gone "$menu" 2000 || zv_fail "menu still open"
 
 zv_close_window "$probe" 5000 || zv_fail "the probe did not close"
 zv_wait_exit $ZV_PID
 [ "$ZV_EXIT" = 5 ] || zv_fail "the probe did not end through WM_CLOSE (exit code $ZV_EXIT)"
-zv_driver wait-tray 'Driver Probe' 200 >/dev/null 2>&1 && zv_fail "tray icon left behind"
+zv_wait_tray 'Driver Probe' 200 >/dev/null 2>&1 && zv_fail "tray icon left behind"
 echo "PASS"

@@ -31,7 +31,7 @@ void LaunchShortcut(const tzvshortcut& s, tfilesystem& files, tshell& shell,
     case stApplication:
       // An application needs its working directory as much as its program.
       if (!files.FileExists(s.Path) || !files.DirectoryExists(s.WorkingDir)) {
-        ShowErrorDialog(prompts, ApplicationLaunchError(s.Caption));
+        prompts.ErrorDialog(ApplicationLaunchError(s.Caption));
         return;
       }
       request.Parameters = s.Parameters;
@@ -40,14 +40,14 @@ void LaunchShortcut(const tzvshortcut& s, tfilesystem& files, tshell& shell,
       break;
     case stFile:
       if (!files.FileExists(s.Path)) {
-        ShowErrorDialog(prompts, FileLaunchError(s.Caption));
+        prompts.ErrorDialog(FileLaunchError(s.Caption));
         return;
       }
       request.ShowCommand = swShowNormal;
       break;
     case stFolder:
       if (!files.DirectoryExists(s.Path)) {
-        ShowErrorDialog(prompts, FolderLaunchError(s.Caption));
+        prompts.ErrorDialog(FolderLaunchError(s.Caption));
         return;
       }
       if (s.FullExplorer) request.Verb = "explore";

@@ -7,7 +7,7 @@
 #include "app/filesystem.h"
 #include "app/shell.h"
 #include "model/tzvshortcutlist.h"
-#include "ui/userprompts.h"
+#include "app/userprompts.h"
 
 namespace zv {
 

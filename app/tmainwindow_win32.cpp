@@ -1,10 +1,22 @@
 #include "app/tmainwindow_win32.h"
 
-#include <shellapi.h>
+#include <commctrl.h>
+
+#include <functional>
+#include <vector>
 
 #include <exception>
 
+#include "app/launcher.h"
+#include "app/sendto.h"
+#include "components/systemimagelist.h"
+#include "components/tcooltrayicon_win32.h"
+#include "model/hotkeytext.h"
 #include "platform/win32appidentity.h"
+#include "platform/win32filesystem.h"
+#include "platform/win32keynames.h"
+#include "platform/win32shell.h"
+#include "ui/tpopupmenu.h"
 #include "platform/win32hotkeys.h"
 #include "resources/resource.h"
 #include "platform/win32prompts.h"
@@ -15,76 +27,112 @@
 namespace zv {
 
 namespace {
-constexpr UINT TrayCallbackMessage = WM_USER + 0x0400;
+
+// The tray icon's right-button menu: the owner-drawn context menu, whose
+// chosen item runs its command on the main window.
+class tcontextmenu : public ttraypopupmenu {
+ public:
+  tcontextmenu(tpopupmenu& menu, HWND owner, std::function<void(std::int32_t)> run)
+      : menu_(menu), owner_(owner), run_(std::move(run)) {}
+  void Popup(int x, int y) override {
+    if (const tmenuentry* chosen = menu_.Popup(owner_, x, y)) run_(chosen->Tag);
+  }
+
+ private:
+  tpopupmenu& menu_;
+  HWND owner_;
+  std::function<void(std::int32_t)> run_;
+};
+
+HICON LoadSmallIcon(int id) {
+  return static_cast<HICON>(
+      LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id), IMAGE_ICON, 16, 16, 0));
 }
 
+}  // namespace
+
 struct tmainwindow::parts {
-  NOTIFYICONDATAA tray = {};
-  bool trayEnabled = true;
-  bool trayVisible = false;
-  bool clickStarted = false;
   HICON normalIcon = nullptr;
   HICON grayedIcon = nullptr;
+  HIMAGELIST contextmenuil = nullptr;
   std::unique_ptr<twin32hotkeys> hotkeys;
+  TdfsSystemImageList systemil{ProcessShellImages()};
+  timagelisticons shortcutIcons;
+  timagelisticons contextIcons;
+  tmenupainter shortcutPainter{shortcutIcons};
+  tmenupainter contextPainter{contextIcons};
+  tpopupmenu shortcutsmenu{shortcutPainter};
+  tpopupmenu contextmenu{contextPainter};
+  std::unique_ptr<tcontextmenu> traymenu;
+  std::unique_ptr<TCoolTrayIcon> trayicon;
 };
 
 tmainwindow::tmainwindow() : behaviour_(*this, Settings()), parts_(std::make_unique<parts>()) {}
 
 tmainwindow::~tmainwindow() {
-  if (parts_->trayVisible) TraySetVisible(false);
-  if (shortcutsmenu_) DestroyMenu(shortcutsmenu_);
-  if (contextmenu_) DestroyMenu(contextmenu_);
+  parts_->trayicon.reset();
+  if (parts_->normalIcon) DestroyIcon(parts_->normalIcon);
+  if (parts_->grayedIcon) DestroyIcon(parts_->grayedIcon);
+  if (parts_->contextmenuil) ImageList_Destroy(parts_->contextmenuil);
 }
 
 bool tmainwindow::CreateAndStart() {
   if (!RegisterWindowClass(WindowClass)) return false;
   if (!Create(WindowClass, WindowText, WS_POPUP, 0, 0, 0, 0, 0)) return false;
-  ProcessPrompts().SetMainWindow(Handle());
-  parts_->hotkeys = std::make_unique<twin32hotkeys>(Handle());
-  HINSTANCE instance = GetModuleHandleA(nullptr);
-  parts_->normalIcon = static_cast<HICON>(
-      LoadImageA(instance, MAKEINTRESOURCEA(IDI_TRAYACTIVE), IMAGE_ICON, 16, 16, 0));
-  parts_->grayedIcon = static_cast<HICON>(
-      LoadImageA(instance, MAKEINTRESOURCEA(IDI_TRAYDISABLED), IMAGE_ICON, 16, 16, 0));
-  NOTIFYICONDATAA& t = parts_->tray;
-  t.cbSize = 488;
-  t.hWnd = Handle();
-  t.uID = 1;
-  t.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
-  t.uCallbackMessage = TrayCallbackMessage;
+  HWND wnd = Handle();
+  ProcessPrompts().SetMainWindow(wnd);
+  UseKeyNames(&Win32KeyNames());
+  parts_->hotkeys = std::make_unique<twin32hotkeys>(wnd);
+  parts_->normalIcon = LoadSmallIcon(IDI_TRAYACTIVE);
+  parts_->grayedIcon = LoadSmallIcon(IDI_TRAYDISABLED);
+
+  parts_->systemil.Transparent = true;
+  parts_->shortcutIcons.SetList(static_cast<HIMAGELIST>(parts_->systemil.Handle()));
+  parts_->contextmenuil = ImageList_Create(16, 16, ILC_COLOR32 | ILC_MASK, 4, 0);
+  for (int id : {IDI_MENUEDITOR, IDI_MENUOPTIONS, IDI_MENUABOUT, IDI_MENUEXIT}) {
+    HICON icon = LoadSmallIcon(id);
+    ImageList_AddIcon(parts_->contextmenuil, icon);
+    if (icon) DestroyIcon(icon);
+  }
+  parts_->contextIcons.SetList(parts_->contextmenuil);
   BuildContextMenu();
-  shortcutsmenu_ = CreatePopupMenu();
+  parts_->traymenu = std::make_unique<tcontextmenu>(
+      parts_->contextmenu, wnd, [this](std::int32_t id) { ContextMenuCommand(static_cast<UINT>(id)); });
+
+  parts_->trayicon = std::make_unique<TCoolTrayIcon>(Win32TrayBackend(), wnd);
+  TCoolTrayIcon& tray = *parts_->trayicon;
+  tray.SetHint("Zorvane");
+  tray.SetIcon(parts_->normalIcon);
+  tray.SetPopupMenu(parts_->traymenu.get());
+  tray.OnClick = [this](TCoolTrayIcon&) { behaviour_.trayiconClick(); };
+  tray.Loaded();
   behaviour_.FormCreate();
   return true;
 }
 
 void tmainwindow::BuildContextMenu() {
-  contextmenu_ = CreatePopupMenu();
-  AppendMenuA(contextmenu_, MF_STRING, cmEditor, "Shortcut Editor...");
-  AppendMenuA(contextmenu_, MF_SEPARATOR, 0, nullptr);
-  AppendMenuA(contextmenu_, MF_STRING, cmOptions, "Options...");
-  AppendMenuA(contextmenu_, MF_STRING, cmAbout, "About...");
-  AppendMenuA(contextmenu_, MF_SEPARATOR, 0, nullptr);
-  AppendMenuA(contextmenu_, MF_STRING, cmExit, "Exit");
+  std::vector<tmenuentry> items = {MenuEntry("Shortcut Editor...", 0), MenuEntry("-", -1),
+                                   MenuEntry("Options...", 1),        MenuEntry("About...", 2),
+                                   MenuEntry("-", -1),                MenuEntry("Exit", 3)};
+  const UINT commands[] = {cmEditor, 0, cmOptions, cmAbout, 0, cmExit};
+  for (std::size_t i = 0; i < items.size(); ++i) items[i].Tag = static_cast<std::int32_t>(commands[i]);
+  parts_->contextmenu.Rebuild(std::move(items));
 }
 
-void tmainwindow::TraySetEnabled(bool enabled) { parts_->trayEnabled = enabled; }
+void tmainwindow::TraySetEnabled(bool enabled) {
+  if (parts_->trayicon) parts_->trayicon->SetEnabled(enabled);
+}
 
 void tmainwindow::TraySetPicture(bool active) {
-  parts_->tray.hIcon = active ? parts_->normalIcon : parts_->grayedIcon;
-  Shell_NotifyIconA(NIM_MODIFY, &parts_->tray);
+  if (parts_->trayicon) parts_->trayicon->SetIcon(active ? parts_->normalIcon : parts_->grayedIcon);
 }
 
 void tmainwindow::TraySetHint(const std::string& hint) {
-  NOTIFYICONDATAA& t = parts_->tray;
-  ZeroMemory(t.szTip, sizeof t.szTip);
-  hint.copy(t.szTip, sizeof t.szTip - 1);
-  Shell_NotifyIconA(NIM_MODIFY, &t);
+  if (parts_->trayicon) parts_->trayicon->SetHint(hint);
 }
 
 void tmainwindow::TraySetVisible(bool visible) {
-  parts_->trayVisible = visible;
-  Shell_NotifyIconA(visible ? NIM_ADD : NIM_DELETE, &parts_->tray);
+  if (parts_->trayicon) parts_->trayicon->SetIconVisible(visible);
 }
 
 std::string tmainwindow::ApplicationTitle() { return Application().Title(); }
@@ -101,36 +149,40 @@ void tmainwindow::LoadSettings(tsettings& settings) {
   zv::LoadSettings(settings, ProcessRegistry(), ProcessIdentity());
 }
 
-void tmainwindow::SetLargeSystemImages(bool) {}
-
-void tmainwindow::RebuildShortcutMenu(tzvshortcutlist& list) {
-  while (GetMenuItemCount(shortcutsmenu_) > 0) DeleteMenu(shortcutsmenu_, 0, MF_BYPOSITION);
-  for (int i = 0; i < list.Count(); ++i) {
-    const tzvshortcut* s = list.GetItem(i);
-    if (s->ShortcutType == stSeparator)
-      AppendMenuA(shortcutsmenu_, MF_SEPARATOR, cmShortcutBase + i, nullptr);
-    else
-      AppendMenuA(shortcutsmenu_, MF_STRING, cmShortcutBase + i, s->Caption.c_str());
-  }
+void tmainwindow::SetLargeSystemImages(bool large) {
+  parts_->systemil.SetImageSize(large ? isLarge : isSmall);
+  parts_->shortcutIcons.SetList(static_cast<HIMAGELIST>(parts_->systemil.Handle()));
 }
 
-int tmainwindow::ShortcutMenuItemCount() { return GetMenuItemCount(shortcutsmenu_); }
+void tmainwindow::RebuildShortcutMenu(tzvshortcutlist& list) {
+  const TdfsSystemImageList& il = parts_->systemil;
+  zv::RebuildShortcutMenu(
+      parts_->shortcutsmenu, list, Settings().DisplayHotkeys,
+      [&il](const std::string& path) { return il.GetFileIconIndex(path); },
+      [](std::uint16_t hotkey) { return HotkeyToText(hotkey); });
+}
+
+int tmainwindow::ShortcutMenuItemCount() { return parts_->shortcutsmenu.Count(); }
 
 void tmainwindow::BringToForeground() { SetForegroundWindow(Handle()); }
 
 int tmainwindow::PopupShortcutMenu() {
   POINT p = {};
-  GetCursorPos(&p);
-  const UINT id = static_cast<UINT>(TrackPopupMenu(
-      shortcutsmenu_, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_LEFTBUTTON | TPM_RETURNCMD | TPM_NONOTIFY,
-      p.x, p.y, 0, Handle(), nullptr));
-  PostMessageA(Handle(), WM_NULL, 0, 0);
-  return id >= cmShortcutBase ? static_cast<int>(id - cmShortcutBase) : -1;
+  if (!GetCursorPos(&p)) return -1;
+  const tmenuentry* chosen = parts_->shortcutsmenu.Popup(Handle(), p.x, p.y);
+  return chosen ? chosen->Tag : -1;
 }
 
-void tmainwindow::LaunchShortcut(const tzvshortcut&) {}
+void tmainwindow::LaunchShortcut(const tzvshortcut& shortcut) {
+  zv::LaunchShortcut(shortcut, ProcessFileSystem(), ProcessShell(), ProcessPrompts());
+}
 
-void tmainwindow::RebuildSendTo(tzvshortcutlist&) {}
+void tmainwindow::RebuildSendTo(tzvshortcutlist& list) {
+  if (zv::RebuildSendTo(list, Settings(), ProcessRegistry(), ProcessFileSystem(), ProcessShell()) ==
+      tsendtooutcome::LinkObjectFailed) {
+    ReportError("The links of the \"Send to\" menu could not be created.");
+  }
+}
 
 int tmainwindow::RegisterListHotkeys(tzvshortcutlist& list) {
   return list.RegisterHotkeys(*parts_->hotkeys);
@@ -189,23 +241,16 @@ LRESULT tmainwindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_COMMAND:
       if (HIWORD(wp) == 0) ContextMenuCommand(LOWORD(wp));
       return 0;
-    case TrayCallbackMessage:
-      if (!parts_->trayEnabled) return 0;
-      if (lp == WM_LBUTTONDOWN) parts_->clickStarted = true;
-      if (lp == WM_LBUTTONUP) {
-        const bool fire = parts_->clickStarted;
-        parts_->clickStarted = false;
-        if (fire) behaviour_.trayiconClick();
-      }
-      if (lp == WM_RBUTTONDOWN) {
-        POINT p = {};
-        if (GetCursorPos(&p)) {
-          SetForegroundWindow(Handle());
-          TrackPopupMenu(contextmenu_, TPM_LEFTALIGN | TPM_RIGHTBUTTON, p.x, p.y, 0, Handle(), nullptr);
-          PostMessageA(Handle(), WM_NULL, 0, 0);
-        }
-      }
-      return 0;
+    case WM_MEASUREITEM: {
+      auto& mis = *reinterpret_cast<MEASUREITEMSTRUCT*>(lp);
+      if (parts_->shortcutsmenu.MeasureItem(mis) || parts_->contextmenu.MeasureItem(mis)) return TRUE;
+      return Default(msg, wp, lp);
+    }
+    case WM_DRAWITEM: {
+      const auto& dis = *reinterpret_cast<const DRAWITEMSTRUCT*>(lp);
+      if (parts_->shortcutsmenu.DrawItem(dis) || parts_->contextmenu.DrawItem(dis)) return TRUE;
+      return Default(msg, wp, lp);
+    }
     case WM_CLOSE:
       DestroyWindow(Handle());
       return 0;

@@ -62,8 +62,6 @@ class tmainwindow : public twindow, public tmainwindowhost {
 
   tzorvanemaindialog behaviour_;
   std::unique_ptr<parts> parts_;
-  HMENU shortcutsmenu_ = nullptr;
-  HMENU contextmenu_ = nullptr;
 };
 
 // Context-menu command identifiers.

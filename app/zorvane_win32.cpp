@@ -4,10 +4,12 @@
 
 #include <string>
 
+#include "app/sendto.h"
 #include "app/setupextensions.h"
 #include "app/singleinstance_win32.h"
 #include "app/tmainwindow_win32.h"
 #include "platform/win32appidentity.h"
+#include "platform/win32filesystem.h"
 #include "platform/win32prompts.h"
 #include "platform/win32registry.h"
 #include "settings/settings.h"
@@ -26,6 +28,7 @@ zv::tsetupservices SetupServices() {
   s.Identity = &zv::ProcessIdentity();
   s.Prompts = &zv::ProcessPrompts();
   s.Settings = &zv::Settings();
+  s.ClearSendToFolder = [] { zv::ClearSendToFolder(zv::ProcessRegistry(), zv::ProcessFileSystem()); };
   return s;
 }
 

@@ -15,7 +15,7 @@
 #include "model/textutil.h"
 #include "platform/win32filesystem.h"
 #include "platform/win32shell.h"
-#include "platform/win32userprompts.h"
+#include "platform/win32prompts.h"
 #include "screenshot.h"
 #include "tempfolder.h"
 
@@ -97,7 +97,7 @@ TEST(Win32Launch, MissingWorkingDirectoryShowsTheErrorDialogAndStartsNothing) {
       Sleep(50);
     }
   });
-  zv::twin32userprompts prompts;
+  zv::twin32prompts prompts;
   zv::LaunchShortcut(s, zv::ProcessFileSystem(), zv::ProcessShell(), prompts);
   closer.join();
   ASSERT_TRUE(seen.Found);

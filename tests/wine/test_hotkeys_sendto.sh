@@ -1,0 +1,69 @@
+#!/usr/bin/env bash
+# Two shortcuts sharing one hotkey give one "Hotkey Error" question that
+# reports 1; the Send To subfolder mirrors the application and folder
+# shortcuts; the uninstall offers the export and removes folder and keys.
+. "$(dirname "$0")/lib.sh"
+exe=$1
+zv_fresh_prefix
+mkdir -p "$WINEPREFIX/drive_c/Docs"
+cat >"$ZV_TEST_WORK/list.reg" <<'REG'
+REGEDIT4
+
+[HKEY_CURRENT_USER\Software\Halvorix\Zorvane\Shortcuts]
+"SavedByClass"="tzvshortcutlist"
+"Count"=dword:00000003
+
+[HKEY_CURRENT_USER\Software\Halvorix\Zorvane\Shortcuts\Item0]
+"ShortcutType"=dword:00000001
+"Caption"="One"
+"Path"="C:\\windows\\notepad.exe"
+"Parameters"=""
+"WorkingDir"="C:\\windows"
+"Hotkey"=dword:0000c04d
+"ViewStyle"=dword:00000002
+
+[HKEY_CURRENT_USER\Software\Halvorix\Zorvane\Shortcuts\Item1]
+"ShortcutType"=dword:00000001
+"Caption"="Two"
+"Path"="C:\\windows\\regedit.exe"
+"Parameters"="/s"
+"WorkingDir"="C:\\"
+"Hotkey"=dword:0000c04d
+"ViewStyle"=dword:00000001
+
+[HKEY_CURRENT_USER\Software\Halvorix\Zorvane\Shortcuts\Item2]
+"ShortcutType"=dword:00000003
+"Caption"="Documents"
+"Path"="C:\\Docs"
+"FullExplorer"=dword:00000000
+"Hotkey"=dword:00000000
+"ViewStyle"=dword:00000001
+REG
+zv_wine regedit /S "$(zv_winpath "$ZV_TEST_WORK/list.reg")"
+sendto_win=$(zv_reg_value 'HKCU\Software\Microsoft\Windows\CurrentVersion\Explorer\Shell Folders' SendTo)
+[ -n "$sendto_win" ] || zv_fail "no SendTo folder in this prefix"
+sendto=$(wine winepath -u "$sendto_win" 2>/dev/null | tr -d '\r')
+
+zv_start "$exe" /justinstalled
+zorvane=$ZV_PID
+zv_answer_msgbox 'Hotkey Error' $'1 hotkey(s) could not be registered.\rThe shortcuts in question will be displayed highlighted in the shortcut editor.\r\rWould you like to open the shortcut editor now?' No
+zv_driver wait-tray 'Zorvane (Active)' 10000 >/dev/null || zv_fail "tray not active after No"
+zv_msgbox_text 'Hotkey Error' 500 >/dev/null 2>&1 && zv_fail "a second Hotkey Error question"
+
+links=$(cd "$sendto/Zorvane" 2>/dev/null && ls | sort | tr '\n' ' ')
+[ "$links" = "Documents.lnk One.lnk Two.lnk " ] || zv_fail "Send To links: '$links'"
+main=$(zv_wait_window tzorvanemaindialog zorvanemaindialog)
+zv_post "$main" WM_COMMAND 0x103 0
+zv_wait_exit $zorvane
+[ -d "$sendto/Zorvane" ] || zv_fail "Exit removed the Send To links"
+
+# The uninstall counts the entries, goes on after No, and removes it all.
+zv_start "$exe" /uninstall
+uninstall=$ZV_PID
+zv_answer_msgbox 'Export Shortcuts' 'You have defined 3 shortcut(s). Would you like to export these shortcuts to a file before uninstalling Zorvane?' No
+zv_wait_exit $uninstall
+[ "$ZV_EXIT" = 0 ] || zv_fail "/uninstall ended with $ZV_EXIT"
+[ -e "$sendto/Zorvane" ] && zv_fail "/uninstall left the Send To subfolder"
+[ -d "$sendto" ] || zv_fail "/uninstall removed the SendTo folder itself"
+wine reg query 'HKCU\Software\Halvorix' >/dev/null 2>&1 && zv_fail "/uninstall left the registry keys"
+echo PASS

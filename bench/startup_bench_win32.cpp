@@ -122,6 +122,11 @@ double StartOnce(const target& t, DWORD timeout) {
   for (;;) {
     if (!window) window = HasWindow(pi.dwProcessId, t);
     if (window && (!t.Tray || TrayIconCount() > iconsBefore)) {
+      // The icon is added grey at the start of start-up; the program is
+      // active once its thread takes messages again, when start-up is done.
+      HWND w = FindWindowA(t.Class.c_str(), t.Title == "*" ? nullptr : t.Title.c_str());
+      DWORD_PTR answer = 0;
+      if (w) SendMessageTimeoutA(w, WM_NULL, 0, 0, SMTO_NORMAL, timeout, &answer);
       ready = Now() - start;
       break;
     }

@@ -12,6 +12,9 @@ thotkeyregistration HotkeyToRegistration(std::uint16_t value) {
 }
 
 std::uint16_t HotkeyFromControl(std::uint32_t keyCode, std::uint32_t flags) {
+  // Modifiers held without a key are no hotkey; kept, they would make a value
+  // that shows no text and can never be registered.
+  if ((keyCode & 0xFF) == 0) return 0;
   // Shift 1, Ctrl 2, Alt 4 land on bits 13-15; the extended flag falls off.
   return static_cast<std::uint16_t>(((keyCode & 0xFF) + (flags << 13)) & 0xFFFF);
 }

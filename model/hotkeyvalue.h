@@ -36,7 +36,8 @@ struct thotkeycontrolvalue {
   }
 };
 
-// What the entry control reports, as a value; the extended-key flag is dropped.
+// What the entry control reports, as a value; the extended-key flag is
+// dropped, and modifiers without a key give 0.
 std::uint16_t HotkeyFromControl(std::uint32_t keyCode, std::uint32_t flags);
 // The same from the control's get-hotkey answer (key byte, flags byte).
 std::uint16_t HotkeyFromControlWord(std::uint32_t word);

@@ -24,9 +24,17 @@ std::uint16_t Candidate(std::uint16_t key, int k) {
 std::int32_t tzvshortcutlist::CheckHotkeys(thotkeytable& window, bool resolve) {
   // A set flag means the value is no longer available to later entries.
   std::vector<bool> taken(0x10000, false);
+  // How many entries not yet checked carry each value as their own hotkey.
+  // Resolving leaves those values alone: the first entry that uses a hotkey
+  // keeps it, and moving a clash onto a later entry's hotkey would only push
+  // that entry off a hotkey nobody else had.
+  std::vector<std::int32_t> ownedLater(resolve ? 0x10000 : 0, 0);
+  if (resolve)
+    for (auto& item : items_) ++ownedLater[item->Hotkey];
   std::int32_t result = 0;
   for (auto& item : items_) {
     std::uint16_t h = item->Hotkey;
+    if (resolve) --ownedLater[h];
     if (h == 0) {
       item->HotkeyStatus = hsNone;
       continue;
@@ -50,8 +58,8 @@ std::int32_t tzvshortcutlist::CheckHotkeys(thotkeytable& window, bool resolve) {
     if (HotkeyHasUsableKey(key)) {
       for (int k = 2; k <= 7 && !moved; ++k) {
         std::uint16_t c = Candidate(key, k);
-        if (!taken[c] && !CanRegisterHotkey(window, c)) taken[c] = true;
-        if (taken[c]) continue;
+        if (!taken[c] && ownedLater[c] == 0 && !CanRegisterHotkey(window, c)) taken[c] = true;
+        if (taken[c] || ownedLater[c] > 0) continue;
         item->Hotkey = c;
         item->HotkeyStatus = hsNone;
         taken[c] = true;

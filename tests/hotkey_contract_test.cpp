@@ -105,6 +105,21 @@ TEST_P(HotkeyContract, ResolvingMovesAHotkeyOfAnotherProgramEvenForTheFirstUser)
   EXPECT_EQ(Hotkeys(list), (std::vector<std::uint16_t>{AltX}));
 }
 
+TEST_P(HotkeyContract, ResolvingLeavesTheHotkeyOfALaterEntryAlone) {
+  tzvshortcutlist list;
+  AddWithHotkeys(list, {CtrlAltX, CtrlAltX, AltX});
+  EXPECT_EQ(list.CheckHotkeys(Window(), true), 1);
+  EXPECT_EQ(Hotkeys(list), (std::vector<std::uint16_t>{CtrlAltX, ShiftAltX, AltX}));
+  // With every other candidate owned further down, the clash stays marked.
+  tzvshortcutlist crowded;
+  AddWithHotkeys(crowded, {CtrlAltX, CtrlAltX, AltX, ShiftAltX, CtrlX, ShiftCtrlX, ShiftCtrlAltX});
+  EXPECT_EQ(crowded.CheckHotkeys(Window(), true), -1);
+  EXPECT_EQ(Hotkeys(crowded), (std::vector<std::uint16_t>{CtrlAltX, CtrlAltX, AltX, ShiftAltX, CtrlX,
+                                                          ShiftCtrlX, ShiftCtrlAltX}));
+  EXPECT_EQ(Statuses(crowded),
+            (std::vector<int>{hsNone, hsInvalid, hsNone, hsNone, hsNone, hsNone, hsNone}));
+}
+
 TEST_P(HotkeyContract, AKeyWithAllSixCandidatesGoneStaysAndIsMarked) {
   tzvshortcutlist list;
   // Ctrl+Alt+X itself is one of the six, so five later users can move.

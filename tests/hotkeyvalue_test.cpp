@@ -19,8 +19,11 @@ TEST(HotkeyValue, FromTheEntryControlDropsTheExtendedFlagAndHighKeyBits) {
   EXPECT_EQ(HotkeyFromControl(0x2E, hcfShift | hcfControl | hcfAlt | hcfExtended), 0xE02E);
   EXPECT_EQ(HotkeyFromControl(0x141, 0), 0x41);
   EXPECT_EQ(HotkeyFromControl(0, 0), 0);
+  EXPECT_EQ(HotkeyFromControl(0, hcfControl | hcfAlt), 0);  // modifiers alone: no hotkey
+  EXPECT_EQ(HotkeyFromControl(0x100, hcfControl), 0);
   EXPECT_EQ(HotkeyFromControlWord(0x0F70), 0xE070);  // the control's own word
   EXPECT_EQ(HotkeyFromControlWord(0x0000), 0);
+  EXPECT_EQ(HotkeyFromControlWord(0x0200), 0);
 }
 
 TEST(HotkeyValue, ToTheEntryControlAndBack) {
@@ -34,14 +37,3 @@ TEST(HotkeyValue, ToTheEntryControlAndBack) {
   for (std::uint32_t v : {0x0000u, 0x0041u, 0x2070u, 0x8026u, 0xC058u, 0xE087u})
     EXPECT_EQ(HotkeyFromControlWord(HotkeyToControl(static_cast<std::uint16_t>(v)).Word()), v);
 }
-
-TEST(HotkeyValue, OnlyKeyCodesOneTo255AreUsable) {
-  EXPECT_TRUE(HotkeyHasUsableKey(0x0001));
-  EXPECT_TRUE(HotkeyHasUsableKey(0xE0FF));
-  EXPECT_FALSE(HotkeyHasUsableKey(0));
-  EXPECT_FALSE(HotkeyHasUsableKey(0xE000));
-  EXPECT_FALSE(HotkeyHasUsableKey(0x0100));
-  EXPECT_FALSE(HotkeyHasUsableKey(0xDF58));
-}
-
-TEST(HotkeyValue, TheMenuHotkeyHasItsOwnIdentifier) { EXPECT_EQ(MenuHotkeyId, 0xBFFF); }

@@ -70,6 +70,10 @@ class twin32fileio : public tlistfileio {
   }
 
   bool Replace(const std::string& from, const std::string& to) override {
+    // A read-only list file stays as it is, also where the system would
+    // move over it.
+    const DWORD attributes = GetFileAttributesA(to.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) return false;
     return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
   }
 

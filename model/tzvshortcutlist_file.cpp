@@ -140,6 +140,8 @@ std::string UnescapeQuotes(const std::string& text) {
   return out;
 }
 
+#if !defined(_WIN32)
+// The Win32 build has these beside its file functions.
 bool tzvshortcutlist::ExportToFile(const std::string& fileName, tlistprogress& progress) {
   return ExportToFile(fileName, progress, DefaultListFileIo());
 }
@@ -147,6 +149,7 @@ bool tzvshortcutlist::ExportToFile(const std::string& fileName, tlistprogress& p
 bool tzvshortcutlist::ImportFromFile(const std::string& fileName, tlistprogress& progress) {
   return ImportFromFile(fileName, progress, DefaultListFileIo());
 }
+#endif
 
 bool tzvshortcutlist::ExportToFile(const std::string& fileName, tlistprogress& progress,
                                    tlistfileio& io) {

@@ -2,6 +2,7 @@
 // with the "Please wait..." window.
 #include <memory>
 
+#include "model/listfileio.h"
 #include "model/tzvshortcutlist.h"
 #include "model/tzvshortcutlistdialog.h"
 
@@ -29,6 +30,14 @@ class tdialogprogress : public tlistprogress {
 };
 
 }  // namespace
+
+bool tzvshortcutlist::ExportToFile(const std::string& fileName, tlistprogress& progress) {
+  return ExportToFile(fileName, progress, DefaultListFileIo());
+}
+
+bool tzvshortcutlist::ImportFromFile(const std::string& fileName, tlistprogress& progress) {
+  return ImportFromFile(fileName, progress, DefaultListFileIo());
+}
 
 bool tzvshortcutlist::ExportToFile(const std::string& fileName) {
   tdialogprogress progress;

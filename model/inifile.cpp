@@ -69,12 +69,11 @@ std::string FromUtf16(std::string_view s, bool bigEndian) {
 }
 
 std::string ToAnsi(std::string text) {
-  if (text.size() >= 3 && text.compare(0, 3, "\xEF\xBB\xBF") == 0)
-    return FromUtf8(std::string_view(text).substr(3));
-  if (text.size() >= 2 && text.compare(0, 2, "\xFF\xFE") == 0)
-    return FromUtf16(std::string_view(text).substr(2), false);
-  if (text.size() >= 2 && text.compare(0, 2, "\xFE\xFF") == 0)
-    return FromUtf16(std::string_view(text).substr(2), true);
+  const unsigned char* b = reinterpret_cast<const unsigned char*>(text.data());
+  const size_t n = text.size();
+  if (n >= 3 && b[0] == 0xEF && b[1] == 0xBB && b[2] == 0xBF) return FromUtf8(std::string_view(text).substr(3));
+  if (n >= 2 && b[0] == 0xFF && b[1] == 0xFE) return FromUtf16(std::string_view(text).substr(2), false);
+  if (n >= 2 && b[0] == 0xFE && b[1] == 0xFF) return FromUtf16(std::string_view(text).substr(2), true);
   return text;
 }
 
@@ -142,13 +141,12 @@ std::string tinifile::FormatValue(std::string_view value) {
 
 tinifile::tinifile(std::string text) : text_(ToAnsi(std::move(text))) {
   // Offsets are 32-bit; callers never read files anywhere near that size.
-  if (text_.size() >= 0xFFFFFFF0u) text_.clear();
+  if (text_.size() >= 0xF0000000u) text_.clear();
   Parse();
 }
 
 std::string_view tinifile::View(const line& l) const {
-  if (l.owned) return l.own;
-  return std::string_view(text_).substr(l.begin, l.length);
+  return std::string_view(l.added ? added_ : text_).substr(l.begin, l.length);
 }
 
 namespace {
@@ -238,14 +236,14 @@ void tinifile::AddLine(std::uint32_t begin, std::uint32_t end, std::uint32_t nex
   sections_.back().lines.push_back(std::move(l));
 }
 
-tinifile::line tinifile::OwnedLine(std::string text) {
+tinifile::line tinifile::AddedLine(std::string_view text) {
   line l;
-  l.own = std::move(text);
-  l.owned = true;
-  l.length = static_cast<std::uint32_t>(l.own.size());
-  std::string_view whole = l.own;
-  size_t end = whole.find_first_of("\r\n");
-  const classified c = Classify(whole.substr(0, end));
+  l.added = true;
+  l.begin = static_cast<std::uint32_t>(added_.size());
+  l.length = static_cast<std::uint32_t>(text.size());
+  added_ += text;
+  const std::string_view whole = View(l);
+  const classified c = Classify(whole.substr(0, whole.find_first_of("\r\n")));
   l.blank = c.Kind == classified::Blank;
   if (c.Kind == classified::Key) {
     l.keyBegin = Offset(c.Name, whole);
@@ -259,20 +257,28 @@ tinifile::line tinifile::OwnedLine(std::string text) {
   return l;
 }
 
-const tinifile::line* tinifile::FindLine(std::string_view section, std::string_view key) const {
-  auto it = index_.find(UpperAscii(Trimmed(section)));
-  if (it == index_.end()) return nullptr;
+std::size_t tinifile::FindSection(std::string_view name) const {
+  auto it = index_.find(UpperAscii(Trimmed(name)));
+  return it == index_.end() ? NoSection : it->second;
+}
+
+std::vector<std::pair<std::size_t, std::string_view>> tinifile::Sections() const {
+  std::vector<std::pair<std::size_t, std::string_view>> list;
+  list.reserve(sections_.size());
+  for (size_t i = 0; i < sections_.size(); ++i)
+    if (sections_[i].hasHeader) list.emplace_back(i, sections_[i].name);
+  return list;
+}
+
+const tinifile::line* tinifile::FindLine(std::size_t section, std::string_view key) const {
+  if (section >= sections_.size() || !sections_[section].hasHeader) return nullptr;
   key = Trimmed(key);
-  for (const line& l : sections_[it->second].lines)
+  for (const line& l : sections_[section].lines)
     if (!l.blank && SameTextAscii(KeyOf(l), key)) return &l;
   return nullptr;
 }
 
-bool tinifile::SectionExists(std::string_view section) const {
-  return index_.count(UpperAscii(Trimmed(section))) != 0;
-}
-
-std::optional<std::string> tinifile::Find(std::string_view section, std::string_view key) const {
+std::optional<std::string> tinifile::Find(std::size_t section, std::string_view key) const {
   const line* l = FindLine(section, key);
   if (!l || !l->hasValue) return std::nullopt;
   std::string_view v = View(*l).substr(l->valueBegin, l->valueLength);
@@ -283,41 +289,29 @@ std::optional<std::string> tinifile::Find(std::string_view section, std::string_
   return std::string(v);
 }
 
-std::string tinifile::ReadString(std::string_view section, std::string_view key,
-                                 std::string_view def) const {
+std::string tinifile::ReadString(std::size_t section, std::string_view key, std::string_view def) const {
   std::optional<std::string> v = Find(section, key);
   return v ? std::move(*v) : std::string(def);
 }
 
-std::int32_t tinifile::ReadInteger(std::string_view section, std::string_view key,
-                                   std::int32_t def) const {
+std::int32_t tinifile::ReadInteger(std::size_t section, std::string_view key, std::int32_t def) const {
   std::optional<std::string> v = Find(section, key);
   return v ? ParseIniInteger(*v, def) : def;
-}
-
-std::vector<std::string_view> tinifile::SectionNames() const {
-  std::vector<std::string_view> names;
-  names.reserve(sections_.size());
-  for (const section& s : sections_)
-    if (s.hasHeader) names.push_back(s.name);
-  return names;
 }
 
 void tinifile::EnsureLineBreak(line& l) {
   std::string_view v = View(l);
   if (!v.empty() && (v.back() == '\n' || v.back() == '\r')) return;
-  std::string text(v);
+  std::string text(v);  // added_ may move while it grows
   text += "\r\n";
-  l.own = std::move(text);
-  l.owned = true;
-  l.length = static_cast<std::uint32_t>(l.own.size());
+  l = AddedLine(text);
 }
 
-tinifile::section& tinifile::SectionFor(std::string_view name) {
+std::size_t tinifile::AddSection(std::string_view name) {
   name = Trimmed(name);
   std::string upper = UpperAscii(name);
   auto it = index_.find(upper);
-  if (it != index_.end()) return sections_[it->second];
+  if (it != index_.end()) return it->second;
   // The new header starts a line of its own even after a last line that
   // had no line break.
   for (size_t i = sections_.size(); i-- > 0;) {
@@ -334,15 +328,16 @@ tinifile::section& tinifile::SectionFor(std::string_view name) {
   section s;
   s.name = std::string(name);
   s.hasHeader = true;
-  s.header = OwnedLine("[" + s.name + "]\r\n");
-  index_.emplace(std::move(upper), static_cast<std::uint32_t>(sections_.size()));
+  s.header = AddedLine("[" + s.name + "]\r\n");
+  const std::size_t id = sections_.size();
+  index_.emplace(std::move(upper), static_cast<std::uint32_t>(id));
   sections_.push_back(std::move(s));
-  return sections_.back();
+  return id;
 }
 
-void tinifile::WriteString(std::string_view sectionName, std::string_view key,
-                           std::string_view value) {
-  section& s = SectionFor(sectionName);
+void tinifile::WriteString(std::size_t sectionId, std::string_view key, std::string_view value) {
+  if (sectionId >= sections_.size() || !sections_[sectionId].hasHeader) return;
+  section& s = sections_[sectionId];
   key = Trimmed(key);
   std::string text(key);
   text += '=';
@@ -352,7 +347,7 @@ void tinifile::WriteString(std::string_view sectionName, std::string_view key,
     if (!l.blank && SameTextAscii(KeyOf(l), key)) {
       // In place, under the name the file already spells it with.
       std::string existing(KeyOf(l));
-      l = OwnedLine(existing + text.substr(key.size()));
+      l = AddedLine(existing + text.substr(key.size()));
       return;
     }
   }
@@ -360,11 +355,7 @@ void tinifile::WriteString(std::string_view sectionName, std::string_view key,
   size_t at = s.lines.size();
   while (at > 0 && s.lines[at - 1].blank) --at;
   EnsureLineBreak(at > 0 ? s.lines[at - 1] : s.header);
-  s.lines.insert(s.lines.begin() + static_cast<std::ptrdiff_t>(at), OwnedLine(std::move(text)));
-}
-
-void tinifile::WriteInteger(std::string_view section, std::string_view key, std::int32_t value) {
-  WriteString(section, key, std::to_string(value));
+  s.lines.insert(s.lines.begin() + static_cast<std::ptrdiff_t>(at), AddedLine(text));
 }
 
 std::string tinifile::Text() const {

@@ -14,6 +14,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 namespace zv {
@@ -34,18 +35,41 @@ class tinifile {
   // convert to Windows-1252 first, as the system does.
   explicit tinifile(std::string text);
 
-  bool SectionExists(std::string_view section) const;
+  // Sections by number, for callers that read or write many keys of one
+  // section: a number stays valid for the life of the document.
+  static constexpr std::size_t NoSection = static_cast<std::size_t>(-1);
+  std::size_t FindSection(std::string_view name) const;  // NoSection when missing
+  std::size_t AddSection(std::string_view name);         // found or appended
+  // Every section header in file order with its number and name; a repeated
+  // name is listed again, though only its first section is ever found.
+  std::vector<std::pair<std::size_t, std::string_view>> Sections() const;
+
+  bool SectionExists(std::string_view section) const { return FindSection(section) != NoSection; }
   // The value as the profile functions give it; nothing when the section or
   // key is missing or the key line has no "=".
-  std::optional<std::string> Find(std::string_view section, std::string_view key) const;
-  std::string ReadString(std::string_view section, std::string_view key, std::string_view def) const;
-  std::int32_t ReadInteger(std::string_view section, std::string_view key, std::int32_t def) const;
+  std::optional<std::string> Find(std::size_t section, std::string_view key) const;
+  std::optional<std::string> Find(std::string_view section, std::string_view key) const {
+    return Find(FindSection(section), key);
+  }
+  std::string ReadString(std::size_t section, std::string_view key, std::string_view def) const;
+  std::string ReadString(std::string_view section, std::string_view key, std::string_view def) const {
+    return ReadString(FindSection(section), key, def);
+  }
+  std::int32_t ReadInteger(std::size_t section, std::string_view key, std::int32_t def) const;
+  std::int32_t ReadInteger(std::string_view section, std::string_view key, std::int32_t def) const {
+    return ReadInteger(FindSection(section), key, def);
+  }
 
-  // Names of all sections, in file order, as they stand in their headers.
-  std::vector<std::string_view> SectionNames() const;
-
-  void WriteString(std::string_view section, std::string_view key, std::string_view value);
-  void WriteInteger(std::string_view section, std::string_view key, std::int32_t value);
+  void WriteString(std::size_t section, std::string_view key, std::string_view value);
+  void WriteString(std::string_view section, std::string_view key, std::string_view value) {
+    WriteString(AddSection(section), key, value);
+  }
+  void WriteInteger(std::size_t section, std::string_view key, std::int32_t value) {
+    WriteString(section, key, std::to_string(value));
+  }
+  void WriteInteger(std::string_view section, std::string_view key, std::int32_t value) {
+    WriteString(AddSection(section), key, std::to_string(value));
+  }
 
   // The whole document; lines not written to stay byte for byte as read.
   std::string Text() const;
@@ -57,13 +81,14 @@ class tinifile {
   static std::string FormatValue(std::string_view value);
 
  private:
+  // A line is a stretch of text_ as read, or of added_ once written here,
+  // so that a document of many lines does not hold one allocation per line.
   struct line {
-    std::string own;          // the text when written here, else empty
-    std::uint32_t begin = 0;  // otherwise its place in text_
-    std::uint32_t length = 0; // with its line break
+    std::uint32_t begin = 0;
+    std::uint32_t length = 0;  // with its line break
     std::uint32_t keyBegin = 0, keyLength = 0;      // relative to the line
     std::uint32_t valueBegin = 0, valueLength = 0;  // relative to the line
-    bool owned = false;
+    bool added = false;
     bool hasValue = false;
     bool blank = false;
   };
@@ -76,14 +101,14 @@ class tinifile {
 
   std::string_view View(const line& l) const;
   std::string_view KeyOf(const line& l) const { return View(l).substr(l.keyBegin, l.keyLength); }
-  const line* FindLine(std::string_view section, std::string_view key) const;
+  const line* FindLine(std::size_t section, std::string_view key) const;
   void Parse();
   void AddLine(std::uint32_t begin, std::uint32_t end, std::uint32_t next);
-  section& SectionFor(std::string_view name);
   void EnsureLineBreak(line& l);
-  static line OwnedLine(std::string text);
+  line AddedLine(std::string_view text);
 
   std::string text_;
+  std::string added_;
   std::vector<section> sections_;  // [0] holds what comes before the first header
   std::unordered_map<std::string, std::uint32_t> index_;  // upper-case name -> first section
 };

@@ -2,6 +2,8 @@
 // class marker and the entry count, and one section "Item<i>" per entry.
 #include <string>
 #include <unordered_set>
+#include <utility>
+#include <vector>
 
 #include "model/inifile.h"
 #include "model/listfileio.h"
@@ -17,7 +19,7 @@ const char* const RootSection = "Root";
 
 std::string ItemSection(std::int32_t i) { return "Item" + std::to_string(i); }
 
-void WriteEntry(tinifile& ini, const std::string& section, const tzvshortcut& s) {
+void WriteEntry(tinifile& ini, std::size_t section, const tzvshortcut& s) {
   ini.WriteInteger(section, "ShortcutType", s.ShortcutType);
   switch (s.ShortcutType) {
     case stApplication:
@@ -45,7 +47,7 @@ void WriteEntry(tinifile& ini, const std::string& section, const tzvshortcut& s)
   }
 }
 
-std::unique_ptr<tzvshortcut> ReadEntry(const tinifile& ini, const std::string& section) {
+std::unique_ptr<tzvshortcut> ReadEntry(const tinifile& ini, std::size_t section) {
   auto s = std::make_unique<tzvshortcut>();
   const std::int32_t type = ini.ReadInteger(section, "shortcuttype", 0);
   if (type >= stSeparator && type <= stFolder) s->ShortcutType = static_cast<std::uint8_t>(type);
@@ -76,17 +78,24 @@ std::int64_t ItemNumber(std::string_view name) {
   return n;
 }
 
-// A count may claim far more entries than the file holds; past the last
-// entry section there could only be separators, which the editor removes
-// again, so the import ends there. A missing section before it still
-// stands for a separator.
-std::int32_t EntriesPresent(const tinifile& ini, std::int32_t count) {
+// The section of every entry, found once: entry i is the first section
+// named "Item<i>". A count may claim far more entries than the file holds;
+// past the last entry section there could only be separators, which the
+// editor removes again, so the import ends there. A missing section before
+// it still stands for a separator.
+std::vector<std::size_t> EntrySections(const tinifile& ini, std::int32_t count) {
+  std::vector<std::pair<std::int64_t, std::size_t>> found;
   std::int64_t highest = -1;
-  for (std::string_view name : ini.SectionNames()) {
+  for (auto& [id, name] : ini.Sections()) {
     const std::int64_t n = ItemNumber(name);
-    if (n > highest && n < count) highest = n;
+    if (n < 0 || n >= count) continue;
+    found.emplace_back(n, id);
+    if (n > highest) highest = n;
   }
-  return static_cast<std::int32_t>(highest + 1);
+  std::vector<std::size_t> sections(static_cast<size_t>(highest + 1), tinifile::NoSection);
+  for (auto& [n, id] : found)
+    if (sections[static_cast<size_t>(n)] == tinifile::NoSection) sections[static_cast<size_t>(n)] = id;
+  return sections;
 }
 
 // Equal keys exactly when IsEqual holds between two non-separators: the
@@ -162,7 +171,7 @@ bool tzvshortcutlist::ExportToFile(const std::string& fileName, tlistprogress& p
     ini.WriteInteger(RootSection, "Count", count);
     for (std::int32_t i = 0; i < count; ++i) {
       progress.Step(i, true);
-      WriteEntry(ini, ItemSection(i), *items_[static_cast<size_t>(i)]);
+      WriteEntry(ini, ini.AddSection(ItemSection(i)), *items_[static_cast<size_t>(i)]);
     }
     // The old file stays until the new one is complete on the disk.
     return WriteFileReplacing(io, fileName, ini.Text());
@@ -182,7 +191,8 @@ bool tzvshortcutlist::ImportFromFile(const std::string& fileName, tlistprogress&
     if (ini.ReadString(RootSection, "SavedByClass", "undefined") != ClassName) return false;
     result = true;
     const std::int32_t count = ini.ReadInteger(RootSection, "Count", 0);
-    const std::int32_t entries = count > 0 ? EntriesPresent(ini, count) : count;
+    const std::vector<std::size_t> sections = count > 0 ? EntrySections(ini, count) : std::vector<std::size_t>();
+    const std::int32_t entries = count > 0 ? static_cast<std::int32_t>(sections.size()) : count;
     if (!progress.Open(entries)) return false;
     guard.Opened = true;
 
@@ -193,7 +203,7 @@ bool tzvshortcutlist::ImportFromFile(const std::string& fileName, tlistprogress&
       if (existing->ShortcutType != stSeparator) present.insert(DuplicateKey(*existing));
     for (std::int32_t i = 0; i < entries; ++i) {
       progress.Step(i, false);
-      std::unique_ptr<tzvshortcut> s = ReadEntry(ini, ItemSection(i));
+      std::unique_ptr<tzvshortcut> s = ReadEntry(ini, sections[static_cast<size_t>(i)]);
       std::string key;
       if (s->ShortcutType != stSeparator) {
         key = DuplicateKey(*s);

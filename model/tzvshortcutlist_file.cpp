@@ -1,5 +1,6 @@
 // List files (.shl): an INI file with a section "Root" that carries the
 // class marker and the entry count, and one section "Item<i>" per entry.
+#include <algorithm>
 #include <string>
 #include <unordered_set>
 #include <utility>
@@ -78,24 +79,26 @@ std::int64_t ItemNumber(std::string_view name) {
   return n;
 }
 
-// The section of every entry, found once: entry i is the first section
-// named "Item<i>". A count may claim far more entries than the file holds;
-// past the last entry section there could only be separators, which the
-// editor removes again, so the import ends there. A missing section before
-// it still stands for a separator.
-std::vector<std::size_t> EntrySections(const tinifile& ini, std::int32_t count) {
-  std::vector<std::pair<std::int64_t, std::size_t>> found;
-  std::int64_t highest = -1;
+// The entry sections by number, each found once: entry i is the first
+// section named "Item<i>".
+struct entrysection {
+  std::int64_t Number;
+  std::size_t Section;
+};
+
+std::vector<entrysection> EntrySections(const tinifile& ini, std::int32_t count) {
+  std::vector<entrysection> found;
   for (auto& [id, name] : ini.Sections()) {
     const std::int64_t n = ItemNumber(name);
-    if (n < 0 || n >= count) continue;
-    found.emplace_back(n, id);
-    if (n > highest) highest = n;
+    if (n >= 0 && n < count) found.push_back({n, id});
   }
-  std::vector<std::size_t> sections(static_cast<size_t>(highest + 1), tinifile::NoSection);
-  for (auto& [n, id] : found)
-    if (sections[static_cast<size_t>(n)] == tinifile::NoSection) sections[static_cast<size_t>(n)] = id;
-  return sections;
+  // Stable: of two sections with one name the first in the file counts.
+  std::stable_sort(found.begin(), found.end(),
+                   [](const entrysection& a, const entrysection& b) { return a.Number < b.Number; });
+  found.erase(std::unique(found.begin(), found.end(),
+                          [](const entrysection& a, const entrysection& b) { return a.Number == b.Number; }),
+              found.end());
+  return found;
 }
 
 // Equal keys exactly when IsEqual holds between two non-separators: the
@@ -191,8 +194,13 @@ bool tzvshortcutlist::ImportFromFile(const std::string& fileName, tlistprogress&
     if (ini.ReadString(RootSection, "SavedByClass", "undefined") != ClassName) return false;
     result = true;
     const std::int32_t count = ini.ReadInteger(RootSection, "Count", 0);
-    const std::vector<std::size_t> sections = count > 0 ? EntrySections(ini, count) : std::vector<std::size_t>();
-    const std::int32_t entries = count > 0 ? static_cast<std::int32_t>(sections.size()) : count;
+    // A count may claim far more entries than the file holds, and numbers
+    // may leave huge gaps. Missing sections stand for separators; a run of
+    // them is one separator, which is what remains of it once the editor
+    // tidies the list, and past the last entry section there is nothing.
+    const std::vector<entrysection> sections = count > 0 ? EntrySections(ini, count) : std::vector<entrysection>();
+    const std::int32_t entries =
+        count > 0 ? (sections.empty() ? 0 : static_cast<std::int32_t>(sections.back().Number + 1)) : count;
     if (!progress.Open(entries)) return false;
     guard.Opened = true;
 
@@ -201,19 +209,30 @@ bool tzvshortcutlist::ImportFromFile(const std::string& fileName, tlistprogress&
     std::unordered_set<std::string> present;
     for (const auto& existing : items_)
       if (existing->ShortcutType != stSeparator) present.insert(DuplicateKey(*existing));
-    for (std::int32_t i = 0; i < entries; ++i) {
-      progress.Step(i, false);
-      std::unique_ptr<tzvshortcut> s = ReadEntry(ini, sections[static_cast<size_t>(i)]);
+    auto take = [&](std::unique_ptr<tzvshortcut> s) {
       std::string key;
       if (s->ShortcutType != stSeparator) {
         key = DuplicateKey(*s);
-        if (present.count(key)) continue;  // already in the list: not an error
+        if (present.count(key)) return;  // already in the list: not an error
       }
       if (Add(s, true) == -1) {
         result = false;
-        continue;
+        return;
       }
       if (!key.empty()) present.insert(std::move(key));
+    };
+    std::int64_t next = 0;
+    for (const entrysection& e : sections) {
+      if (e.Number > next) {
+        progress.Step(static_cast<std::int32_t>(next), false);
+        auto separator = std::make_unique<tzvshortcut>();
+        separator->ShortcutType = stSeparator;
+        separator->Caption.clear();
+        take(std::move(separator));
+      }
+      progress.Step(static_cast<std::int32_t>(e.Number), false);
+      take(ReadEntry(ini, e.Section));
+      next = e.Number + 1;
     }
   } catch (...) {
     result = false;

@@ -177,16 +177,21 @@ TEST(ListFile, CountAndSectionsDecideTheEntries) {
     EXPECT_EQ(progress.Calls, (std::vector<std::string>{"open 0", "close"}));
   }
   {
-    // A count far beyond the sections ends at the last one, quickly; sections
-    // at or past the count and misspelt numbers are not entries.
+    // A count far beyond the sections ends at the last one, a run of missing
+    // sections is one separator; sections at or past the count and misspelt
+    // numbers are not entries.
     tzvshortcutlist list;
     trecordedprogress progress;
     ASSERT_TRUE(ImportText(list,
                            head + "2000000000\n[Item0]\nCaption=sep\n[ITEM4]\nShortcutType=1\nCaption=E\n"
                                   "[Item06]\nShortcutType=1\nCaption=X\n[Item2000000000]\nShortcutType=1\n",
                            &progress));
-    EXPECT_EQ(Captions(list), "-,-,-,-,E");
+    EXPECT_EQ(Captions(list), "-,-,E");
     EXPECT_EQ(progress.Calls.front(), "open 5");
+    tzvshortcutlist wide;
+    ASSERT_TRUE(ImportText(wide, head + "2147483647\n[Item0]\nShortcutType=1\nCaption=A\n"
+                                       "[Item2147483646]\nShortcutType=1\nCaption=B\n"));
+    EXPECT_EQ(Captions(wide), "A,-,B");
   }
   {
     tzvshortcutlist list;
@@ -277,8 +282,8 @@ TEST(ListFile, HostileFilesEndWithADefinedResult) {
   }
   tzvshortcutlist list;
   ASSERT_TRUE(ImportText(list, many));
-  // 3000 sections spread over 20,994 indexes: ten distinct shortcuts and
-  // separators in every gap.
-  EXPECT_EQ(list.Count(), 10 + (20993 - 2999));
+  // 3000 sections spread over 20,994 indexes: ten distinct shortcuts and a
+  // separator for every gap.
+  EXPECT_EQ(list.Count(), 10 + 2999);
   EXPECT_FALSE(ImportText(list, head + "$80000000\n"));
 }

@@ -11,6 +11,10 @@
 namespace zv {
 
 class tregistrybackend;
+// ---- list files (.shl) ----
+class tlistprogress;
+class tlistfileio;
+// ---- end list files ----
 
 class tzvshortcutlist {
  public:
@@ -53,6 +57,21 @@ class tzvshortcutlist {
   std::int32_t RegisterHotkeys(class thotkeytable& window);
   void UnregisterHotkeys(class thotkeytable& window);
   // ---- end of hotkeys ----
+  // ---- list files (.shl) ----
+  // Writes the whole list; an existing file is replaced only once the new
+  // one is complete. The progress runs from 0 to Count() - 1.
+  bool ExportToFile(const std::string& fileName, tlistprogress& progress, tlistfileio& io);
+  bool ExportToFile(const std::string& fileName, tlistprogress& progress);
+  // Appends the file's entries, skipping those equal to one already present;
+  // false when it is no list file of this program or an entry was not taken.
+  bool ImportFromFile(const std::string& fileName, tlistprogress& progress, tlistfileio& io);
+  bool ImportFromFile(const std::string& fileName, tlistprogress& progress);
+  // Win32 build: the same with the "Please wait..." window.
+  bool ExportToFile(const std::string& fileName);
+  bool ImportFromFile(const std::string& fileName);
+  // Larger files are refused on import.
+  static constexpr std::size_t MaxListFileSize = 64u << 20;
+  // ---- end list files ----
 
   std::size_t Capacity() const { return items_.capacity(); }
 
@@ -61,6 +80,12 @@ class tzvshortcutlist {
   void GiveBackStorage() { items_.shrink_to_fit(); }
   std::vector<std::unique_ptr<tzvshortcut>> items_;
 };
+
+// ---- list files (.shl) ----
+// Every double quotation mark as backslash and mark, and back; exact inverses.
+std::string EscapeQuotes(const std::string& text);
+std::string UnescapeQuotes(const std::string& text);
+// ---- end list files ----
 
 // The key every caller stores the live list under.
 inline constexpr const char* ShortcutListKey = "\\Software\\Halvorix\\Zorvane\\Shortcuts";

@@ -7,6 +7,7 @@
 #include "app/sendto.h"
 #include "app/setupextensions.h"
 #include "app/singleinstance_win32.h"
+#include "model/tzvshortcutlist.h"
 #include "app/tmainwindow_win32.h"
 #include "platform/win32appidentity.h"
 #include "platform/win32filesystem.h"
@@ -28,6 +29,9 @@ zv::tsetupservices SetupServices() {
   s.Identity = &zv::ProcessIdentity();
   s.Prompts = &zv::ProcessPrompts();
   s.Settings = &zv::Settings();
+  s.ExportToFile = [](zv::tzvshortcutlist& list, const std::string& file) {
+    return list.ExportToFile(file);
+  };
   s.ClearSendToFolder = [] { zv::ClearSendToFolder(zv::ProcessRegistry(), zv::ProcessFileSystem()); };
   return s;
 }

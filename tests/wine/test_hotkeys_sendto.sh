@@ -57,12 +57,18 @@ zv_post "$main" WM_COMMAND 0x103 0
 zv_wait_exit $zorvane
 [ -d "$sendto/Zorvane" ] || zv_fail "Exit removed the Send To links"
 
-# The uninstall counts the entries, goes on after No, and removes it all.
+# The uninstall counts the entries, exports them on Yes, and removes it all.
 zv_start "$exe" /uninstall
 uninstall=$ZV_PID
-zv_answer_msgbox 'Export Shortcuts' 'You have defined 3 shortcut(s). Would you like to export these shortcuts to a file before uninstalling Zorvane?' No
+zv_answer_msgbox 'Export Shortcuts' 'You have defined 3 shortcut(s). Would you like to export these shortcuts to a file before uninstalling Zorvane?' Yes
+zv_wait_visible '#32770' 'Export List' >/dev/null || zv_fail "no Export List dialog"
+zv_file_dialog 'Export List' 'C:\backup' || zv_fail "could not choose the export file"
 zv_wait_exit $uninstall
 [ "$ZV_EXIT" = 0 ] || zv_fail "/uninstall ended with $ZV_EXIT"
+backup="$WINEPREFIX/drive_c/backup.shl"
+[ -f "$backup" ] || zv_fail "no exported list (the default extension is .shl)"
+grep -q '^Count=3' "$backup" || zv_fail "exported list: $(head -c 300 "$backup")"
+grep -q 'Caption=Documents' "$backup" || zv_fail "exported list lacks the folder"
 [ -e "$sendto/Zorvane" ] && zv_fail "/uninstall left the Send To subfolder"
 [ -d "$sendto" ] || zv_fail "/uninstall removed the SendTo folder itself"
 wine reg query 'HKCU\Software\Halvorix' >/dev/null 2>&1 && zv_fail "/uninstall left the registry keys"

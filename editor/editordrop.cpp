@@ -1,0 +1,85 @@
+#include "editor/editordrop.h"
+
+#include "model/textutil.h"
+
+namespace zv {
+
+namespace {
+
+std::string FileNamePart(const std::string& path) {
+  std::size_t cut = path.find_last_of("\\:");
+  return cut == std::string::npos ? path : path.substr(cut + 1);
+}
+
+}  // namespace
+
+std::string CaptionFromFileName(const std::string& path) {
+  std::string name = FileNamePart(path);
+  if (name.empty()) return name;
+  std::size_t i = name.size() - 1;
+  while (i > 0 && name[i] != '.') --i;
+  if (name[i] == '.') name.resize(i);
+  return name;
+}
+
+std::string FileExtension(const std::string& path) {
+  std::string name = FileNamePart(path);
+  std::size_t dot = name.rfind('.');
+  return dot == std::string::npos ? std::string() : name.substr(dot);
+}
+
+std::string DirectoryOf(const std::string& path) {
+  std::size_t cut = path.rfind('\\');
+  if (cut == std::string::npos) return std::string();
+  // "C:\" and "\" are roots: their backslash stays.
+  if (cut == 0 || path[cut - 1] == ':' || path[cut - 1] == '\\') return path.substr(0, cut + 1);
+  return path.substr(0, cut);
+}
+
+std::unique_ptr<tzvshortcut> ShortcutFromDroppedPath(const std::string& path, tdropfilequery& files,
+                                                     const std::function<std::int32_t(const std::string&)>& iconIndex) {
+  auto s = std::make_unique<tzvshortcut>();
+  s->Path = path;
+  s->ImageIndex = iconIndex ? iconIndex(path) : 0;
+  s->Caption = CaptionFromFileName(path);
+  if (!files.FileExists(path)) {
+    s->ShortcutType = stFolder;
+  } else {
+    std::string ext = UpperAscii(FileExtension(path));
+    if (ext == ".EXE" || ext == ".COM" || ext == ".BAT") {
+      s->ShortcutType = stApplication;
+      s->WorkingDir = DirectoryOf(path);
+    } else {
+      s->ShortcutType = stFile;
+    }
+  }
+  return s;
+}
+
+std::int32_t DropInsertPosition(const trowhit& hit, std::int32_t rowCount) {
+  if (hit.Row < 0 || hit.Row >= rowCount) return rowCount;
+  return hit.LowerHalf() ? hit.Row + 1 : hit.Row;
+}
+
+std::int32_t DragDestination(std::int32_t source, const trowhit& hit, std::int32_t rowCount) {
+  if (source < 0 || source >= rowCount) return source;
+  if (hit.Row == source) return source;
+  if (hit.Row < 0 || hit.Row >= rowCount) return rowCount - 1;
+  std::int32_t d = hit.Row;
+  if (hit.Row < source) ++d;
+  if (!hit.LowerHalf()) --d;
+  return d;
+}
+
+std::string DescribeEntry(const tzvshortcut& entry) {
+  if (entry.ShortcutType == stSeparator) return "separator";
+  return "shortcut \"" + entry.Caption + "\"";
+}
+
+std::string DragOverText(const tzvshortcut& source, const tzvshortcut* target, bool lowerHalf) {
+  std::string text = "Move " + DescribeEntry(source);
+  if (!target) return text + " to last position...";
+  return text + (lowerHalf ? " after " : " before ") + DescribeEntry(*target);
+}
+
+}  // namespace zv

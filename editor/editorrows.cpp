@@ -1,0 +1,99 @@
+#include "editor/editorrows.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace zv {
+
+std::string CountLabelText(std::int32_t count) {
+  if (count == 1) return "1 Shortcut";
+  return std::to_string(count) + " Shortcuts";
+}
+
+std::int32_t RowHeight(const tzvshortcut& entry, bool largeMode, std::int32_t textHeight,
+                       std::int32_t iconHeight) {
+  if (entry.ShortcutType == stSeparator) return textHeight + 4;
+  std::int32_t text = largeMode ? 2 * textHeight + 4 : textHeight + 4;
+  return std::max(text, iconHeight + 4);
+}
+
+trowcolours RowColours(const tzvshortcut& entry, bool selected) {
+  if (selected) return {trowcolour::Highlight, trowcolour::HighlightText};
+  if (entry.HotkeyStatus == hsInvalid) return {trowcolour::InvalidHotkey, trowcolour::WindowText};
+  return {trowcolour::Window, trowcolour::WindowText};
+}
+
+tseparatorrow LayoutSeparatorRow(std::int32_t width, std::int32_t height, const ttextwidth& textWidth) {
+  tseparatorrow r;
+  r.LineFrom = {2, height / 2};
+  r.LineTo = {width - 2, height / 2};
+  r.TextAt = {(width - textWidth(SeparatorRowText)) / 2, 2};
+  return r;
+}
+
+tshortcutrow LayoutShortcutRow(const tzvshortcut& entry, const trowmetrics& m,
+                               const std::function<std::string(std::uint16_t)>& hotkeyText) {
+  tshortcutrow r;
+  r.Badge = entry.HotkeyStatus == hsInvalid;
+  r.Caption = entry.Caption;
+  if (entry.Hotkey != 0) r.HotkeyText = "(" + (hotkeyText ? hotkeyText(entry.Hotkey) : std::string()) + ")";
+  if (m.LargeMode) {
+    r.BadgeAt = {m.IconWidth - 20, m.IconHeight - 20};
+    std::int32_t y = (m.Height - 2 * m.TextHeight) / 2;
+    r.CaptionBold = true;
+    r.CaptionAt = {m.IconWidth + 7, y};
+    r.HotkeyAt = {m.IconWidth + 12 + m.Bold(entry.Caption), y};
+    r.ShowPath = true;
+    r.PathText = ShortenPath(entry.Path, m.Width - m.IconWidth - 11, m.Regular);
+    r.PathAt = {m.IconWidth + 7, y + m.TextHeight};
+  } else {
+    r.BadgeAt = {m.IconWidth - 9, m.IconHeight - 9};
+    std::int32_t y = (m.Height - m.TextHeight) / 2;
+    r.CaptionAt = {m.IconWidth + 7, y};
+    if (!r.HotkeyText.empty()) r.HotkeyAt = {m.Width - m.Regular(r.HotkeyText) - 4, y};
+  }
+  return r;
+}
+
+std::string ShortenPath(const std::string& path, std::int32_t maxWidth, const ttextwidth& textWidth) {
+  if (textWidth(path) <= maxWidth) return path;
+
+  // The part that stays in front: "C:\", "\\server\share\" or "\".
+  std::size_t rootEnd = 0;
+  if (path.size() >= 3 && path[1] == ':' && path[2] == '\\') {
+    rootEnd = 3;
+  } else if (path.size() >= 2 && path[0] == '\\' && path[1] == '\\') {
+    std::size_t server = path.find('\\', 2);
+    std::size_t share = server == std::string::npos ? std::string::npos : path.find('\\', server + 1);
+    rootEnd = share == std::string::npos ? path.size() : share + 1;
+  } else if (!path.empty() && path[0] == '\\') {
+    rootEnd = 1;
+  }
+  std::string root = path.substr(0, rootEnd);
+  std::vector<std::string> parts;
+  std::size_t start = rootEnd;
+  while (start <= path.size()) {
+    std::size_t next = path.find('\\', start);
+    if (next == std::string::npos) next = path.size();
+    parts.push_back(path.substr(start, next - start));
+    start = next + 1;
+  }
+  std::string name = parts.empty() ? std::string() : parts.back();
+
+  // Drop the leading directories one by one.
+  for (std::size_t drop = 1; drop < parts.size(); ++drop) {
+    std::string candidate = root + "...";
+    for (std::size_t i = drop; i < parts.size(); ++i) candidate += "\\" + parts[i];
+    if (textWidth(candidate) <= maxWidth) return candidate;
+  }
+  std::string bare = "...\\" + name;
+  if (textWidth(bare) <= maxWidth) return bare;
+  // Even the name alone is too wide: keep as much of its start as fits.
+  for (std::size_t keep = name.size(); keep-- > 0;) {
+    std::string candidate = name.substr(0, keep) + "...";
+    if (textWidth(candidate) <= maxWidth) return candidate;
+  }
+  return "...";
+}
+
+}  // namespace zv

@@ -1,0 +1,79 @@
+#pragma once
+// Geometry and texts of the editor's owner-drawn rows. The window measures
+// text with its font and paints what these answer; every coordinate is
+// relative to the row's top left corner.
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "model/tzvshortcut.h"
+
+namespace zv {
+
+// Capital A with circumflex and small g: the full height of a line.
+inline constexpr const char* RowSampleText = "\xC2g";
+inline constexpr const char* SeparatorRowText = " Separator ";
+// RGB(255, 187, 187) as the system packs a colour (red in the low byte).
+inline constexpr std::uint32_t InvalidHotkeyRowColour = 0x00BBBBFFu;
+
+using ttextwidth = std::function<std::int32_t(std::string_view)>;
+
+// "1 Shortcut", otherwise "<n> Shortcuts"; separators count.
+std::string CountLabelText(std::int32_t count);
+
+// textHeight is the height of RowSampleText in the list's font.
+std::int32_t RowHeight(const tzvshortcut& entry, bool largeMode, std::int32_t textHeight,
+                       std::int32_t iconHeight);
+
+enum class trowcolour : std::uint8_t { Window, WindowText, Highlight, HighlightText, InvalidHotkey };
+struct trowcolours {
+  trowcolour Background;
+  trowcolour Text;
+};
+trowcolours RowColours(const tzvshortcut& entry, bool selected);
+
+struct trowpoint {
+  std::int32_t X = 0;
+  std::int32_t Y = 0;
+};
+
+struct tseparatorrow {
+  trowpoint LineFrom, LineTo;
+  trowpoint TextAt;  // SeparatorRowText, on the background so it breaks the line
+};
+tseparatorrow LayoutSeparatorRow(std::int32_t width, std::int32_t height, const ttextwidth& textWidth);
+
+struct trowmetrics {
+  std::int32_t Width = 0;   // of the row
+  std::int32_t Height = 0;  // of the row
+  std::int32_t IconWidth = 32;
+  std::int32_t IconHeight = 32;
+  std::int32_t TextHeight = 13;
+  bool LargeMode = true;
+  ttextwidth Regular;  // width in the list's font
+  ttextwidth Bold;     // width in its bold style
+};
+
+struct tshortcutrow {
+  trowpoint IconAt{2, 2};
+  bool Badge = false;  // the warning badge over the icon's lower right corner
+  trowpoint BadgeAt;
+  std::string Caption;
+  bool CaptionBold = false;
+  trowpoint CaptionAt;
+  std::string HotkeyText;  // "(...)", or empty when there is no hotkey
+  trowpoint HotkeyAt;
+  bool ShowPath = false;
+  std::string PathText;
+  trowpoint PathAt;
+};
+tshortcutrow LayoutShortcutRow(const tzvshortcut& entry, const trowmetrics& m,
+                               const std::function<std::string(std::uint16_t)>& hotkeyText);
+
+// Fits a path into maxWidth by putting "..." for the leading directories,
+// one after the other, keeping the drive and the file name. When even
+// "drive\...\name" is too wide the drive goes, then the end of the name.
+std::string ShortenPath(const std::string& path, std::int32_t maxWidth, const ttextwidth& textWidth);
+
+}  // namespace zv

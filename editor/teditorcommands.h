@@ -1,0 +1,147 @@
+#pragma once
+// The shortcut editor's behaviour over its working copy of the list. The
+// window (teditordialog) holds the controls only: each of its handlers
+// reports the list box's selection, calls the handler of the same name
+// here, then mirrors the answered teditoroutcome on the list box and sets
+// statuslbl, countlbl and the hotkey-warning panel from StatusText(),
+// CountText() and HotkeyWarningVisible().
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/userprompts.h"
+#include "editor/editordrop.h"
+#include "model/tzvshortcutlist.h"
+
+namespace zv {
+
+// What the editor asks of the rest of the program. Unset hooks do nothing
+// (a check finds no problem, an import or export fails).
+struct teditorservices {
+  // Boxes and file dialogs owned by the editor window.
+  tuserprompts* Prompts = nullptr;
+  tdropfilequery* Files = nullptr;
+  // The properties dialog on one shortcut: editing false for a new one.
+  // Changes the shortcut only when the user confirms, and answers that.
+  std::function<bool(tzvshortcut&, bool editing)> EditShortcut;
+  std::function<std::int32_t(const std::string&)> GetFileIconIndex;
+  // Trial registrations on the editor window; 0, 1 (resolved) or -1.
+  std::function<std::int32_t(tzvshortcutlist&, bool resolve)> CheckHotkeys;
+  std::function<bool(tzvshortcutlist&, const std::string&)> ImportFromFile;
+  std::function<bool(tzvshortcutlist&, const std::string&)> ExportToFile;
+  // Disables the editor window during import and export; true enables it
+  // again and gives it the focus.
+  std::function<void(bool)> SetWindowEnabled;
+};
+
+// One change to the rows of shortcutslb, made the same way to worklist.
+struct trowchange {
+  enum tkind : std::uint8_t { Insert, Delete, Move, Clear };
+  tkind Kind;
+  std::int32_t Index = 0;
+  std::int32_t ToIndex = 0;  // Move only
+  bool operator==(const trowchange&) const = default;
+};
+
+// What the window does after a handler, in this order: refill, row changes
+// (repainting suspended meanwhile), selection, repaint, close.
+struct teditoroutcome {
+  // Remove every row and add RowCount() placeholder rows.
+  bool Refill = false;
+  std::vector<trowchange> Rows;
+  // Set the list box's selection and caret from IsSelected() and FocusedRow().
+  bool SelectionChanged = false;
+  bool RepaintAll = false;
+  // Close the window; the close runs FormClose, which may refuse.
+  bool Close = false;
+  // Key consumed, or context-menu request handled.
+  bool Handled = false;
+};
+
+// Virtual keys the editor reacts to.
+enum : std::uint16_t { vkInsert = 0x2D, vkDelete = 0x2E, vkA = 0x41 };
+
+class teditorcommands {
+ public:
+  explicit teditorcommands(teditorservices services = {});
+  teditorcommands(const teditorcommands&) = delete;
+  teditorcommands& operator=(const teditorcommands&) = delete;
+
+  // The working copy; only OK lets it reach the caller.
+  tzvshortcutlist worklist;
+  bool accepted = false;
+  bool okclose = false;
+
+  teditorservices& Services() { return services_; }
+
+  // Window state the labels and the painting read.
+  std::int32_t RowCount() const { return static_cast<std::int32_t>(selected_.size()); }
+  bool IsSelected(std::int32_t row) const;
+  std::int32_t SelectedCount() const;
+  // The row with the caret, -1 when there is none.
+  std::int32_t FocusedRow() const { return focused_; }
+  const std::string& StatusText() const { return status_; }
+  std::string CountText() const;
+  bool HotkeyWarningVisible() const { return hotkeywarning_; }
+  bool LargeMode() const { return largemode_; }
+
+  // The list box's selection as the user left it; rows beyond it are not
+  // selected. focused -1 means no caret.
+  void SetSelection(const std::vector<bool>& selected, std::int32_t focused);
+  void SetRowSelected(std::int32_t row, bool selected);
+  void SetFocusedRow(std::int32_t row);
+
+  // Set-up and the window routines.
+  void FormCreate(bool useLargeEditorIcons);
+  teditoroutcome FillShortcutList();
+  void UpdateHotkeyWarning();
+
+  // Commands.
+  teditoroutcome newlblClick();
+  teditoroutcome editlblClick();
+  teditoroutcome duplicatelblClick();
+  teditoroutcome deletelblClick();
+  teditoroutcome separatorlblClick();
+  teditoroutcome importlblClick();
+  teditoroutcome exportlblClick();
+  teditoroutcome clearlblClick();
+  teditoroutcome oklblClick();
+  teditoroutcome cancellblClick();
+  // Answers whether the window may close now.
+  bool FormClose();
+  teditoroutcome FormKeyDown(std::uint16_t virtualKey, bool ctrlDown);
+  // Handled: the character is consumed.
+  teditoroutcome FormKeyPress(char key);
+  // row: the row at the request's point, -1 for none or a keyboard request.
+  teditoroutcome shortcutslbContextPopup(std::int32_t row);
+
+  // Reordering by dragging, and files dropped from the shell.
+  // False: cancel the drag at once.
+  bool shortcutslbStartDrag();
+  // Answers Accept.
+  bool shortcutslbDragOver(bool sourceIsList, const trowhit& hit);
+  teditoroutcome shortcutslbDragDrop(const trowhit& hit);
+  void shortcutslbEndDrag();
+  teditoroutcome shortcutslbDropFiles(const std::vector<std::string>& files, const trowhit& hit);
+
+ private:
+  std::int32_t InsertPosition() const;
+  // The row a one-row command works on: the selected one.
+  std::int32_t SingleSelectedRow() const;
+  std::int32_t IconIndex(const std::string& path) const;
+  int Ask(const std::string& title, const std::string& text, std::uint32_t flags);
+  void InsertRow(teditoroutcome& out, std::int32_t row);
+  void DeleteRow(teditoroutcome& out, std::int32_t row);
+  void MoveRow(teditoroutcome& out, std::int32_t from, std::int32_t to);
+  void ClearRows(teditoroutcome& out);
+
+  teditorservices services_;
+  std::vector<bool> selected_;  // one per row
+  std::int32_t focused_ = -1;
+  std::string status_;
+  bool hotkeywarning_ = false;
+  bool largemode_ = false;
+};
+
+}  // namespace zv

@@ -11,7 +11,7 @@ std::vector<tmenuentry> ShortcutMenuEntries(const tzvshortcutlist& list, bool di
     const tzvshortcut* s = list.GetItem(i);
     tmenuentry e;
     if (!s || s->ShortcutType == stSeparator) {
-      e.Caption = SeparatorCaption;
+      e.Caption = std::string(SeparatorCaption);
       e.Separator = true;
     } else {
       e.Caption = s->Caption;

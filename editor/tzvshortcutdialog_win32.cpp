@@ -1,5 +1,7 @@
 #include "editor/tzvshortcutdialog_win32.h"
 
+#include <algorithm>
+
 #include "model/hotkeytext.h"
 #include "model/hotkeyvalue.h"
 #include "platform/win32folderbrowser.h"
@@ -178,6 +180,11 @@ void tzvshortcutdialog::FormShow() {
   hotkeywarningimg->Visible = warn;
   ShowWindow(hotkeywarninglbl->Handle(), warn ? SW_SHOWNA : SW_HIDE);
   hotkeywarninglbl->SetText(HotkeyWarningText(HotkeyToText(shortcut_.Hotkey)));
+  // The frame holds the whole text, also when a wider face needed more lines.
+  RECT text;
+  GetWindowRect(hotkeywarninglbl->Handle(), &text);
+  MapWindowPoints(nullptr, Handle(), reinterpret_cast<POINT*>(&text), 2);
+  hotkeywarningshape->Bounds.bottom = std::max<LONG>(hotkeywarningshape->Bounds.top + 73, text.bottom + 4);
   InvalidateRect(Handle(), nullptr, FALSE);
   captionebChange();
 }

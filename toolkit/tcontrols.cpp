@@ -1,5 +1,7 @@
 #include "toolkit/tcontrols.h"
 
+#include <algorithm>
+
 namespace zv {
 
 namespace {
@@ -143,7 +145,18 @@ void tlabel::SetText(const std::string& text) {
 }
 
 void tlabel::FitToText() {
-  if (!Handle() || !font_ || WordWrap) return;
+  if (!Handle() || !font_) return;
+  if (WordWrap) {
+    // Wrapped text keeps its width; a wider substitute face may need more
+    // lines than the designed height holds.
+    twindowdc screen;
+    tselection picked(screen.Get(), font_);
+    RECT r = {0, 0, width_, 0};
+    DrawTextA(screen.Get(), text_.c_str(), static_cast<int>(text_.size()), &r, DT_CALCRECT | DT_WORDBREAK);
+    const int h = std::max<int>(height_, r.bottom);
+    SetWindowPos(Handle(), nullptr, 0, 0, width_, h, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    return;
+  }
   const SIZE text = MeasureText(font_, text_);
   int w = width_, h = height_;
   if (AutoSize) {

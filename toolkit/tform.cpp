@@ -349,6 +349,21 @@ void tform::FitToFonts() {
     if (need > r.right - r.left)
       SetWindowPos(control, nullptr, 0, 0, need, r.bottom - r.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
+  // A control on the row of its label moves right of a label that grew, and
+  // keeps its right edge.
+  for (auto& label : labels_) {
+    HWND target = label->FocusControl;
+    if (!target || GetParent(target) != GetParent(label->Handle())) continue;
+    RECT l, t;
+    GetWindowRect(label->Handle(), &l);
+    GetWindowRect(target, &t);
+    const bool sameRow = l.top < t.bottom && t.top < l.bottom;
+    if (!sameRow || t.left < l.left || l.right + 4 <= t.left) continue;
+    const int shift = l.right + 4 - t.left;
+    MapWindowPoints(nullptr, GetParent(target), reinterpret_cast<POINT*>(&t), 2);
+    SetWindowPos(target, nullptr, t.left + shift, t.top, std::max<int>(t.right - t.left - shift, 20),
+                 t.bottom - t.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  }
   auto widestChild = [](HWND parent) {
     int right = 0;
     for (HWND c = GetWindow(parent, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {

@@ -517,3 +517,54 @@ TEST_F(DialogWindows, QuitEndsTheDialogAndIsKeptForTheProgramLoop) {
   ASSERT_TRUE(PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
   EXPECT_EQ(msg.wParam, 7u);
 }
+
+// ---- keyboard: access keys and tab order
+
+TEST_F(DialogWindows, AccessKeysAndTabFollowTheLayout) {
+  tzvshortcut shortcut = Application();
+  tzvshortcutdialog dialog(shortcut, true);
+  ASSERT_TRUE(dialog.CreateForm());
+  std::vector<HWND> focus;
+  auto note = [&] { focus.push_back(GetFocus()); };
+  auto alt = [&](char c) { PostMessageA(GetFocus(), WM_SYSCHAR, static_cast<unsigned char>(c), 1 << 29); };
+  tmodalscript script({
+      note,  // the first control in tab order
+      [&] { alt('e'); }, note,
+      [&] { alt('S'); }, note,
+      [&] { alt('v'); }, note,
+      [&] { SetFocus(dialog.captioneb); PostKey(dialog.captioneb, VK_TAB, '\t'); }, note,
+      [&] { PostKey(GetFocus(), VK_TAB, '\t'); }, note,
+      [&] { PostKey(GetFocus(), VK_TAB, '\t'); }, note,
+      [&] { PostKey(GetFocus(), VK_ESCAPE, 27); },
+  });
+  script.Run(dialog);
+  const std::vector<HWND> expected = {dialog.captioneb,  dialog.executableeb, dialog.shortcuttypecb,
+                                      dialog.viewstylecb, dialog.hotkeyhk,      dialog.viewstylecb,
+                                      dialog.executableeb};
+  EXPECT_EQ(focus, expected);
+}
+
+TEST_F(DialogWindows, OptionsTabOrderRunsThroughBothGroups) {
+  tsettings settings;
+  std::vector<std::string> order;
+  auto note = [&] {
+    HWND f = GetFocus();
+    char cls[32] = {};
+    GetClassNameA(f, cls, sizeof(cls));
+    order.push_back(lstrcmpiA(cls, HOTKEY_CLASSA) == 0 ? std::string("hotkey") : TextOf(f));
+  };
+  std::vector<std::function<void()>> steps = {note};
+  for (int i = 0; i < 7; ++i) {
+    steps.push_back([] { PostKey(GetFocus(), VK_TAB, '\t'); });
+    steps.push_back(note);
+  }
+  steps.push_back([] { PostKey(OptionsWindow(), VK_ESCAPE, 27); });
+  tmodalscript script(steps);
+  script.Run([&] { ShowOptions(settings, nullptr); }, CloseOptions);
+  const std::vector<std::string> expected = {
+      "&Display large icons in shortcut menu", "Di&splay hotkeys in shortcut menu",
+      "Displa&y large icons in shortcut editor", "&Load on startup",
+      "&Integrate into \"Send to\" menu", "&Register shortcut menu hotkey", "hotkey",
+      "&Display large icons in shortcut menu"};
+  EXPECT_EQ(order, expected);
+}

@@ -16,12 +16,14 @@
 #include "platform/win32filesystem.h"
 #include "platform/win32keynames.h"
 #include "platform/win32shell.h"
+#include "ui/taboutdialog_win32.h"
 #include "ui/tpopupmenu.h"
 #include "platform/win32hotkeys.h"
 #include "resources/resource.h"
 #include "platform/win32prompts.h"
 #include "platform/win32registry.h"
 #include "settings/settings.h"
+#include "settings/toptionsdialog_win32.h"
 #include "toolkit/tapplication.h"
 
 namespace zv {
@@ -204,9 +206,9 @@ int tmainwindow::ShowMessageBox(const std::string& title, const std::string& tex
 
 bool tmainwindow::EditShortcutList(tzvshortcutlist&) { return false; }
 
-bool tmainwindow::ShowOptions() { return false; }
+bool tmainwindow::ShowOptions() { return zv::ShowOptions(); }
 
-void tmainwindow::ShowAboutWindow() {}
+void tmainwindow::ShowAboutWindow() { zv::ShowAboutWindow(); }
 
 void tmainwindow::ReportError(const std::string& message) {
   ::MessageBoxA(Handle(), message.c_str(), Application().Title().c_str(), MB_OK | MB_ICONERROR);

@@ -34,6 +34,8 @@ struct tfiledialog {
   bool FileMustExist = false;
   bool NoReadOnlyReturn = false;
   bool EnableSizing = false;
+  bool NoDereferenceLinks = false;  // a chosen link file is the choice itself
+  std::uintptr_t OwnerWindow = 0;   // the owning window's handle; 0: the main window
 };
 
 class tuserprompts {

@@ -55,6 +55,8 @@ bool twin32prompts::FileDialog(tfiledialog& d) {
   if (d.FileMustExist) ofn.Flags |= OFN_FILEMUSTEXIST;
   if (d.NoReadOnlyReturn) ofn.Flags |= OFN_NOREADONLYRETURN;
   if (d.EnableSizing) ofn.Flags |= OFN_ENABLESIZING;
+  if (d.NoDereferenceLinks) ofn.Flags |= OFN_NODEREFERENCELINKS;
+  if (d.OwnerWindow) ofn.hwndOwner = reinterpret_cast<HWND>(d.OwnerWindow);
   const BOOL ok = d.Save ? GetSaveFileNameA(&ofn) : GetOpenFileNameA(&ofn);
   if (!ok) return false;
   d.FileName = name.data();

@@ -1,0 +1,60 @@
+#pragma once
+// What the shortcut properties dialog decides, apart from its window: the
+// caption, the check of name and target, the working-directory default and
+// how the confirmed fields go into the shortcut.
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "model/tzvshortcut.h"
+
+namespace zv {
+
+inline constexpr const char* MissingInformationTitle = "Missing Information";
+inline constexpr const char* MissingInformationText =
+    "You have to specify at least a name and a target (executable, file or folder) for the "
+    "shortcut.";
+
+// The texts and states of the dialog's controls.
+struct tshortcutformvalues {
+  int TypeIndex = 0;  // 0 Application, 1 File, 2 Folder
+  int ViewIndex = 1;  // -1: none chosen, the style stays
+  std::string Caption;
+  std::uint16_t Hotkey = 0;
+  std::string Executable;
+  std::string Parameters;
+  std::string WorkingDirectory;
+  std::string FileName;
+  std::string Folder;
+  bool FullExplorer = false;
+};
+
+// Blanks and control characters (bytes up to 32) removed at both ends.
+std::string TrimBlanks(std::string_view text);
+
+// "Edit shortcut \"name\"" or "New shortcut \"name\"", the name as typed.
+std::string ShortcutDialogCaption(bool editing, std::string_view name);
+
+// "The assigned hotkey ... is already in use ..." for the warning panel.
+std::string HotkeyWarningText(std::string_view hotkeyText);
+
+// The folder of a path: up to the last backslash or colon, that backslash
+// dropped unless a colon or backslash comes before it ("C:\Tools\app.exe"
+// gives "C:\Tools", "C:\app.exe" gives "C:\", "app.exe" gives "").
+std::string WorkingDirectoryOf(std::string_view path);
+
+// The controls as the shortcut fills them when the dialog is shown; the
+// fields of the other types stay empty.
+tshortcutformvalues ShortcutToForm(const tzvshortcut& shortcut);
+
+// The chosen type's target, trimmed.
+std::string FormTarget(const tshortcutformvalues& form);
+
+// True when both the trimmed name and the trimmed target are non-empty.
+bool FormIsComplete(const tshortcutformvalues& form);
+
+// Writes a complete form into the shortcut; fields the chosen type does not
+// show keep their values.
+void FormToShortcut(const tshortcutformvalues& form, tzvshortcut& shortcut);
+
+}  // namespace zv

@@ -1,0 +1,570 @@
+// The real dialog windows under Wine, driven from inside their modal loops:
+// what they show, what keys and clicks do, and what they write.
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <commctrl.h>
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "editor/tzvshortcutdialog_win32.h"
+#include "model/hotkeyvalue.h"
+#include "screenshot.h"
+#include "settings/toptionsdialog_win32.h"
+#include "ui/taboutdialog_win32.h"
+#include "win32/modalscript.h"
+
+using namespace zv;
+
+namespace {
+
+HWND MessageBoxTitled(const char* title) { return FindWindowA("#32770", title); }
+
+// The text of a message box (its Static children with text).
+std::string BoxText(HWND box) {
+  std::string text;
+  for (HWND c = GetWindow(box, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+    char cls[32] = {};
+    GetClassNameA(c, cls, sizeof(cls));
+    if (lstrcmpiA(cls, "Static") == 0 && GetWindowTextLengthA(c) > 0) text += TextOf(c);
+  }
+  return text;
+}
+
+// File dialogs answered from a list, each one recorded.
+class tfilepicker : public tuserprompts {
+ public:
+  int ShowMessageBox(tpromptowner, const std::string&, const std::string&, std::uint32_t) override {
+    return idOK;
+  }
+  void ErrorDialog(const std::string&) override {}
+  bool FileDialog(tfiledialog& d) override {
+    FileDialogs.push_back(d);
+    const bool answer = !FileAnswers.empty() && FileAnswers.front();
+    if (!FileAnswers.empty()) FileAnswers.erase(FileAnswers.begin());
+    if (answer) d.FileName = ChosenFile;
+    return answer;
+  }
+  std::vector<tfiledialog> FileDialogs;
+  std::vector<bool> FileAnswers;
+  std::string ChosenFile;
+};
+
+bool Visible(HWND wnd) { return IsWindowVisible(wnd) != FALSE; }
+bool Enabled(HWND wnd) { return IsWindowEnabled(wnd) != FALSE; }
+
+// Chooses an entry of a drop-down list as a user would: the list changes and
+// tells its window.
+void Choose(HWND form, HWND list, int index) {
+  SendMessageA(list, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+  SendMessageA(form, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), CBN_SELCHANGE),
+               reinterpret_cast<LPARAM>(list));
+}
+
+// A picture of the window as it is now painted, to look at after the run.
+void Shoot(HWND wnd, const char* file) {
+  RedrawWindow(wnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  SaveWindowScreenshot(wnd, file);
+}
+
+void Type(HWND edit, const std::string& text) { SetWindowTextA(edit, text.c_str()); }
+
+class DialogWindows : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    UseProgramPictures();
+    INITCOMMONCONTROLSEX icc = {sizeof(icc), ICC_HOTKEY_CLASS};
+    InitCommonControlsEx(&icc);
+  }
+  void TearDown() override { SetResourceModule(nullptr); }
+};
+
+tzvshortcut Application() {
+  tzvshortcut s;
+  s.Caption = "Editor";
+  s.Path = "C:\\Tools\\edit.exe";
+  s.Parameters = "/n";
+  s.WorkingDir = "C:\\Work";
+  s.ViewStyle = vsMaximized;
+  s.Hotkey = 0x4045;
+  return s;
+}
+
+}  // namespace
+
+// ---- the shortcut properties dialog
+
+TEST_F(DialogWindows, NewShortcutNeedsNameAndTargetAndGetsTheDriveRoot) {
+  tzvshortcut shortcut;  // "New Shortcut", an application
+  tzvshortcutdialog dialog(shortcut, false);
+  ASSERT_TRUE(dialog.CreateForm());
+  std::string caption, typed, boxText;
+  bool appShown = false, fileShown = true, warningShown = true;
+  tmodalscript script({
+      [&] {
+        caption = TextOf(dialog.Handle());
+        appShown = Visible(dialog.executableeb);
+        fileShown = Visible(dialog.filenameeb);
+        warningShown = Visible(dialog.hotkeywarninglbl->Handle());
+        Shoot(dialog.Handle(), "properties-application.bmp");
+        // Each keystroke retitles the window, blanks kept.
+        Type(dialog.captioneb, "  Notes ");
+        typed = TextOf(dialog.Handle());
+        SetFocus(dialog.captioneb);
+        PostKey(dialog.captioneb, VK_RETURN, '\r');  // no executable yet
+      },
+      [&] {
+        HWND box = MessageBoxTitled(MissingInformationTitle);
+        if (!box) return;
+        boxText = BoxText(box);
+        PostMessageA(box, WM_COMMAND, IDOK, 0);
+      },
+      [&] { Type(dialog.executableeb, "  D:\\x.exe "); },
+      [&] { PostKey(dialog.captioneb, VK_RETURN, '\r'); },
+  });
+  EXPECT_EQ(script.Run(dialog), tmodalresult::OK);
+  EXPECT_FALSE(script.TimedOut());
+  EXPECT_EQ(caption, "New shortcut \"New Shortcut\"");
+  EXPECT_EQ(typed, "New shortcut \"  Notes \"");
+  EXPECT_TRUE(appShown);
+  EXPECT_FALSE(fileShown);
+  EXPECT_FALSE(warningShown);
+  EXPECT_EQ(boxText, MissingInformationText);
+  EXPECT_TRUE(dialog.accepted);
+  EXPECT_EQ(shortcut.Caption, "  Notes ");
+  EXPECT_EQ(shortcut.Path, "D:\\x.exe");
+  EXPECT_EQ(shortcut.WorkingDir, "D:\\");
+  EXPECT_EQ(shortcut.ShortcutType, stApplication);
+  EXPECT_EQ(shortcut.ViewStyle, vsNormal);
+}
+
+TEST_F(DialogWindows, BlankNameIsRefusedAndEscapeLeavesTheShortcut) {
+  tzvshortcut shortcut = Application();
+  const tzvshortcut before = shortcut;
+  tzvshortcutdialog dialog(shortcut, true);
+  ASSERT_TRUE(dialog.CreateForm());
+  bool asked = false, stillOpen = false;
+  std::string caption;
+  tmodalscript script({
+      [&] {
+        caption = TextOf(dialog.Handle());
+        Type(dialog.captioneb, "   ");
+        PostClick(dialog.oklbl->Handle());
+      },
+      [&] {
+        HWND box = MessageBoxTitled(MissingInformationTitle);
+        asked = box != nullptr;
+        if (box) PostMessageA(box, WM_COMMAND, IDOK, 0);
+      },
+      [&] {
+        stillOpen = Visible(dialog.Handle());
+        PostKey(dialog.captioneb, VK_ESCAPE, 27);
+      },
+  });
+  EXPECT_EQ(script.Run(dialog), tmodalresult::Cancel);
+  EXPECT_EQ(caption, "Edit shortcut \"Editor\"");
+  EXPECT_TRUE(asked);
+  EXPECT_TRUE(stillOpen);
+  EXPECT_FALSE(dialog.accepted);
+  EXPECT_EQ(shortcut.Caption, before.Caption);
+  EXPECT_EQ(shortcut.Path, before.Path);
+}
+
+TEST_F(DialogWindows, ApplicationTurnedFileKeepsItsOtherFieldsAndViewStyle) {
+  tzvshortcut shortcut = Application();
+  tzvshortcutdialog dialog(shortcut, true);
+  ASSERT_TRUE(dialog.CreateForm());
+  bool fileShown = false, appHidden = false, viewDisabled = false;
+  std::string executable, filename;
+  tmodalscript script({
+      [&] {
+        executable = TextOf(dialog.executableeb);
+        filename = TextOf(dialog.filenameeb);
+        Choose(dialog.Handle(), dialog.shortcuttypecb, 1);
+        fileShown = Visible(dialog.filenameeb) && Enabled(dialog.filepanel->Handle());
+        appHidden = !Visible(dialog.executableeb) && !Enabled(dialog.applicationpanel->Handle());
+        viewDisabled = !Enabled(dialog.viewstylecb);
+        SendMessageA(dialog.viewstylecb, CB_SETCURSEL, 0, 0);
+        Type(dialog.filenameeb, " C:\\Docs\\a.txt\t");
+      },
+      [&] {
+        Shoot(dialog.Handle(), "properties-file.bmp");
+        PostClick(dialog.oklbl->Handle());
+      },
+  });
+  EXPECT_EQ(script.Run(dialog), tmodalresult::OK);
+  EXPECT_EQ(executable, "C:\\Tools\\edit.exe");
+  EXPECT_EQ(filename, "");
+  EXPECT_TRUE(fileShown);
+  EXPECT_TRUE(appHidden);
+  EXPECT_TRUE(viewDisabled);
+  EXPECT_EQ(shortcut.ShortcutType, stFile);
+  EXPECT_EQ(shortcut.Path, "C:\\Docs\\a.txt");
+  EXPECT_EQ(shortcut.Parameters, "/n");
+  EXPECT_EQ(shortcut.WorkingDir, "C:\\Work");
+  EXPECT_EQ(shortcut.ViewStyle, vsMaximized);
+  EXPECT_EQ(shortcut.Hotkey, 0x4045);
+}
+
+TEST_F(DialogWindows, EnterInTheHotkeyControlDoesNothing) {
+  tzvshortcut shortcut = Application();
+  tzvshortcutdialog dialog(shortcut, true);
+  ASSERT_TRUE(dialog.CreateForm());
+  bool open = false;
+  std::uint32_t hotkey = 0;
+  tmodalscript script({
+      [&] {
+        SetFocus(dialog.hotkeyhk);
+        PostKey(dialog.hotkeyhk, VK_RETURN, '\r');
+      },
+      [&] {},
+      [&] {
+        open = Visible(dialog.Handle());
+        hotkey = static_cast<std::uint32_t>(SendMessageA(dialog.hotkeyhk, HKM_GETHOTKEY, 0, 0));
+        PostKey(dialog.hotkeyhk, VK_ESCAPE, 27);
+      },
+  });
+  EXPECT_EQ(script.Run(dialog), tmodalresult::Cancel);
+  EXPECT_TRUE(open);
+  EXPECT_EQ(HotkeyFromControlWord(hotkey), 0x4045);
+  EXPECT_FALSE(dialog.accepted);
+}
+
+TEST_F(DialogWindows, FolderShortcutWithInvalidHotkeyShowsTheWarning) {
+  tzvshortcut shortcut;
+  shortcut.Caption = "Projects";
+  shortcut.ShortcutType = stFolder;
+  shortcut.Path = "C:\\Projects";
+  shortcut.FullExplorer = true;
+  shortcut.Hotkey = 0x4041;
+  shortcut.HotkeyStatus = hsInvalid;
+  tzvshortcutdialog dialog(shortcut, true);
+  ASSERT_TRUE(dialog.CreateForm());
+  bool warning = false, warningAfter = false, full = false, folderShown = false, viewEnabled = false;
+  std::string text, folder;
+  tmodalscript script({
+      [&] {
+        warning = Visible(dialog.hotkeywarninglbl->Handle());
+        text = dialog.hotkeywarninglbl->Text();
+        folder = TextOf(dialog.foldereb);
+        folderShown = Visible(dialog.foldereb);
+        viewEnabled = Enabled(dialog.viewstylecb);
+        full = SendMessageA(dialog.fullexplorercb, BM_GETCHECK, 0, 0) == BST_CHECKED;
+        Shoot(dialog.Handle(), "properties-folder.bmp");
+        SendMessageA(dialog.hotkeyhk, HKM_SETHOTKEY, HotkeyToControl(0x4042).Word(), 0);
+        Choose(dialog.Handle(), dialog.viewstylecb, 0);
+      },
+      [&] {
+        warningAfter = Visible(dialog.hotkeywarninglbl->Handle());
+        PostMessageA(dialog.fullexplorercb, BM_CLICK, 0, 0);
+      },
+      [&] { PostKey(dialog.foldereb, VK_RETURN, '\r'); },
+  });
+  EXPECT_EQ(script.Run(dialog), tmodalresult::OK);
+  EXPECT_TRUE(warning);
+  EXPECT_TRUE(warningAfter);
+  EXPECT_EQ(text, "The assigned hotkey Strg+A is already in use by another shortcut or application. "
+                  "Please choose another one.");
+  EXPECT_EQ(folder, "C:\\Projects");
+  EXPECT_TRUE(folderShown);
+  EXPECT_TRUE(viewEnabled);
+  EXPECT_TRUE(full);
+  EXPECT_FALSE(shortcut.FullExplorer);
+  EXPECT_EQ(shortcut.Hotkey, 0x4042);
+  EXPECT_EQ(shortcut.ViewStyle, vsMinimized);
+}
+
+TEST_F(DialogWindows, BrowseButtonsAskWithTheirTitlesAndTakeOnlyAChoice) {
+  tzvshortcut shortcut = Application();
+  tzvshortcutdialog dialog(shortcut, true);
+  tfilepicker prompts;
+  dialog.Prompts = &prompts;
+  std::vector<std::string> folderPrompts;
+  bool chooseFolder = false;
+  dialog.BrowseFolder = [&](HWND, const std::string& prompt, std::string& folder) {
+    folderPrompts.push_back(prompt);
+    if (chooseFolder) folder = "C:\\Chosen";
+    return chooseFolder;
+  };
+  ASSERT_TRUE(dialog.CreateForm());
+  std::string afterCancel, afterChoice, workdir, folder;
+  tmodalscript script({
+      [&] {
+        prompts.FileAnswers = {false};
+        PostClick(dialog.executablebtn->Handle());
+      },
+      [&] {
+        afterCancel = TextOf(dialog.executableeb);
+        prompts.FileAnswers = {true};
+        prompts.ChosenFile = "C:\\Other\\run.bat";
+        PostClick(dialog.executablebtn->Handle());
+      },
+      [&] {
+        afterChoice = TextOf(dialog.executableeb);
+        PostClick(dialog.workingdirectorybtn->Handle());
+      },
+      [&] {
+        workdir = TextOf(dialog.workingdirectoryeb);
+        chooseFolder = true;
+        Choose(dialog.Handle(), dialog.shortcuttypecb, 2);
+        PostClick(dialog.folderbtn->Handle());
+      },
+      [&] {
+        folder = TextOf(dialog.foldereb);
+        Choose(dialog.Handle(), dialog.shortcuttypecb, 1);
+        prompts.FileAnswers = {false};
+        PostClick(dialog.filenamebtn->Handle());
+      },
+      [&] { PostKey(dialog.Handle(), VK_ESCAPE, 27); },
+  });
+  EXPECT_EQ(script.Run(dialog), tmodalresult::Cancel);
+  ASSERT_EQ(prompts.FileDialogs.size(), 3u);
+  const tfiledialog& exe = prompts.FileDialogs[0];
+  EXPECT_EQ(exe.Title, "Executable Selection");
+  EXPECT_EQ(exe.Filter, "Executables (*.exe, *.com, *.bat)|*.exe;*.com;*.bat");
+  EXPECT_EQ(exe.FileName, "C:\\Tools\\edit.exe");
+  EXPECT_TRUE(exe.HideReadOnly && exe.PathMustExist && exe.FileMustExist && exe.EnableSizing);
+  EXPECT_FALSE(exe.NoDereferenceLinks);
+  EXPECT_FALSE(exe.Save);
+  const tfiledialog& file = prompts.FileDialogs[2];
+  EXPECT_EQ(file.Title, "File Selection");
+  EXPECT_EQ(file.Filter, "All Files (*.*)|*.*");
+  EXPECT_TRUE(file.NoDereferenceLinks && file.HideReadOnly && file.FileMustExist);
+  EXPECT_EQ(afterCancel, "C:\\Tools\\edit.exe");
+  EXPECT_EQ(afterChoice, "C:\\Other\\run.bat");
+  EXPECT_EQ(workdir, "C:\\Work");  // the browser was cancelled
+  EXPECT_EQ(folder, "C:\\Chosen");
+  EXPECT_EQ(folderPrompts,
+            (std::vector<std::string>{"Please select a working directory.", "Please select a folder."}));
+  EXPECT_EQ(shortcut.Path, "C:\\Tools\\edit.exe");  // cancelled at the end
+}
+
+// ---- the options window
+
+namespace {
+
+HWND OptionsWindow() { return FindWindowA("toptionsdialog", "Options"); }
+
+HWND InGroup(const char* group, const char* cls, const char* text) {
+  HWND box = FindWindowExA(OptionsWindow(), nullptr, "TZvGroupBox", group);
+  return box ? FindWindowExA(box, nullptr, cls, text) : nullptr;
+}
+
+HWND Box(const char* group, const char* caption) { return InGroup(group, "Button", caption); }
+bool IsChecked(HWND box) { return SendMessageA(box, BM_GETCHECK, 0, 0) == BST_CHECKED; }
+
+const char* const Appearance = " Appearance ";
+const char* const Integration = " Windows Integration ";
+
+void CloseOptions() { PostMessageA(OptionsWindow(), WM_CLOSE, 0, 0); }
+
+}  // namespace
+
+TEST_F(DialogWindows, OptionsShowTheSettingsAndEnterStoresAndSaves) {
+  tsettings settings;
+  settings.DisplayHotkeys = true;
+  settings.UseSendToMenu = true;
+  settings.UseMenuHotKey = true;
+  settings.MenuHotKey = 81;
+  std::vector<tsettings> saves;
+  bool large = true, hotkeys = false, sendto = false, menuhk = false;
+  std::uint32_t hk = 0;
+  std::string winplus;
+  bool accepted = false;
+  tmodalscript script({
+      [&] {
+        large = IsChecked(Box(Appearance, "&Display large icons in shortcut menu"));
+        hotkeys = IsChecked(Box(Appearance, "Di&splay hotkeys in shortcut menu"));
+        sendto = IsChecked(Box(Integration, "&Integrate into \"Send to\" menu"));
+        menuhk = IsChecked(Box(Integration, "&Register shortcut menu hotkey"));
+        HWND hotkey = InGroup(Integration, HOTKEY_CLASSA, nullptr);
+        hk = static_cast<std::uint32_t>(SendMessageA(hotkey, HKM_GETHOTKEY, 0, 0));
+        winplus = TextOf(InGroup(Integration, "TZvLabel", nullptr));
+        Shoot(OptionsWindow(), "options.bmp");
+        // Ctrl+Alt+S, with the menu hotkey switched off: still stored.
+        SendMessageA(hotkey, HKM_SETHOTKEY, HotkeyToControl(0xC053).Word(), 0);
+        PostMessageA(Box(Integration, "&Register shortcut menu hotkey"), BM_CLICK, 0, 0);
+        PostMessageA(Box(Appearance, "Displa&y large icons in shortcut editor"), BM_CLICK, 0, 0);
+      },
+      [&] {
+        HWND hotkey = InGroup(Integration, HOTKEY_CLASSA, nullptr);
+        SetFocus(hotkey);
+        PostKey(hotkey, VK_RETURN, '\r');
+      },
+  });
+  script.Run([&] { accepted = ShowOptions(settings, [&](tsettings& s) { saves.push_back(s); }); },
+             CloseOptions);
+  EXPECT_FALSE(script.TimedOut());
+  EXPECT_FALSE(large);
+  EXPECT_TRUE(hotkeys);
+  EXPECT_TRUE(sendto);
+  EXPECT_TRUE(menuhk);
+  EXPECT_EQ(HotkeyFromControlWord(hk), 81);
+  EXPECT_EQ(winplus, "Win+");
+  EXPECT_TRUE(accepted);
+  ASSERT_EQ(saves.size(), 1u);
+  EXPECT_EQ(settings.MenuHotKey, 0xC053);
+  EXPECT_FALSE(settings.UseMenuHotKey);
+  EXPECT_TRUE(settings.UseLargeEditorIcons);
+  EXPECT_TRUE(settings.DisplayHotkeys);
+  EXPECT_EQ(saves[0].MenuHotKey, 0xC053);
+  EXPECT_FALSE(OptionsWindow()) << "the window outlived ShowOptions";
+}
+
+TEST_F(DialogWindows, OptionsCancelledEveryWayChangeNothing) {
+  tsettings settings;
+  settings.AutoLoad = true;
+  settings.MenuHotKey = 0x2051;
+  int saves = 0;
+  const std::vector<std::function<void()>> endings = {
+      [] { PostKey(OptionsWindow(), VK_ESCAPE, 27); },
+      [] { PostMessageA(OptionsWindow(), WM_CLOSE, 0, 0); },
+      [] {
+        HWND cancel = FindWindowExA(OptionsWindow(), nullptr, "TZvLabel", "Cancel");
+        PostClick(cancel);
+      },
+  };
+  for (const auto& end : endings) {
+    bool accepted = true;
+    tmodalscript script({
+        [&] {
+          PostMessageA(Box(Integration, "&Load on startup"), BM_CLICK, 0, 0);
+          SendMessageA(InGroup(Integration, HOTKEY_CLASSA, nullptr), HKM_SETHOTKEY, 0, 0);
+        },
+        end,
+    });
+    script.Run([&] { accepted = ShowOptions(settings, [&](tsettings&) { ++saves; }); }, CloseOptions);
+    EXPECT_FALSE(script.TimedOut());
+    EXPECT_FALSE(accepted);
+  }
+  EXPECT_EQ(saves, 0);
+  EXPECT_TRUE(settings.AutoLoad);
+  EXPECT_EQ(settings.MenuHotKey, 0x2051);
+}
+
+TEST_F(DialogWindows, AFailedSaveReachesTheCallerAndTheWindowIsGone) {
+  tsettings settings;
+  tmodalscript script({[] { PostKey(OptionsWindow(), VK_RETURN, '\r'); }});
+  bool thrown = false;
+  script.Run(
+      [&] {
+        try {
+          ShowOptions(settings, [](tsettings&) { throw std::runtime_error("settings not written"); });
+        } catch (const std::runtime_error&) {
+          thrown = true;
+        }
+      },
+      CloseOptions);
+  EXPECT_TRUE(thrown);
+  EXPECT_FALSE(OptionsWindow());
+}
+
+// ---- the about window and the form base
+
+TEST_F(DialogWindows, AboutLinkOpensTheAddressAndTheWindowStays) {
+  taboutdialog dialog;
+  std::vector<std::string> opened;
+  dialog.OpenUrl = [&](const std::string& url) { opened.push_back(url); };
+  ASSERT_TRUE(dialog.CreateForm());
+  bool open = false;
+  tmodalscript script({
+      [&] {
+        Shoot(dialog.Handle(), "about.bmp");
+        PostClick(dialog.wwwlbl->Handle());
+      },
+      [&] {
+        open = Visible(dialog.Handle());
+        PostKey(dialog.Handle(), VK_ESCAPE, 27);
+      },
+  });
+  script.Run(dialog);
+  EXPECT_EQ(opened, std::vector<std::string>{"http://www.halvorix.example/?LinkID=Zorvane"});
+  EXPECT_TRUE(open);
+  EXPECT_EQ(dialog.versionlbl->Text(), "Version 2.3");
+}
+
+TEST_F(DialogWindows, AnErrorInAHandlerEndsTheLoopAndOtherWindowsComeBack) {
+  HWND other = CreateWindowExA(0, "STATIC", "other", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr,
+                               nullptr, GetModuleHandleA(nullptr), nullptr);
+  bool otherDisabled = false;
+  taboutdialog dialog;
+  dialog.OpenUrl = [](const std::string&) { throw std::runtime_error("no shell"); };
+  ASSERT_TRUE(dialog.CreateForm());
+  std::string error;
+  tmodalscript script({[&] {
+    otherDisabled = !Enabled(other);
+    PostClick(dialog.wwwlbl->Handle());
+  }});
+  try {
+    script.Run(dialog);
+  } catch (const std::runtime_error& e) {
+    error = e.what();
+  }
+  EXPECT_EQ(error, "no shell");
+  EXPECT_TRUE(otherDisabled);
+  EXPECT_TRUE(Enabled(other));
+  EXPECT_FALSE(Visible(dialog.Handle()));
+  DestroyWindow(other);
+}
+
+TEST_F(DialogWindows, QuitEndsTheDialogAndIsKeptForTheProgramLoop) {
+  taboutdialog dialog;
+  ASSERT_TRUE(dialog.CreateForm());
+  tmodalscript script({[] { PostQuitMessage(7); }});
+  EXPECT_EQ(script.Run(dialog), tmodalresult::Cancel);
+  MSG msg;
+  ASSERT_TRUE(PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+  EXPECT_EQ(msg.wParam, 7u);
+}
+
+// ---- keyboard: access keys and tab order
+
+TEST_F(DialogWindows, AccessKeysAndTabFollowTheLayout) {
+  tzvshortcut shortcut = Application();
+  tzvshortcutdialog dialog(shortcut, true);
+  ASSERT_TRUE(dialog.CreateForm());
+  std::vector<HWND> focus;
+  auto note = [&] { focus.push_back(GetFocus()); };
+  auto alt = [&](char c) { PostMessageA(GetFocus(), WM_SYSCHAR, static_cast<unsigned char>(c), 1 << 29); };
+  tmodalscript script({
+      note,  // the first control in tab order
+      [&] { alt('e'); }, note,
+      [&] { alt('S'); }, note,
+      [&] { alt('v'); }, note,
+      [&] { SetFocus(dialog.captioneb); PostKey(dialog.captioneb, VK_TAB, '\t'); }, note,
+      [&] { PostKey(GetFocus(), VK_TAB, '\t'); }, note,
+      [&] { PostKey(GetFocus(), VK_TAB, '\t'); }, note,
+      [&] { PostKey(GetFocus(), VK_ESCAPE, 27); },
+  });
+  script.Run(dialog);
+  const std::vector<HWND> expected = {dialog.captioneb,  dialog.executableeb, dialog.shortcuttypecb,
+                                      dialog.viewstylecb, dialog.hotkeyhk,      dialog.viewstylecb,
+                                      dialog.executableeb};
+  EXPECT_EQ(focus, expected);
+}
+
+TEST_F(DialogWindows, OptionsTabOrderRunsThroughBothGroups) {
+  tsettings settings;
+  std::vector<std::string> order;
+  auto note = [&] {
+    HWND f = GetFocus();
+    char cls[32] = {};
+    GetClassNameA(f, cls, sizeof(cls));
+    order.push_back(lstrcmpiA(cls, HOTKEY_CLASSA) == 0 ? std::string("hotkey") : TextOf(f));
+  };
+  std::vector<std::function<void()>> steps = {note};
+  for (int i = 0; i < 7; ++i) {
+    steps.push_back([] { PostKey(GetFocus(), VK_TAB, '\t'); });
+    steps.push_back(note);
+  }
+  steps.push_back([] { PostKey(OptionsWindow(), VK_ESCAPE, 27); });
+  tmodalscript script(steps);
+  script.Run([&] { ShowOptions(settings, nullptr); }, CloseOptions);
+  const std::vector<std::string> expected = {
+      "&Display large icons in shortcut menu", "Di&splay hotkeys in shortcut menu",
+      "Displa&y large icons in shortcut editor", "&Load on startup",
+      "&Integrate into \"Send to\" menu", "&Register shortcut menu hotkey", "hotkey",
+      "&Display large icons in shortcut menu"};
+  EXPECT_EQ(order, expected);
+}

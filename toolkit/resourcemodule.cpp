@@ -1,0 +1,23 @@
+#include "toolkit/resourcemodule.h"
+
+namespace zv {
+
+namespace {
+HINSTANCE chosenModule = nullptr;
+}
+
+HINSTANCE ResourceModule() { return chosenModule ? chosenModule : GetModuleHandleA(nullptr); }
+
+void SetResourceModule(HINSTANCE module) { chosenModule = module; }
+
+HICON LoadIconResource(int id, int size) {
+  return static_cast<HICON>(
+      LoadImageA(ResourceModule(), MAKEINTRESOURCEA(id), IMAGE_ICON, size, size, 0));
+}
+
+HBITMAP LoadBitmapResource(int id) {
+  return static_cast<HBITMAP>(
+      LoadImageA(ResourceModule(), MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+}
+
+}  // namespace zv

@@ -1,0 +1,355 @@
+#include "toolkit/tcontrols.h"
+
+#include <algorithm>
+
+namespace zv {
+
+namespace {
+
+const COLORREF White = RGB(255, 255, 255);
+
+void FillWhite(HDC dc, const RECT& r) {
+  SetBkColor(dc, White);
+  ExtTextOutA(dc, 0, 0, ETO_OPAQUE, &r, nullptr, 0, nullptr);
+}
+
+// The messages a container's children send to "their parent", which really
+// mean the window.
+bool ForwardedToWindow(UINT msg) {
+  switch (msg) {
+    case WM_COMMAND:
+    case WM_NOTIFY:
+    case WM_DRAWITEM:
+    case WM_MEASUREITEM:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+      return true;
+    default:
+      return false;
+  }
+}
+
+}  // namespace
+
+void DrawAlphaBitmap(HDC dc, HBITMAP bitmap, int x, int y) {
+  BITMAP info = {};
+  if (!bitmap || !GetObjectA(bitmap, sizeof(info), &info)) return;
+  tmemorydc mem(dc);
+  tselection picked(mem.Get(), bitmap);
+  BLENDFUNCTION blend = {AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+  AlphaBlend(dc, x, y, info.bmWidth, info.bmHeight, mem.Get(), 0, 0, info.bmWidth, info.bmHeight, blend);
+}
+
+SIZE MeasureText(HFONT font, const std::string& text, bool noPrefix) {
+  twindowdc screen;
+  tselection picked(screen.Get(), font);
+  RECT r = {0, 0, 0, 0};
+  const std::string sample = text.empty() ? std::string(" ") : text;
+  DrawTextA(screen.Get(), sample.c_str(), static_cast<int>(sample.size()), &r,
+            DT_CALCRECT | DT_SINGLELINE | (noPrefix ? DT_NOPREFIX : 0));
+  return SIZE{text.empty() ? 0 : r.right - r.left, r.bottom - r.top};
+}
+
+// ---- pictures and frames
+
+timage::~timage() {
+  if (icon_) DestroyIcon(icon_);
+}
+
+void timage::SetIcon(HICON icon, int size) {
+  if (icon_ && icon_ != icon) DestroyIcon(icon_);
+  icon_ = icon;
+  iconSize_ = size;
+  bitmap_.Reset();
+}
+
+void timage::SetBitmap(HBITMAP bitmap, bool alpha) {
+  if (icon_) DestroyIcon(icon_);
+  icon_ = nullptr;
+  bitmap_.Reset(bitmap);
+  alpha_ = alpha;
+}
+
+void timage::MoveTo(int left, int top) {
+  OffsetRect(&Bounds, left - Bounds.left, top - Bounds.top);
+}
+
+SIZE timage::PictureSize() const {
+  if (icon_) return SIZE{iconSize_, iconSize_};
+  BITMAP info = {};
+  if (bitmap_ && GetObjectA(bitmap_.Get(), sizeof(info), &info)) return SIZE{info.bmWidth, info.bmHeight};
+  return SIZE{0, 0};
+}
+
+void timage::Paint(HDC dc) const {
+  if (!Visible || !HasPicture()) return;
+  const SIZE size = PictureSize();
+  RECT to = {Bounds.left, Bounds.top, Bounds.left + size.cx, Bounds.top + size.cy};
+  if (Drawing == tdrawing::Stretched) {
+    to = Bounds;
+  } else if (Drawing == tdrawing::Centred) {
+    const int x = Bounds.left + (Bounds.right - Bounds.left - size.cx) / 2;
+    const int y = Bounds.top + (Bounds.bottom - Bounds.top - size.cy) / 2;
+    to = RECT{x, y, x + size.cx, y + size.cy};
+  }
+  const int saved = SaveDC(dc);
+  IntersectClipRect(dc, Bounds.left, Bounds.top, Bounds.right, Bounds.bottom);
+  if (icon_) {
+    DrawIconEx(dc, to.left, to.top, icon_, size.cx, size.cy, 0, nullptr, DI_NORMAL);
+  } else {
+    tmemorydc mem(dc);
+    tselection picked(mem.Get(), bitmap_.Get());
+    const int w = to.right - to.left, h = to.bottom - to.top;
+    if (alpha_) {
+      BLENDFUNCTION blend = {AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+      AlphaBlend(dc, to.left, to.top, w, h, mem.Get(), 0, 0, size.cx, size.cy, blend);
+    } else {
+      SetStretchBltMode(dc, COLORONCOLOR);
+      StretchBlt(dc, to.left, to.top, w, h, mem.Get(), 0, 0, size.cx, size.cy, SRCCOPY);
+    }
+  }
+  RestoreDC(dc, saved);
+}
+
+void tshape::Paint(HDC dc) const {
+  if (!Visible) return;
+  tselection pen(dc, GetStockObject(BLACK_PEN));
+  tselection brush(dc, GetStockObject(WHITE_BRUSH));
+  Rectangle(dc, Bounds.left, Bounds.top, Bounds.right, Bounds.bottom);
+}
+
+// ---- labels
+
+bool tlabel::Create(HWND parent, int id, const std::string& text, int x, int y, int w, int h) {
+  if (!RegisterWindowClass(ClassName)) return false;
+  text_ = text;
+  width_ = w;
+  height_ = h;
+  return twindow::Create(ClassName, text.c_str(), WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, x, y, w, h,
+                         parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)));
+}
+
+void tlabel::SetFont(HFONT font) {
+  font_ = font;
+  FitToText();
+  if (Handle()) InvalidateRect(Handle(), nullptr, FALSE);
+}
+
+void tlabel::SetText(const std::string& text) {
+  text_ = text;
+  if (Handle()) SetWindowTextA(Handle(), text.c_str());
+  FitToText();
+  if (Handle()) InvalidateRect(Handle(), nullptr, FALSE);
+}
+
+void tlabel::FitToText() {
+  if (!Handle() || !font_) return;
+  if (WordWrap) {
+    // Wrapped text keeps its width; a wider substitute face may need more
+    // lines than the designed height holds.
+    twindowdc screen;
+    tselection picked(screen.Get(), font_);
+    RECT r = {0, 0, width_, 0};
+    DrawTextA(screen.Get(), text_.c_str(), static_cast<int>(text_.size()), &r, DT_CALCRECT | DT_WORDBREAK);
+    const int h = std::max<int>(height_, r.bottom);
+    SetWindowPos(Handle(), nullptr, 0, 0, width_, h, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    return;
+  }
+  const SIZE text = MeasureText(font_, text_);
+  int w = width_, h = height_;
+  if (AutoSize) {
+    w = text.cx;
+    h = text.cy;
+  } else if (text.cx > w) {
+    w = text.cx;  // a wider substitute face must not cut the text
+  }
+  SetWindowPos(Handle(), nullptr, 0, 0, w, h, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+UINT tlabel::Format() const {
+  if (WordWrap) return DT_WORDBREAK;
+  return DT_SINGLELINE | (CentreVertically ? DT_VCENTER : 0);
+}
+
+LRESULT tlabel::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+  switch (msg) {
+    case WM_ERASEBKGND:
+      return 1;
+    case WM_PAINT: {
+      tpaintdc paint(Handle());
+      RECT r;
+      GetClientRect(Handle(), &r);
+      // Drawn off screen first, so the text does not flicker over the band.
+      tmemorydc mem(paint.Get());
+      tbitmap buffer(CreateCompatibleBitmap(paint.Get(), r.right, r.bottom));
+      tselection into(mem.Get(), buffer.Get());
+      if (Transparent)
+        background_.PaintBackground(mem.Get(), Handle());
+      else
+        FillWhite(mem.Get(), r);
+      tselection font(mem.Get(), font_);
+      SetBkMode(mem.Get(), TRANSPARENT);
+      SetTextColor(mem.Get(), IsWindowEnabled(Handle()) ? Colour : GetSysColor(COLOR_GRAYTEXT));
+      DrawTextA(mem.Get(), text_.c_str(), static_cast<int>(text_.size()), &r, Format());
+      BitBlt(paint.Get(), 0, 0, r.right, r.bottom, mem.Get(), 0, 0, SRCCOPY);
+      return 0;
+    }
+    case WM_SETCURSOR:
+      if (HandCursor && LOWORD(lp) == HTCLIENT) {
+        SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_HAND)));
+        return TRUE;
+      }
+      break;
+    case WM_LBUTTONUP:
+      SendMessageA(GetParent(Handle()), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(Handle()), STN_CLICKED),
+                   reinterpret_cast<LPARAM>(Handle()));
+      return 0;
+    case WM_ENABLE:
+      InvalidateRect(Handle(), nullptr, FALSE);
+      break;
+    default:
+      break;
+  }
+  return Default(msg, wp, lp);
+}
+
+// ---- group boxes and panels
+
+bool tcontainer::Create(HWND parent, bool groupBox, const std::string& caption, int x, int y, int w,
+                        int h) {
+  const char* cls = groupBox ? GroupBoxClass : PanelClass;
+  if (!RegisterWindowClass(cls)) return false;
+  groupBox_ = groupBox;
+  caption_ = caption;
+  return twindow::Create(cls, caption.c_str(), WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS,
+                         WS_EX_CONTROLPARENT, x, y, w, h, parent);
+}
+
+void tcontainer::SetFont(HFONT font) {
+  font_ = font;
+  if (Handle()) InvalidateRect(Handle(), nullptr, TRUE);
+}
+
+void tcontainer::PaintBackground(HDC dc, HWND child) {
+  RECT r;
+  GetClientRect(child, &r);
+  FillWhite(dc, r);
+}
+
+LRESULT tcontainer::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+  if (ForwardedToWindow(msg)) return SendMessageA(GetParent(Handle()), msg, wp, lp);
+  switch (msg) {
+    case WM_ERASEBKGND:
+      return 1;
+    case WM_PAINT: {
+      tpaintdc paint(Handle());
+      HDC dc = paint.Get();
+      RECT r;
+      GetClientRect(Handle(), &r);
+      FillWhite(dc, r);
+      if (groupBox_) {
+        tselection font(dc, font_);
+        TEXTMETRICA tm = {};
+        GetTextMetricsA(dc, &tm);
+        RECT frame = r;
+        frame.top = tm.tmHeight / 2;
+        DrawEdge(dc, &frame, EDGE_ETCHED, BF_RECT);
+        SetBkMode(dc, OPAQUE);
+        SetBkColor(dc, White);
+        SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+        RECT text = {8, 0, r.right - 8, tm.tmHeight};
+        DrawTextA(dc, caption_.c_str(), static_cast<int>(caption_.size()), &text,
+                  DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP);
+      }
+      return 0;
+    }
+    default:
+      return Default(msg, wp, lp);
+  }
+}
+
+// ---- speed buttons
+
+tspeedbutton::~tspeedbutton() = default;
+
+bool tspeedbutton::Create(HWND parent, int id, int x, int y, int w, int h) {
+  if (!RegisterWindowClass(ClassName)) return false;
+  return twindow::Create(ClassName, "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, x, y, w, h, parent,
+                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)));
+}
+
+void tspeedbutton::SetGlyph(HBITMAP alphaBitmap) {
+  glyph_.Reset(alphaBitmap);
+  if (Handle()) InvalidateRect(Handle(), nullptr, FALSE);
+}
+
+void tspeedbutton::Paint(HDC dc) {
+  RECT r;
+  GetClientRect(Handle(), &r);
+  FillWhite(dc, r);
+  UINT state = DFCS_BUTTONPUSH | (pressed_ ? DFCS_PUSHED : 0);
+  if (!IsWindowEnabled(Handle())) state |= DFCS_INACTIVE;
+  DrawFrameControl(dc, &r, DFC_BUTTON, state);
+  BITMAP info = {};
+  if (glyph_ && GetObjectA(glyph_.Get(), sizeof(info), &info)) {
+    const int shift = pressed_ ? 1 : 0;
+    DrawAlphaBitmap(dc, glyph_.Get(), (r.right - info.bmWidth) / 2 + shift,
+                    (r.bottom - info.bmHeight) / 2 + shift);
+  }
+}
+
+LRESULT tspeedbutton::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+  switch (msg) {
+    case WM_ERASEBKGND:
+      return 1;
+    case WM_PAINT: {
+      tpaintdc paint(Handle());
+      Paint(paint.Get());
+      return 0;
+    }
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+      down_ = pressed_ = true;
+      SetCapture(Handle());
+      InvalidateRect(Handle(), nullptr, FALSE);
+      return 0;
+    case WM_MOUSEMOVE:
+      if (down_) {
+        RECT r;
+        GetClientRect(Handle(), &r);
+        const POINT p = {static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
+        const bool inside = PtInRect(&r, p) != FALSE;
+        if (inside != pressed_) {
+          pressed_ = inside;
+          InvalidateRect(Handle(), nullptr, FALSE);
+        }
+      }
+      return 0;
+    case WM_LBUTTONUP: {
+      const bool click = down_ && pressed_;
+      down_ = pressed_ = false;
+      if (GetCapture() == Handle()) ReleaseCapture();
+      InvalidateRect(Handle(), nullptr, FALSE);
+      if (click)
+        SendMessageA(GetParent(Handle()), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(Handle()), BN_CLICKED),
+                     reinterpret_cast<LPARAM>(Handle()));
+      return 0;
+    }
+    case WM_CAPTURECHANGED:
+      if (down_) {
+        down_ = pressed_ = false;
+        InvalidateRect(Handle(), nullptr, FALSE);
+      }
+      return 0;
+    case WM_ENABLE:
+      InvalidateRect(Handle(), nullptr, FALSE);
+      break;
+    default:
+      break;
+  }
+  return Default(msg, wp, lp);
+}
+
+}  // namespace zv

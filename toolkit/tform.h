@@ -1,0 +1,127 @@
+#pragma once
+// The dialog windows' base: a modal form of an exact client size, centred,
+// with a fixed single border and only the system menu; white, in the dialog
+// font with its fallback; the grey band at the left, the program's icon with
+// the title lettering beside it, and commands as link labels with a picture
+// that does the same. The form sees key presses before its controls.
+#include <windows.h>
+
+#include <exception>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "toolkit/tcontrols.h"
+#include "toolkit/twindow.h"
+#include "ui/fontman.h"
+
+namespace zv {
+
+enum class tmodalresult { None, OK, Cancel };
+
+inline constexpr COLORREF LinkColour = RGB(0, 0, 128);  // navy
+
+class tform : public twindow, public tbackground {
+ public:
+  // formClass is also the window class, so other programs find the window.
+  tform(std::string formClass, std::string caption, int clientWidth, int clientHeight);
+  ~tform() override;
+
+  // Creates the window (hidden), its controls and runs FormCreate.
+  bool CreateForm();
+  // Shows the form and runs its message loop until Close; disables the
+  // thread's other windows meanwhile. WM_QUIT ends it as Cancel and is posted
+  // again for the outer loop; an error from a handler ends it and is thrown
+  // on once the form is hidden again.
+  tmodalresult ShowModal();
+  // Ends the modal loop (the window stays until the form is destroyed).
+  void Close(tmodalresult result = tmodalresult::Cancel);
+  tmodalresult ModalResult() const { return modalResult_; }
+  bool IsShowingModal() const { return modal_; }
+
+  void PaintBackground(HDC dc, HWND child) override;
+  HFONT FormFont() const { return formFont_.Get(); }
+  const tformfonts& Fonts() const { return fonts_; }
+
+ protected:
+  virtual void BuildControls() {}
+  virtual void FormCreate() {}
+  virtual void FormShow() {}
+  // Key preview of typed characters: set key to 0 to consume it.
+  virtual void FormKeyPress(char& key) { (void)key; }
+  // Messages the form itself does not handle.
+  virtual LRESULT FormMessage(UINT msg, WPARAM wp, LPARAM lp);
+
+  // The font fallback over the screen's families; makes the fonts again and
+  // fits the labels to them.
+  void ApplyFontFallback();
+
+  // --- building: children of parent (null: the form itself)
+  timage& AddImage(int x, int y, int w, int h);
+  tshape& AddShape(int x, int y, int w, int h);
+  tlabel& AddLabel(HWND parent, const std::string& name, const std::string& text, int x, int y,
+                   int w = 0, int h = 0);
+  // A label with a font of its own (the dialog face, as described).
+  tlabel& AddOwnFontLabel(HWND parent, const std::string& name, const std::string& text, int x, int y,
+                          int w, int h, const tfontdescription& font);
+  tcontainer& AddGroupBox(HWND parent, const std::string& caption, int x, int y, int w, int h);
+  tcontainer& AddPanel(HWND parent, int x, int y, int w, int h);
+  tspeedbutton& AddSpeedButton(HWND parent, int x, int y, int w, int h);
+  HWND AddControl(HWND parent, const char* windowClass, const std::string& text, DWORD style,
+                  DWORD exStyle, int x, int y, int w, int h);
+  // Handlers by control: WM_COMMAND notifications and owner drawing.
+  void OnCommand(HWND control, std::function<void(int code)> handler);
+  void OnCommand(tlabel& label, std::function<void()> click);
+  void OnDrawItem(HWND control, std::function<void(const DRAWITEMSTRUCT&)> handler);
+
+  // --- the shared look
+  // The band (stretched ramp), zvimg at (8, 8) and the title picture.
+  void AddDialogLook(int bandWidth, int titleBitmap, int titleWidth, int titleHeight);
+  // zvimg gets the program's icon; the title goes 40 right of and 16 below it.
+  void ShowIconAndTitle();
+  // A command: the picture (24 x 16, centred) at (4, y) and the link label
+  // at (28, y), both running click.
+  tlabel& AddLinkCommand(const std::string& name, const std::string& text, int y, int labelWidth,
+                         int pictureIcon, int pictureBitmap, bool bold, std::function<void()> click);
+
+  timage* leftimg = nullptr;
+  timage* zvimg = nullptr;
+  timage* titleimg = nullptr;
+
+ private:
+  LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) final;
+  LRESULT FormProc(UINT msg, WPARAM wp, LPARAM lp);
+  bool PreviewMessage(MSG& msg);
+  bool LabelAccessKey(char key);
+  void RealizeFonts();
+  void FitToFonts();
+  void PaintGraphics(HDC dc, const RECT& area);
+  tgraphic* GraphicAt(POINT p);
+  int NextId() { return nextId_++; }
+
+  std::string formClass_, caption_;
+  int clientWidth_, clientHeight_;
+  tformfonts fonts_;
+  tfont formFont_;
+  std::vector<tfont> ownFonts_;
+  std::vector<std::unique_ptr<tgraphic>> graphics_;
+  std::vector<std::unique_ptr<tlabel>> labels_;
+  std::vector<int> labelComponent_;  // index in fonts_.Components, per label
+  std::vector<std::unique_ptr<tcontainer>> containers_;
+  std::vector<std::unique_ptr<tspeedbutton>> buttons_;
+  std::vector<HWND> controls_;
+  std::map<int, std::function<void(int)>> commands_;
+  std::map<int, std::function<void(const DRAWITEMSTRUCT&)>> drawers_;
+  int nextId_ = 100;
+  tmodalresult modalResult_ = tmodalresult::None;
+  bool modal_ = false;
+  HWND savedFocus_ = nullptr;
+  std::exception_ptr error_;
+};
+
+// Text of a window (control).
+std::string WindowTextOf(HWND wnd);
+
+}  // namespace zv

@@ -1,6 +1,7 @@
 // Program entry. Only the first command-line argument is looked at, and it
 // is compared exactly.
 #include <windows.h>
+#include <objbase.h>
 
 #include <string>
 
@@ -39,6 +40,15 @@ zv::tsetupservices SetupServices() {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+  // COM stays up for the whole run: the Send To links each need it, and
+  // bringing it up and down again per link costs far more than the link.
+  const bool com = SUCCEEDED(CoInitialize(nullptr));
+  struct comend {
+    bool on;
+    ~comend() {
+      if (on) CoUninitialize();
+    }
+  } comguard{com};
   const std::string arg = FirstArgument();
   if (arg == "/uninstall") {
     zv::tsetupservices s = SetupServices();

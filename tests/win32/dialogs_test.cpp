@@ -10,6 +10,7 @@
 
 #include "editor/tzvshortcutdialog_win32.h"
 #include "model/hotkeyvalue.h"
+#include "platform/win32prompts.h"
 #include "screenshot.h"
 #include "settings/toptionsdialog_win32.h"
 #include "ui/taboutdialog_win32.h"
@@ -567,4 +568,22 @@ TEST_F(DialogWindows, OptionsTabOrderRunsThroughBothGroups) {
       "&Integrate into \"Send to\" menu", "&Register shortcut menu hotkey", "hotkey",
       "&Display large icons in shortcut menu"};
   EXPECT_EQ(order, expected);
+}
+
+TEST_F(DialogWindows, FileDialogOpensEvenWhenTheFieldHoldsNoValidName) {
+  tfiledialog d;
+  d.Title = "Executable Selection";
+  d.Filter = "Executables (*.exe, *.com, *.bat)|*.exe;*.com;*.bat";
+  d.FileName = "\"C:\\Tools\\app.exe\" -x <in";
+  d.FileMustExist = true;
+  bool shown = false;
+  tmodalscript script({[&] {
+    HWND box = FindWindowA("#32770", "Executable Selection");
+    shown = box != nullptr;
+    if (box) PostMessageA(box, WM_COMMAND, IDCANCEL, 0);
+  }});
+  bool chosen = true;
+  script.Run([&] { chosen = ProcessPrompts().FileDialog(d); }, [] {});
+  EXPECT_TRUE(shown);
+  EXPECT_FALSE(chosen);
 }

@@ -587,3 +587,30 @@ TEST_F(DialogWindows, FileDialogOpensEvenWhenTheFieldHoldsNoValidName) {
   EXPECT_TRUE(shown);
   EXPECT_FALSE(chosen);
 }
+
+TEST_F(DialogWindows, ThePicturesBesideTheCommandsActLikeThem) {
+  taboutdialog about;
+  ASSERT_TRUE(about.CreateForm());
+  tmodalscript closeAbout({[&] { PostClick(about.Handle(), 16, 128); }});
+  EXPECT_EQ(closeAbout.Run(about), tmodalresult::OK);
+
+  tsettings settings;
+  int saves = 0;
+  bool accepted = false;
+  tmodalscript okOptions({[] { PostClick(OptionsWindow(), 16, 180); }});
+  okOptions.Run([&] { accepted = ShowOptions(settings, [&](tsettings&) { ++saves; }); }, CloseOptions);
+  EXPECT_TRUE(accepted);
+  EXPECT_EQ(saves, 1);
+  tmodalscript cancelOptions({[] { PostClick(OptionsWindow(), 16, 200); }});
+  cancelOptions.Run([&] { accepted = ShowOptions(settings, [&](tsettings&) { ++saves; }); }, CloseOptions);
+  EXPECT_FALSE(cancelOptions.TimedOut());
+  EXPECT_FALSE(accepted);
+  EXPECT_EQ(saves, 1);
+
+  tzvshortcut shortcut = Application();
+  tzvshortcutdialog properties(shortcut, true);
+  ASSERT_TRUE(properties.CreateForm());
+  tmodalscript cancelProperties({[&] { PostClick(properties.Handle(), 16, 316); }});
+  EXPECT_EQ(cancelProperties.Run(properties), tmodalresult::Cancel);
+  EXPECT_FALSE(cancelProperties.TimedOut());
+}

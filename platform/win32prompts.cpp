@@ -1,6 +1,9 @@
 #include "platform/win32prompts.h"
 
+#include <algorithm>
+
 #include <commdlg.h>
+#include <cderr.h>
 
 #include <vector>
 
@@ -57,7 +60,13 @@ bool twin32prompts::FileDialog(tfiledialog& d) {
   if (d.EnableSizing) ofn.Flags |= OFN_ENABLESIZING;
   if (d.NoDereferenceLinks) ofn.Flags |= OFN_NODEREFERENCELINKS;
   if (d.OwnerWindow) ofn.hwndOwner = reinterpret_cast<HWND>(d.OwnerWindow);
-  const BOOL ok = d.Save ? GetSaveFileNameA(&ofn) : GetOpenFileNameA(&ofn);
+  BOOL ok = d.Save ? GetSaveFileNameA(&ofn) : GetOpenFileNameA(&ofn);
+  if (!ok && name[0] && CommDlgExtendedError() == FNERR_INVALIDFILENAME) {
+    // A start name the dialog refuses (quotes, wildcards, a bad path) would
+    // keep it from opening at all: open it without one.
+    std::fill(name.begin(), name.end(), '\0');
+    ok = d.Save ? GetSaveFileNameA(&ofn) : GetOpenFileNameA(&ofn);
+  }
   if (!ok) return false;
   d.FileName = name.data();
   return true;

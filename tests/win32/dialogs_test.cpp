@@ -10,6 +10,7 @@
 
 #include "editor/tzvshortcutdialog_win32.h"
 #include "model/hotkeyvalue.h"
+#include "platform/win32prompts.h"
 #include "screenshot.h"
 #include "settings/toptionsdialog_win32.h"
 #include "ui/taboutdialog_win32.h"
@@ -567,4 +568,49 @@ TEST_F(DialogWindows, OptionsTabOrderRunsThroughBothGroups) {
       "&Integrate into \"Send to\" menu", "&Register shortcut menu hotkey", "hotkey",
       "&Display large icons in shortcut menu"};
   EXPECT_EQ(order, expected);
+}
+
+TEST_F(DialogWindows, FileDialogOpensEvenWhenTheFieldHoldsNoValidName) {
+  tfiledialog d;
+  d.Title = "Executable Selection";
+  d.Filter = "Executables (*.exe, *.com, *.bat)|*.exe;*.com;*.bat";
+  d.FileName = "\"C:\\Tools\\app.exe\" -x <in";
+  d.FileMustExist = true;
+  bool shown = false;
+  tmodalscript script({[&] {
+    HWND box = FindWindowA("#32770", "Executable Selection");
+    shown = box != nullptr;
+    if (box) PostMessageA(box, WM_COMMAND, IDCANCEL, 0);
+  }});
+  bool chosen = true;
+  script.Run([&] { chosen = ProcessPrompts().FileDialog(d); }, [] {});
+  EXPECT_TRUE(shown);
+  EXPECT_FALSE(chosen);
+}
+
+TEST_F(DialogWindows, ThePicturesBesideTheCommandsActLikeThem) {
+  taboutdialog about;
+  ASSERT_TRUE(about.CreateForm());
+  tmodalscript closeAbout({[&] { PostClick(about.Handle(), 16, 128); }});
+  EXPECT_EQ(closeAbout.Run(about), tmodalresult::OK);
+
+  tsettings settings;
+  int saves = 0;
+  bool accepted = false;
+  tmodalscript okOptions({[] { PostClick(OptionsWindow(), 16, 180); }});
+  okOptions.Run([&] { accepted = ShowOptions(settings, [&](tsettings&) { ++saves; }); }, CloseOptions);
+  EXPECT_TRUE(accepted);
+  EXPECT_EQ(saves, 1);
+  tmodalscript cancelOptions({[] { PostClick(OptionsWindow(), 16, 200); }});
+  cancelOptions.Run([&] { accepted = ShowOptions(settings, [&](tsettings&) { ++saves; }); }, CloseOptions);
+  EXPECT_FALSE(cancelOptions.TimedOut());
+  EXPECT_FALSE(accepted);
+  EXPECT_EQ(saves, 1);
+
+  tzvshortcut shortcut = Application();
+  tzvshortcutdialog properties(shortcut, true);
+  ASSERT_TRUE(properties.CreateForm());
+  tmodalscript cancelProperties({[&] { PostClick(properties.Handle(), 16, 316); }});
+  EXPECT_EQ(cancelProperties.Run(properties), tmodalresult::Cancel);
+  EXPECT_FALSE(cancelProperties.TimedOut());
 }

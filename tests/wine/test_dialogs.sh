@@ -97,7 +97,12 @@ zv_wait_gone "$opt" 5000 || zv_fail "Enter did not close the options"
 sleep 0.5
 [ -z "$(zv_reg_value "$run" Zorvane)" ] || zv_fail "the Run value stayed after clearing the box"
 
-zv_post "$main" WM_COMMAND 0x103 0
+# The session ends while the options are open: the window goes as if
+# cancelled and the program still ends cleanly.
+opt=$(open_options)
+zv_click "$(child "$opt" Button '&Display large icons in shortcut menu')"
+zv_send_message "$main" WM_QUERYENDSESSION 0 0 >/dev/null || zv_fail "no answer to the session end"
 zv_wait_exit $prog
-[ "$ZV_EXIT" = 0 ] || zv_fail "exit code $ZV_EXIT"
+[ "$ZV_EXIT" = 0 ] || zv_fail "session end with the options open: exit code $ZV_EXIT"
+[ "$(zv_reg_value "$settings" UseLargeIcons)" = 0x0 ] || zv_fail "the interrupted options were stored"
 echo PASS

@@ -2,7 +2,8 @@
 ;
 ; Build (the release target of the cross build does this):
 ;   makensis -DVERSION=2.3.0 -DZV_EXE=path/to/zorvane.exe \
-;            -DOUTFILE=path/to/Zorvane-2.3.0-setup.exe installer/zorvane.nsi
+;            -DOUTFILE=path/to/Zorvane-2.3.0-setup.exe \
+;            [-DZV_ICON=path/to/zorvane.ico] installer/zorvane.nsi
 ;
 ; Command line of the built installer:
 ;   /S           silent install
@@ -40,6 +41,7 @@ OutFile "${OUTFILE}"
 InstallDir "$LOCALAPPDATA\Programs\Zorvane"
 InstallDirRegKey HKCU "${UNINSTKEY}" "InstallLocation"
 ShowInstDetails show
+BrandingText "${PRODUCT} ${VERSION}"
 ShowUninstDetails show
 
 VIProductVersion "${VERSION}.0"
@@ -57,6 +59,11 @@ VIAddVersionKey "LegalCopyright" "${PUBLISHER}"
 !include "WinMessages.nsh"
 
 !define MUI_ABORTWARNING
+; The program's own icon, from the build's pictures, when given.
+!ifdef ZV_ICON
+  !define MUI_ICON "${ZV_ICON}"
+  !define MUI_UNICON "${ZV_ICON}"
+!endif
 !define MUI_COMPONENTSPAGE_NODESC
 !define MUI_FINISHPAGE_RUN "$INSTDIR\zorvane.exe"
 !define MUI_FINISHPAGE_RUN_PARAMETERS "/justinstalled"

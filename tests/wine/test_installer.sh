@@ -109,14 +109,18 @@ wine reg query "$UNINST" >/dev/null 2>&1 && zv_fail "Uninstall key left"
 [ -d "$sendto" ] || zv_fail "the SendTo folder itself was removed"
 zv_driver wait-tray 'Zorvane' 300 >/dev/null 2>&1 && zv_fail "tray icon left after the uninstall"
 
-# Without "Load on startup" and without the start at the end.
-zv_wine "$setup" /S /NOAUTORUN /NOSTART || zv_fail "installer /NOAUTORUN exit code $?"
-[ -f "$inst/zorvane.exe" ] || zv_fail "/NOAUTORUN: no zorvane.exe in $inst"
+# Without "Load on startup", without the start at the end, into a folder
+# of the user's choice; its uninstaller finds that folder by itself.
+instwin='C:\Tools\Zorvane'
+inst=$(unixpath "$instwin")
+zv_wine "$setup" /S /NOAUTORUN /NOSTART "/D=$instwin" || zv_fail "installer /NOAUTORUN exit code $?"
+[ -f "$inst/zorvane.exe" ] || zv_fail "/D: no zorvane.exe in $inst"
 [ -z "$(zv_reg_value "$RUN" zorvane)" ] || zv_fail "/NOAUTORUN wrote the Run value"
-wine reg query "$UNINST" >/dev/null 2>&1 || zv_fail "/NOAUTORUN: no Uninstall key"
+expect_value UninstallString "\"$instwin\\uninstall.exe\""
 zv_driver wait-tray 'Zorvane' 2000 >/dev/null 2>&1 && zv_fail "/NOSTART started the program"
 uninstall
 [ -e "$inst" ] && zv_fail "install folder left after the second uninstall"
+[ -d "$(dirname "$inst")" ] || zv_fail "the uninstall removed the folder above the install folder"
 wine reg query "$UNINST" >/dev/null 2>&1 && zv_fail "Uninstall key left after the second uninstall"
 wine reg query 'HKCU\Software\Halvorix' >/dev/null 2>&1 && zv_fail "HKCU\\Software\\Halvorix left after the second uninstall"
 echo PASS

@@ -8,7 +8,8 @@
 ; Command line of the built installer:
 ;   /S           silent install
 ;   /NOAUTORUN   leave "Load on startup" off
-;   /NOSTART     do not start Zorvane when the install has finished
+;   /NOSTART     do not start Zorvane when the install has finished (silent:
+;                no start; interactive: "Start Zorvane now" unchecked)
 ;   /D=folder    install folder (last on the line, no quotes)
 ; Uninstaller: uninstall.exe in the install folder, /S for a silent run.
 
@@ -68,11 +69,12 @@ VIAddVersionKey "LegalCopyright" "${PUBLISHER}"
 !define MUI_FINISHPAGE_RUN "$INSTDIR\zorvane.exe"
 !define MUI_FINISHPAGE_RUN_PARAMETERS "/justinstalled"
 !define MUI_FINISHPAGE_RUN_TEXT "Start Zorvane now"
-!define MUI_PAGE_CUSTOMFUNCTION_SHOW FinishShow
 
 !insertmacro MUI_PAGE_COMPONENTS
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
+; Applies to the next page only: the finish page.
+!define MUI_PAGE_CUSTOMFUNCTION_SHOW FinishShow
 !insertmacro MUI_PAGE_FINISH
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES

@@ -7,6 +7,7 @@ zv_install_deps() {
   command -v i686-w64-mingw32-g++-posix >/dev/null || need+=(g++-mingw-w64-i686)
   command -v Xvfb >/dev/null || need+=(xvfb)
   command -v xdotool >/dev/null || need+=(xdotool)
+  command -v makensis >/dev/null || need+=(nsis)
   command -v xwininfo >/dev/null || need+=(x11-utils)
   command -v convert >/dev/null && convert -version 2>/dev/null | grep -q ImageMagick || need+=(imagemagick)
   [ -f /usr/src/googletest/CMakeLists.txt ] || need+=(googletest)

@@ -25,16 +25,7 @@ void OfferExportBeforeUninstall(tsetupservices& s) {
                             mbYesNo | mbIconQuestion) != idYes) {
     return;
   }
-  tfiledialog dialog;
-  dialog.Title = "Export List";
-  dialog.Filter = "Shortcut Lists (*.shl)|*.shl";
-  dialog.DefaultExt = "shl";
-  dialog.Save = true;
-  dialog.OverwritePrompt = true;
-  dialog.HideReadOnly = true;
-  dialog.PathMustExist = true;
-  dialog.NoReadOnlyReturn = true;
-  dialog.EnableSizing = true;
+  tfiledialog dialog = ListFileDialog("Export List", true);
   if (!s.Prompts->FileDialog(dialog)) return;
   const bool exported = s.ExportToFile && s.ExportToFile(list, dialog.FileName);
   if (!exported) {

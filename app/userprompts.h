@@ -50,3 +50,27 @@ class tuserprompts {
 };
 
 }  // namespace zv
+
+namespace zv {
+
+// The dialogs that choose a .shl list file: for saving (the uninstall's and
+// the editor's export) or for opening (the editor's import).
+inline tfiledialog ListFileDialog(const std::string& title, bool save) {
+  tfiledialog d;
+  d.Title = title;
+  d.Filter = "Shortcut Lists (*.shl)|*.shl";
+  d.DefaultExt = "shl";
+  d.Save = save;
+  d.HideReadOnly = true;
+  d.PathMustExist = true;
+  d.EnableSizing = true;
+  if (save) {
+    d.OverwritePrompt = true;
+    d.NoReadOnlyReturn = true;
+  } else {
+    d.FileMustExist = true;
+  }
+  return d;
+}
+
+}  // namespace zv

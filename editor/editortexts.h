@@ -30,8 +30,6 @@ inline constexpr const char* ExportEmptyText = "The shortcut list is empty.";
 inline constexpr const char* ExportErrorTitle = "Error";
 inline constexpr const char* ExportFailedText = "The shortcut list could not be exported.";
 inline constexpr const char* ImportListTitle = "Import List";
-inline constexpr const char* ListFileFilter = "Shortcut Lists (*.shl)|*.shl";
-inline constexpr const char* ListFileExt = "shl";
 inline constexpr const char* CloseWarningTitle = "Warning";
 inline constexpr const char* CloseWarningText =
     "All your changes will be lost.\r\nAre you sure you want to close this window without saving?";

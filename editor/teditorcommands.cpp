@@ -254,14 +254,7 @@ teditoroutcome teditorcommands::importlblClick() {
   teditoroutcome out;
   twindowdisabled disabled(services_.SetWindowEnabled);
   if (!services_.Prompts) return out;
-  tfiledialog dialog;
-  dialog.Title = ImportListTitle;
-  dialog.Filter = ListFileFilter;
-  dialog.DefaultExt = ListFileExt;
-  dialog.HideReadOnly = true;
-  dialog.PathMustExist = true;
-  dialog.FileMustExist = true;
-  dialog.EnableSizing = true;
+  tfiledialog dialog = ListFileDialog(ImportListTitle, false);
   if (!services_.Prompts->FileDialog(dialog)) return out;
 
   bool imported = services_.ImportFromFile && services_.ImportFromFile(worklist, dialog.FileName);
@@ -284,16 +277,7 @@ teditoroutcome teditorcommands::exportlblClick() {
     return out;
   }
   if (!services_.Prompts) return out;
-  tfiledialog dialog;
-  dialog.Title = ExportListTitle;
-  dialog.Filter = ListFileFilter;
-  dialog.DefaultExt = ListFileExt;
-  dialog.Save = true;
-  dialog.OverwritePrompt = true;
-  dialog.HideReadOnly = true;
-  dialog.PathMustExist = true;
-  dialog.NoReadOnlyReturn = true;
-  dialog.EnableSizing = true;
+  tfiledialog dialog = ListFileDialog(ExportListTitle, true);
   if (!services_.Prompts->FileDialog(dialog)) return out;
   bool exported = services_.ExportToFile && services_.ExportToFile(worklist, dialog.FileName);
   if (!exported) Ask(ExportErrorTitle, ExportFailedText, mbOK | mbIconError);

@@ -11,6 +11,7 @@
 //   ZV_STARTUP_RUNS     starts of each program [20]
 //   ZV_STARTUP_TIMEOUT  milliseconds before a start counts as failed [10000]
 #include <windows.h>
+#include <psapi.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -43,6 +44,22 @@ double Now() {
   LARGE_INTEGER t;
   QueryPerformanceCounter(&t);
   return t.QuadPart * 1000.0 / freq.QuadPart;
+}
+
+// Memory of the last program that got ready, read right then.
+struct memoryfigures {
+  double WorkingSetMB = -1;
+  double PrivateMB = -1;
+};
+memoryfigures LastMemory;
+
+void ReadMemory(HANDLE process) {
+  PROCESS_MEMORY_COUNTERS_EX m = {};
+  m.cb = sizeof m;
+  if (GetProcessMemoryInfo(process, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&m), sizeof m)) {
+    LastMemory.WorkingSetMB = m.WorkingSetSize / 1048576.0;
+    LastMemory.PrivateMB = m.PrivateUsage / 1048576.0;
+  }
 }
 
 struct target {
@@ -128,6 +145,7 @@ double StartOnce(const target& t, DWORD timeout) {
       DWORD_PTR answer = 0;
       if (w) SendMessageTimeoutA(w, WM_NULL, 0, 0, SMTO_NORMAL, timeout, &answer);
       ready = Now() - start;
+      ReadMemory(pi.hProcess);
       break;
     }
     if (Now() - start > timeout || WaitForSingleObject(pi.hProcess, 0) == WAIT_OBJECT_0) break;
@@ -249,4 +267,9 @@ ZV_BENCHMARK(Win32Startup, "start-up: process start until ready, program vs. emp
   Report(name + ", to " + ready, ours);
   if (ours.Median >= 0 && base.Median > 0)
     zvbench::Ratio(name + " vs. empty program, medians", ours.Median, base.Median);
+  std::printf("  %-52s %10.1f MB\n", (name + ", working set when ready").c_str(), LastMemory.WorkingSetMB);
+  std::printf("  %-52s %10.1f MB\n", (name + ", private bytes when ready").c_str(), LastMemory.PrivateMB);
+  WIN32_FILE_ATTRIBUTE_DATA file = {};
+  if (GetFileAttributesExA(program.Exe.c_str(), GetFileExInfoStandard, &file))
+    std::printf("  %-52s %10.1f KB\n", (name + ", file size").c_str(), file.nFileSizeLow / 1024.0);
 }

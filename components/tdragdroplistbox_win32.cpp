@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 #include <shellapi.h>
+#include <shlobj.h>
 
 #include <cstdlib>
 
@@ -63,7 +64,39 @@ RECT TDragDropListBox::RowRect(int row) const {
   return r;
 }
 
+// A drop handle is memory of this process. One posted by another program
+// means nothing here (or something else): it is neither read nor freed.
+bool IsDropBlock(HDROP drop) {
+  const SIZE_T size = GlobalSize(drop);
+  if (size < sizeof(DROPFILES)) return false;
+  const auto* block = static_cast<const char*>(GlobalLock(drop));
+  if (!block) return false;
+  const auto* head = reinterpret_cast<const DROPFILES*>(block);
+  bool ok = head->pFiles >= sizeof(DROPFILES) && head->pFiles < size;
+  if (ok) {
+    // The names end with an empty one inside the block.
+    const std::size_t unit = head->fWide ? 2 : 1;
+    ok = false;
+    std::size_t run = 0;
+    for (std::size_t i = head->pFiles; i + unit <= size; i += unit) {
+      const bool zero = unit == 1 ? block[i] == 0 : (block[i] == 0 && block[i + 1] == 0);
+      if (!zero) {
+        run = 1;
+        continue;
+      }
+      if (run == 0) {
+        ok = true;
+        break;
+      }
+      run = 0;
+    }
+  }
+  GlobalUnlock(drop);
+  return ok;
+}
+
 void TDragDropListBox::DropFiles(HDROP drop) {
+  if (!IsDropBlock(drop)) return;
   // The handle goes back to the shell whatever the handler does.
   struct tfinish {
     HDROP Drop;

@@ -150,6 +150,15 @@ void teditordialog::BuildControls() {
 void teditordialog::FormCreate() {
   ApplyFontFallback();
   ShowIconAndTitle();
+  // A wider substitute face wraps to more lines: the frames grow with them.
+  auto frame = [this](tshape* shape, tlabel* label, int minHeight) {
+    RECT text;
+    GetWindowRect(label->Handle(), &text);
+    MapWindowPoints(nullptr, Handle(), reinterpret_cast<POINT*>(&text), 2);
+    shape->Bounds.bottom = std::max<LONG>(shape->Bounds.top + minHeight, text.bottom + 4);
+  };
+  frame(tipshape, tiplbl, 61);
+  frame(hotkeywarningshape, hotkeywarninglbl, 34);
   LOGFONTA lf = {};
   GetObjectA(FormFont(), sizeof(lf), &lf);
   lf.lfWeight = FW_BOLD;

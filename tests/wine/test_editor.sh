@@ -141,11 +141,24 @@ editor_shown
 [ "$(heights)" = '20 20 17 20 ' ] || zv_fail "small rows are $(heights) high"
 zv_send_message "$list" $LB_SETSEL 1 3 >/dev/null
 zv_screenshot "$ed" "$shots/editor-small.png" || zv_fail "small editor screenshot"
+# Resized through its X window: the list follows the edges, the window
+# keeps its least size, and maximised the list takes the screen.
+list_rect() { zv_children "$ed" | awk -F'\t' '$2 == "ListBox" { print $4 }'; }
+xwin=$(xdotool search --name '^Shortcut Editor$' | head -n 1)
+xdotool windowsize "$xwin" 900 520
+sleep 0.5
+[ "$(list_rect)" = 200,8,692,488 ] || zv_fail "widened list at $(list_rect)"
+child "$ed" TZvLabel OK | grep -q . || zv_fail "no OK after widening"
+zv_children "$ed" | grep -qP '\t28,475,\d+,16\tvisible\tenabled\tOK$' || zv_fail "OK did not follow the bottom"
+zv_screenshot "$ed" "$shots/editor-small-wide.png" || zv_fail "widened editor screenshot"
+xdotool windowsize "$xwin" 300 200
+sleep 0.5
+read -r _ _ ed_w ed_h < <(zv_window_rect "$ed")
+[ "$ed_w $ed_h" = '637 436' ] || zv_fail "shrunk editor is $ed_w x $ed_h"
 zv_post "$ed" WM_SYSCOMMAND 0xF030 0
 sleep 0.5
-read -r _ _ list_w _ < <(zv_children "$ed" | awk -F'\t' '$2 == "ListBox" { split($4, r, ","); print r[1], r[2], r[3], r[4] }')
-[ "$list_w" -gt 600 ] || zv_fail "maximised list is $list_w wide"
-zv_screenshot "$ed" "$shots/editor-maximised.png" || zv_fail "maximised editor screenshot"
+list_w=$(list_rect | cut -d, -f3)
+[ "$list_w" -gt 1000 ] || zv_fail "maximised list is $list_w wide"
 zv_key "$ed" escape
 close_question '&Yes'
 zv_wait_gone "$ed" 5000 || zv_fail "Escape and Yes did not close the editor"

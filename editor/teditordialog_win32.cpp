@@ -424,6 +424,12 @@ LRESULT teditordialog::FormMessage(UINT msg, WPARAM wp, LPARAM lp) {
         ScreenToClient(shortcutslb.Handle(), &p);
         row = shortcutslb.RowAt(p, false);
       }
+      if (row >= 0) {
+        // The row shows selected while its properties are open.
+        SendMessageA(shortcutslb.Handle(), LB_SETSEL, FALSE, -1);
+        SendMessageA(shortcutslb.Handle(), LB_SETSEL, TRUE, row);
+        SendMessageA(shortcutslb.Handle(), LB_SETCARETINDEX, static_cast<WPARAM>(row), FALSE);
+      }
       ReportSelection();
       ApplyOutcome(commands_.shortcutslbContextPopup(row));
       return 0;

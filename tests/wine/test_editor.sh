@@ -13,6 +13,7 @@ key='HKCU\Software\Halvorix\Zorvane\Shortcuts'
 LB_GETCOUNT=0x18B
 LB_GETITEMHEIGHT=0x1A1
 LB_SETSEL=0x185
+LB_GETSEL=0x187
 mkdir -p "$WINEPREFIX/drive_c/Docs"
 echo hello >"$WINEPREFIX/drive_c/Docs/readme.txt"
 cp "$build/tests/markerapp.exe" "$WINEPREFIX/drive_c/markerapp.exe"
@@ -87,6 +88,22 @@ editor_shown
   zv_fail "no hotkey warning"
 child "$ed" TZvLabel 'You may move a shortcut by dragging it to any possible position.' >/dev/null
 zv_screenshot "$ed" "$shots/editor-large.png" || zv_fail "editor screenshot"
+
+# A right click selects the row under the pointer and edits it: nothing for
+# the separator, the properties dialog for a shortcut.
+read -r ed_x ed_y ed_w ed_h < <(zv_window_rect "$ed")
+frame=$(((ed_w - 629) / 2))
+list_x=$((ed_x + frame + 200 + 2)) list_y=$((ed_y + ed_h - 409 - frame + 8 + 2))
+xdotool mousemove $((list_x + 100)) $((list_y + 36 + 8)) click 3
+sleep 0.5
+[ "$(zv_send_message "$list" $LB_GETSEL 1 0)" = 1 ] || zv_fail "right click did not select the separator"
+zv_window_exists tzvshortcutdialog '*' && zv_fail "a separator got the properties dialog"
+xdotool mousemove $((list_x + 100)) $((list_y + 36 + 17 + 18)) click 3
+prop=$(zv_wait_visible tzvshortcutdialog '*' 5000) || zv_fail "right click did not edit the shortcut"
+child "$prop" Edit 'Read me' >/dev/null
+[ "$(zv_send_message "$list" $LB_GETSEL 1 0)" = 0 ] || zv_fail "the separator stayed selected"
+zv_key "$prop" escape
+zv_wait_gone "$prop" 5000 || zv_fail "Escape did not close the properties"
 
 # Cancel asks; No keeps the editor, Yes leaves it and nothing is stored.
 zv_click "$(child "$ed" TZvLabel Cancel)"

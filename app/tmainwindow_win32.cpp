@@ -11,6 +11,7 @@
 #include "app/sendto.h"
 #include "components/systemimagelist.h"
 #include "components/tcooltrayicon_win32.h"
+#include "editor/teditordialog_win32.h"
 #include "model/hotkeytext.h"
 #include "platform/win32appidentity.h"
 #include "platform/win32filesystem.h"
@@ -204,7 +205,7 @@ int tmainwindow::ShowMessageBox(const std::string& title, const std::string& tex
   return ProcessPrompts().ShowMessageBox(tpromptowner::MainWindow, title, text, flags);
 }
 
-bool tmainwindow::EditShortcutList(tzvshortcutlist&) { return false; }
+bool tmainwindow::EditShortcutList(tzvshortcutlist& list) { return zv::ShowShortcutEditor(list); }
 
 bool tmainwindow::ShowOptions() { return zv::ShowOptions(); }
 

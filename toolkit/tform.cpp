@@ -13,7 +13,7 @@ namespace zv {
 
 namespace {
 
-const DWORD FormStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
+const DWORD FixedFormStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
 const DWORD FormExStyle = WS_EX_CONTROLPARENT;
 
 bool IsClass(HWND wnd, const char* name) {
@@ -62,6 +62,20 @@ tform::tform(std::string formClass, std::string caption, int clientWidth, int cl
       clientWidth_(clientWidth),
       clientHeight_(clientHeight) {}
 
+void tform::SetSizeable(int minOuterWidth, int minOuterHeight) {
+  sizeable_ = true;
+  minOuter_ = SIZE{minOuterWidth, minOuterHeight};
+}
+
+DWORD tform::FormStyle() const {
+  return sizeable_ ? FixedFormStyle | WS_THICKFRAME | WS_MAXIMIZEBOX : FixedFormStyle;
+}
+
+void tform::Fail(std::exception_ptr error) {
+  if (!error_) error_ = std::move(error);
+  if (modal_) modalResult_ = tmodalresult::Cancel;
+}
+
 tform::~tform() {
   // Children first, while their objects still live.
   Destroy();
@@ -72,10 +86,10 @@ bool tform::CreateForm() {
   if (!RegisterWindowClass(formClass_.c_str(), 0, nullptr,
                            LoadIconA(ResourceModule(), MAKEINTRESOURCEA(IDI_ZORVANE))))
     return false;
-  const SIZE size = WindowSizeForClient(clientWidth_, clientHeight_, FormStyle, FormExStyle);
+  const SIZE size = WindowSizeForClient(clientWidth_, clientHeight_, FormStyle(), FormExStyle);
   const int x = (GetSystemMetrics(SM_CXSCREEN) - size.cx) / 2;
   const int y = (GetSystemMetrics(SM_CYSCREEN) - size.cy) / 2;
-  if (!Create(formClass_.c_str(), caption_.c_str(), FormStyle, FormExStyle, x, y, size.cx, size.cy))
+  if (!Create(formClass_.c_str(), caption_.c_str(), FormStyle(), FormExStyle, x, y, size.cx, size.cy))
     return false;
   RealizeFonts();
   BuildControls();
@@ -153,6 +167,7 @@ void tform::Close(tmodalresult result) {
 
 bool tform::PreviewMessage(MSG& msg) {
   if (!Handle() || (msg.hwnd != Handle() && !IsChild(Handle(), msg.hwnd))) return false;
+  if (msg.message == WM_KEYDOWN && FormKeyDown(msg.wParam)) return true;
   HWND focus = GetFocus();
   const bool hotkeyFocused = focus && IsClass(focus, HOTKEY_CLASSA);
   if (msg.message == WM_KEYDOWN && (msg.wParam == VK_RETURN || msg.wParam == VK_ESCAPE) &&
@@ -258,7 +273,11 @@ LRESULT tform::FormProc(UINT msg, WPARAM wp, LPARAM lp) {
       return 0;
     }
     case WM_CLOSE:
-      Close(tmodalresult::Cancel);
+      if (FormCloseQuery()) Close(tmodalresult::Cancel);
+      return 0;
+    case WM_GETMINMAXINFO:
+      if (!sizeable_) break;
+      reinterpret_cast<MINMAXINFO*>(lp)->ptMinTrackSize = POINT{minOuter_.cx, minOuter_.cy};
       return 0;
     case WM_ACTIVATE:
       if (LOWORD(wp) == WA_INACTIVE) {
@@ -387,7 +406,7 @@ void tform::FitToFonts() {
   const int need = widestChild(Handle()) + 8;
   if (need > clientWidth_) {
     clientWidth_ = need;
-    const SIZE size = WindowSizeForClient(clientWidth_, clientHeight_, FormStyle, FormExStyle);
+    const SIZE size = WindowSizeForClient(clientWidth_, clientHeight_, FormStyle(), FormExStyle);
     SetWindowPos(Handle(), nullptr, (GetSystemMetrics(SM_CXSCREEN) - size.cx) / 2,
                  (GetSystemMetrics(SM_CYSCREEN) - size.cy) / 2, size.cx, size.cy,
                  SWP_NOZORDER | SWP_NOACTIVATE);

@@ -53,6 +53,18 @@ class tform : public twindow, public tbackground {
   virtual void FormKeyPress(char& key) { (void)key; }
   // Messages the form itself does not handle.
   virtual LRESULT FormMessage(UINT msg, WPARAM wp, LPARAM lp);
+  // Key preview of key strokes, before the focused control: true consumes it.
+  virtual bool FormKeyDown(WPARAM virtualKey) { (void)virtualKey; return false; }
+  // The close button and the system menu's Close ask this first.
+  virtual bool FormCloseQuery() { return true; }
+
+  // Before CreateForm: a sizing border and the maximise box, and the least
+  // outer size the user may drag it to.
+  void SetSizeable(int minOuterWidth, int minOuterHeight);
+  DWORD FormStyle() const;
+  // An error caught outside the form's own handlers (a subclassed control's):
+  // ends the modal loop and is thrown on like the form's own.
+  void Fail(std::exception_ptr error);
 
   // The font fallback over the screen's families; makes the fonts again and
   // fits the labels to them.
@@ -103,6 +115,8 @@ class tform : public twindow, public tbackground {
 
   std::string formClass_, caption_;
   int clientWidth_, clientHeight_;
+  bool sizeable_ = false;
+  SIZE minOuter_ = {0, 0};
   tformfonts fonts_;
   tfont formFont_;
   std::vector<tfont> ownFonts_;

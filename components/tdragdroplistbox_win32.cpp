@@ -1,0 +1,222 @@
+#include "components/tdragdroplistbox_win32.h"
+
+#include <commctrl.h>
+#include <shellapi.h>
+#include <shlobj.h>
+
+#include <cstdlib>
+
+namespace zv {
+
+namespace {
+
+constexpr UINT_PTR SubclassId = 0x5A44;
+
+POINT PointOf(LPARAM lp) { return POINT{static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))}; }
+
+}  // namespace
+
+TDragDropListBox::~TDragDropListBox() {
+  if (list_ && IsWindow(list_)) RemoveWindowSubclass(list_, SubclassProc, SubclassId);
+}
+
+bool TDragDropListBox::Attach(HWND list) {
+  if (!list) return false;
+  list_ = list;
+  SetWindowLongA(list, GWL_EXSTYLE, GetWindowLongA(list, GWL_EXSTYLE) | static_cast<LONG>(ExStyle));
+  return SetWindowSubclass(list, SubclassProc, SubclassId, reinterpret_cast<DWORD_PTR>(this)) != FALSE;
+}
+
+LRESULT CALLBACK TDragDropListBox::SubclassProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR,
+                                                DWORD_PTR data) {
+  auto* self = reinterpret_cast<TDragDropListBox*>(data);
+  if (msg == WM_NCDESTROY) {
+    RemoveWindowSubclass(wnd, SubclassProc, SubclassId);
+    if (self) self->list_ = nullptr;
+    return DefSubclassProc(wnd, msg, wp, lp);
+  }
+  try {
+    return self->Message(msg, wp, lp);
+  } catch (...) {
+    self->pending_ = self->dragging_ = false;
+    if (self->OnError) self->OnError(std::current_exception());
+    return 0;
+  }
+}
+
+int TDragDropListBox::RowAt(POINT p, bool pastEnd) const {
+  RECT client;
+  GetClientRect(list_, &client);
+  if (!PtInRect(&client, p)) return -1;
+  const LRESULT hit = SendMessageA(list_, LB_ITEMFROMPOINT, 0, MAKELPARAM(p.x, p.y));
+  const int count = static_cast<int>(SendMessageA(list_, LB_GETCOUNT, 0, 0));
+  if (HIWORD(hit) == 0) return static_cast<int>(LOWORD(hit));
+  // Outside every row: below the last one (or on an empty list).
+  if (!pastEnd) return -1;
+  if (count == 0) return 0;
+  const RECT last = RowRect(count - 1);
+  return p.y >= last.bottom ? count : -1;
+}
+
+RECT TDragDropListBox::RowRect(int row) const {
+  RECT r = {0, 0, 0, 0};
+  SendMessageA(list_, LB_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&r));
+  return r;
+}
+
+// A drop handle is memory of this process. One posted by another program
+// means nothing here (or something else): it is neither read nor freed.
+bool IsDropBlock(HDROP drop) {
+  const SIZE_T size = GlobalSize(drop);
+  if (size < sizeof(DROPFILES)) return false;
+  const auto* block = static_cast<const char*>(GlobalLock(drop));
+  if (!block) return false;
+  const auto* head = reinterpret_cast<const DROPFILES*>(block);
+  bool ok = head->pFiles >= sizeof(DROPFILES) && head->pFiles < size;
+  if (ok) {
+    // The names end with an empty one inside the block.
+    const std::size_t unit = head->fWide ? 2 : 1;
+    ok = false;
+    std::size_t run = 0;
+    for (std::size_t i = head->pFiles; i + unit <= size; i += unit) {
+      const bool zero = unit == 1 ? block[i] == 0 : (block[i] == 0 && block[i + 1] == 0);
+      if (!zero) {
+        run = 1;
+        continue;
+      }
+      if (run == 0) {
+        ok = true;
+        break;
+      }
+      run = 0;
+    }
+  }
+  GlobalUnlock(drop);
+  return ok;
+}
+
+void TDragDropListBox::DropFiles(HDROP drop) {
+  if (!IsDropBlock(drop)) return;
+  // The handle goes back to the shell whatever the handler does.
+  struct tfinish {
+    HDROP Drop;
+    ~tfinish() { DragFinish(Drop); }
+  } finish{drop};
+  if (!OnDropFiles) return;
+  std::vector<std::string> files;
+  POINT p = {0, 0};
+  DragQueryPoint(drop, &p);
+  const UINT n = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
+  for (UINT i = 0; i < n; ++i) {
+    const UINT len = DragQueryFileA(drop, i, nullptr, 0);
+    std::string path(len + 1, '\0');
+    const UINT got = DragQueryFileA(drop, i, path.data(), len + 1);
+    path.resize(got);
+    files.push_back(std::move(path));
+  }
+  OnDropFiles(files, p.x, p.y);
+}
+
+void TDragDropListBox::DragTo(POINT p) {
+  RECT client;
+  GetClientRect(list_, &client);
+  // Beyond the top or bottom edge the list scrolls toward the pointer.
+  const int top = static_cast<int>(SendMessageA(list_, LB_GETTOPINDEX, 0, 0));
+  if (p.y < client.top && top > 0)
+    SendMessageA(list_, LB_SETTOPINDEX, static_cast<WPARAM>(top - 1), 0);
+  else if (p.y >= client.bottom)
+    SendMessageA(list_, LB_SETTOPINDEX, static_cast<WPARAM>(top + 1), 0);
+  accepted_ = PtInRect(&client, p) && OnDragOver && OnDragOver(true, p.x, p.y);
+  SetCursor(LoadCursorA(nullptr, accepted_ ? IDC_ARROW : IDC_NO));
+}
+
+void TDragDropListBox::EndDrag(bool drop, POINT p) {
+  if (!dragging_) return;
+  dragging_ = false;
+  RECT client;
+  GetClientRect(list_, &client);
+  if (drop && accepted_ && PtInRect(&client, p) && OnDragDrop) OnDragDrop(p.x, p.y);
+  accepted_ = false;
+  if (OnEndDrag) OnEndDrag();
+}
+
+void TDragDropListBox::CancelDrag() {
+  pending_ = false;
+  if (!dragging_) return;
+  EndDrag(false, POINT{0, 0});
+  // The list's own button tracking ends as with a release.
+  if (list_ && GetCapture() == list_) DefSubclassProc(list_, WM_LBUTTONUP, 0, 0);
+}
+
+LRESULT TDragDropListBox::Message(UINT msg, WPARAM wp, LPARAM lp) {
+  switch (msg) {
+    case WM_DROPFILES:
+      DropFiles(reinterpret_cast<HDROP>(wp));
+      return 0;
+    case WM_LBUTTONDOWN: {
+      const LRESULT r = DefSubclassProc(list_, msg, wp, lp);
+      // A plain press on a row may become a drag; Shift and Ctrl select.
+      const POINT p = PointOf(lp);
+      pending_ = !(wp & (MK_SHIFT | MK_CONTROL)) && RowAt(p, false) >= 0;
+      down_ = p;
+      return r;
+    }
+    case WM_MOUSEMOVE: {
+      const POINT p = PointOf(lp);
+      if (dragging_) {
+        DragTo(p);
+        return 0;
+      }
+      if (!pending_) break;
+      if (!(wp & MK_LBUTTON)) {
+        pending_ = false;
+        break;
+      }
+      if (std::abs(p.x - down_.x) <= GetSystemMetrics(SM_CXDRAG) &&
+          std::abs(p.y - down_.y) <= GetSystemMetrics(SM_CYDRAG))
+        return 0;
+      pending_ = false;
+      dragging_ = true;
+      if (!OnStartDrag || !OnStartDrag()) {
+        // Refused: it ends at once, and the list tracks the button again.
+        EndDrag(false, p);
+        break;
+      }
+      if (GetCapture() != list_) SetCapture(list_);
+      DragTo(p);
+      return 0;
+    }
+    case WM_LBUTTONUP: {
+      pending_ = false;
+      const bool wasDragging = dragging_;
+      dragging_ = false;
+      const LRESULT r = DefSubclassProc(list_, msg, wp, lp);
+      if (wasDragging) {
+        dragging_ = true;
+        EndDrag(true, PointOf(lp));
+      }
+      return r;
+    }
+    case WM_CAPTURECHANGED:
+      pending_ = false;
+      if (dragging_ && reinterpret_cast<HWND>(lp) != list_) EndDrag(false, POINT{0, 0});
+      break;
+    case WM_SETCURSOR:
+      if (dragging_) {
+        SetCursor(LoadCursorA(nullptr, accepted_ ? IDC_ARROW : IDC_NO));
+        return TRUE;
+      }
+      break;
+    case WM_KEYDOWN:
+      if (dragging_ && wp == VK_ESCAPE) {
+        CancelDrag();
+        return 0;
+      }
+      break;
+    default:
+      break;
+  }
+  return DefSubclassProc(list_, msg, wp, lp);
+}
+
+}  // namespace zv

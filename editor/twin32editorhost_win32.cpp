@@ -1,0 +1,70 @@
+#include <stdexcept>
+
+#include "editor/teditordialog_win32.h"
+#include "editor/tzvshortcutdialog_win32.h"
+#include "platform/win32hotkeys.h"
+#include "platform/win32registry.h"
+
+namespace zv {
+
+namespace {
+
+// A dropped path counts as a file only when it is an existing plain file.
+class twin32dropfiles : public tdropfilequery {
+ public:
+  bool FileExists(const std::string& path) override {
+    if (path.empty()) return false;
+    const DWORD a = GetFileAttributesA(path.c_str());
+    return a != INVALID_FILE_ATTRIBUTES && !(a & FILE_ATTRIBUTE_DIRECTORY);
+  }
+};
+
+}  // namespace
+
+twin32editorhost::twin32editorhost() : files_(std::make_unique<twin32dropfiles>()) {}
+
+twin32editorhost::~twin32editorhost() = default;
+
+void twin32editorhost::CreateEditorWindow(teditorcommands& commands) {
+  dialog_ = std::make_unique<teditordialog>(commands);
+  teditordialog* d = dialog_.get();
+  teditorservices& s = commands.Services();
+  s.Prompts = &prompts_;
+  s.Files = files_.get();
+  s.EditShortcut = [](tzvshortcut& shortcut, bool editing) { return EditShortcut(editing, shortcut); };
+  s.GetFileIconIndex = [d](const std::string& path) { return d->systemil.GetFileIconIndex(path); };
+  s.CheckHotkeys = [d](tzvshortcutlist& list, bool resolve) {
+    twin32hotkeys trial(d->Handle());
+    return list.CheckHotkeys(trial, resolve);
+  };
+  s.ImportFromFile = [](tzvshortcutlist& list, const std::string& file) { return list.ImportFromFile(file); };
+  s.ExportToFile = [](tzvshortcutlist& list, const std::string& file) { return list.ExportToFile(file); };
+  s.SetWindowEnabled = [d](bool on) {
+    EnableWindow(d->Handle(), on ? TRUE : FALSE);
+    if (on) {
+      SetForegroundWindow(d->Handle());
+      SetFocus(d->shortcutslb.Handle());
+    }
+  };
+  if (!d->CreateForm()) throw std::runtime_error("The shortcut editor could not be created.");
+  prompts_.SetMainWindow(d->Handle());
+}
+
+void twin32editorhost::ApplyOutcome(const teditoroutcome& outcome) {
+  if (dialog_) dialog_->ApplyOutcome(outcome);
+}
+
+void twin32editorhost::ShowModal() {
+  if (dialog_) dialog_->ShowModal();
+}
+
+void twin32editorhost::DestroyEditorWindow() { dialog_.reset(); }
+
+void twin32editorhost::SaveToRegistry(tzvshortcutlist& list) { list.SaveToRegistry(ProcessRegistry(), ShortcutListKey); }
+
+bool ShowShortcutEditor(tzvshortcutlist& list) {
+  twin32editorhost host;
+  return EditShortcutList(list, host);
+}
+
+}  // namespace zv

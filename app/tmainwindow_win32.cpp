@@ -140,9 +140,7 @@ void tmainwindow::TraySetVisible(bool visible) {
 
 std::string tmainwindow::ApplicationTitle() { return Application().Title(); }
 
-std::string tmainwindow::FirstArgument() {
-  return (__argc > 1 && __argv) ? std::string(__argv[1]) : std::string();
-}
+std::string tmainwindow::FirstArgument() { return FirstCommandLineArgument(); }
 
 bool tmainwindow::LoadShortcutList(tzvshortcutlist& list) {
   return list.LoadFromRegistry(ProcessRegistry(), ShortcutListKey);

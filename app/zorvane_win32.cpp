@@ -19,11 +19,6 @@
 
 namespace {
 
-std::string FirstArgument() {
-  // The runtime's own split of the ANSI command line.
-  return (__argc > 1 && __argv) ? std::string(__argv[1]) : std::string();
-}
-
 zv::tsetupservices SetupServices() {
   zv::tsetupservices s;
   s.Registry = &zv::ProcessRegistry();
@@ -49,7 +44,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
       if (on) CoUninitialize();
     }
   } comguard{com};
-  const std::string arg = FirstArgument();
+  const std::string arg = zv::FirstCommandLineArgument();
   if (arg == "/uninstall") {
     zv::tsetupservices s = SetupServices();
     zv::UninstallCleanup(s);

@@ -1,5 +1,6 @@
 #pragma once
-// Answers questions from a script and records what the user was shown.
+// Answers questions from a script and records what the user was shown,
+// message boxes and the error dialog alike.
 #include <deque>
 #include <string>
 #include <vector>
@@ -19,7 +20,6 @@ class tfakeprompts : public zv::tuserprompts {
   std::deque<std::string> ChosenFiles;  // "" cancels the dialog
   std::vector<tpromptrecord> Shown;
   std::vector<zv::tfiledialog> Dialogs;
-  std::vector<std::string> Errors;
 
   int ShowMessageBox(zv::tpromptowner owner, const std::string& title, const std::string& text,
                  std::uint32_t flags) override {
@@ -31,7 +31,10 @@ class tfakeprompts : public zv::tuserprompts {
     }
     return (flags & zv::mbYesNo) ? zv::idNo : zv::idOK;
   }
-  void ErrorDialog(const std::string& text) override { Errors.push_back(text); }
+  // Recorded as the box it shows: "Fehler", error icon, one OK button.
+  void ErrorDialog(const std::string& text) override {
+    Shown.push_back({zv::tpromptowner::MainWindow, "Fehler", text, zv::mbIconError | zv::mbOK});
+  }
   bool FileDialog(zv::tfiledialog& dialog) override {
     std::string f;
     if (!ChosenFiles.empty()) {

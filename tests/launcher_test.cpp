@@ -4,7 +4,7 @@
 #include "app/launcher.h"
 #include "fake_filesystem.h"
 #include "fake_shell.h"
-#include "fake_userprompts.h"
+#include "fake_prompts.h"
 #include "list_helpers.h"
 
 namespace {
@@ -26,14 +26,14 @@ class Launch : public testing::Test {
   void Run(const zv::tzvshortcut& s) { zv::LaunchShortcut(s, files, shell, prompts); }
   void ExpectOnlyError(const std::string& text) {
     EXPECT_TRUE(shell.Requests.empty());
-    ASSERT_EQ(prompts.Calls.size(), 1u);
-    EXPECT_EQ(prompts.Calls[0].Title, "Fehler");
-    EXPECT_EQ(prompts.Calls[0].Text, text);
-    EXPECT_EQ(prompts.Calls[0].Flags, 0x10u);  // error icon, OK only
+    ASSERT_EQ(prompts.Shown.size(), 1u);
+    EXPECT_EQ(prompts.Shown[0].Title, "Fehler");
+    EXPECT_EQ(prompts.Shown[0].Text, text);
+    EXPECT_EQ(prompts.Shown[0].Flags, 0x10u);  // error icon, OK only
   }
   tfakefilesystem files;
   tfakeshell shell;
-  tfakeuserprompts prompts;
+  tfakeprompts prompts;
 };
 
 const char* const AppError =
@@ -56,7 +56,7 @@ TEST_F(Launch, ApplicationGoesToTheShellWithItsParametersDirectoryAndStyle) {
   s.WorkingDir = "C:\\Work";
   s.ViewStyle = zv::vsMinimized;
   Run(s);
-  EXPECT_TRUE(prompts.Calls.empty());
+  EXPECT_TRUE(prompts.Shown.empty());
   ASSERT_EQ(shell.Requests.size(), 1u);
   const zv::tshellrequest& r = shell.Requests[0];
   EXPECT_EQ(r.Verb, "");
@@ -70,7 +70,7 @@ TEST_F(Launch, ApplicationNeedsBothAnExistingProgramAndAnExistingWorkingDirector
   auto s = Shortcut(zv::stApplication, "Editor", "C:\\Tools\\edit.exe");
   for (const char* dir : {"", "C:\\Missing", "C:\\Docs\\letter.txt"}) {
     SCOPED_TRACE(dir);
-    prompts.Calls.clear();
+    prompts.Shown.clear();
     s.WorkingDir = dir;
     Run(s);
     ExpectOnlyError(AppError);
@@ -79,7 +79,7 @@ TEST_F(Launch, ApplicationNeedsBothAnExistingProgramAndAnExistingWorkingDirector
   s.WorkingDir = "C:\\Work";
   for (const char* path : {"C:\\Tools", "", "%SystemDrive%\\Tools\\edit.exe", "edit.exe"}) {
     SCOPED_TRACE(path);
-    prompts.Calls.clear();
+    prompts.Shown.clear();
     s.Path = path;
     Run(s);
     ExpectOnlyError(AppError);
@@ -102,7 +102,7 @@ TEST_F(Launch, FileOpensNormallyWithoutParametersOrDirectory) {
 
 TEST_F(Launch, FileThatIsAFolderOrMissingGetsTheFileMessage) {
   for (const char* path : {"C:\\Work", "C:\\Docs\\gone.txt"}) {
-    prompts.Calls.clear();
+    prompts.Shown.clear();
     Run(Shortcut(zv::stFile, "Letter", path));
     ExpectOnlyError("Could not open file \"Letter\". The file could not be found.");
   }
@@ -127,7 +127,7 @@ TEST_F(Launch, FolderUsesExploreOnlyForTheFullExplorerAndAlwaysTheViewStyle) {
 
 TEST_F(Launch, FolderThatIsAFileOrMissingGetsTheFolderMessage) {
   for (const char* path : {"C:\\Docs\\letter.txt", "C:\\Gone"}) {
-    prompts.Calls.clear();
+    prompts.Shown.clear();
     Run(Shortcut(zv::stFolder, "Work", path));
     ExpectOnlyError("Could not open folder \"Work\". The folder does not exist.");
   }
@@ -146,7 +146,7 @@ TEST_F(Launch, SeparatorsUnknownTypesAndIndicesOutsideTheListDoNothing) {
   Append(list, MakeShortcut(zv::stFolder, "Work", "C:\\Work"));
   for (int i : {-1, 0, 1, 3, 100}) zv::LaunchShortcut(list, i, files, shell, prompts);
   EXPECT_TRUE(shell.Requests.empty());
-  EXPECT_TRUE(prompts.Calls.empty());
+  EXPECT_TRUE(prompts.Shown.empty());
   zv::LaunchShortcut(list, 2, files, shell, prompts);
   ASSERT_EQ(shell.Requests.size(), 1u);
   EXPECT_EQ(shell.Requests[0].File, "C:\\Work");

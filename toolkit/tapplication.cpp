@@ -38,6 +38,10 @@ bool tapplication::Initialize() {
   return handle_ != nullptr;
 }
 
+std::string FirstCommandLineArgument() {
+  return (__argc > 1 && __argv) ? std::string(__argv[1]) : std::string();
+}
+
 std::string tapplication::Title() const { return ProcessIdentity().ApplicationTitle(); }
 
 void tapplication::SetTitle(const std::string& title) {

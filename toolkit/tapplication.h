@@ -32,4 +32,8 @@ class tapplication {
 
 tapplication& Application();
 
+// The first command-line argument as the runtime splits the ANSI command
+// line; empty when there is none.
+std::string FirstCommandLineArgument();
+
 }  // namespace zv

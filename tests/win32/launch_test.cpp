@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "app/launcher.h"
-#include "fake_userprompts.h"
+#include "fake_prompts.h"
 #include "model/textutil.h"
 #include "platform/win32filesystem.h"
 #include "platform/win32shell.h"
@@ -69,9 +69,9 @@ TEST(Win32Launch, StartsTheProgramWithItsParametersDirectoryAndShowCommand) {
   ttempfolder work("zv launch");
   zv::tzvshortcut s = MarkerApp(work);
   ASSERT_TRUE(zv::ProcessFileSystem().FileExists(s.Path)) << s.Path;
-  tfakeuserprompts prompts;
+  tfakeprompts prompts;
   zv::LaunchShortcut(s, zv::ProcessFileSystem(), zv::ProcessShell(), prompts);
-  EXPECT_TRUE(prompts.Calls.empty());
+  EXPECT_TRUE(prompts.Shown.empty());
   const auto lines = WaitForLines(work.Path + "marker.txt");
   ASSERT_EQ(lines.size(), 3u) << "the program did not run";
   EXPECT_NE(lines[0].find("\"two words\" last"), std::string::npos) << lines[0];
@@ -122,12 +122,12 @@ TEST(Win32Launch, PathsAreTestedExactlyAsStored) {
   EXPECT_FALSE(files.FileExists(""));
   EXPECT_FALSE(files.DirectoryExists(""));
 
-  tfakeuserprompts prompts;
+  tfakeprompts prompts;
   zv::tzvshortcut s;
   s.ShortcutType = zv::stFile;
   s.Caption = "Notepad";
   s.Path = "%WINDIR%\\notepad.exe";
   zv::LaunchShortcut(s, files, zv::ProcessShell(), prompts);
-  ASSERT_EQ(prompts.Calls.size(), 1u);
-  EXPECT_EQ(prompts.Calls[0].Text, "Could not open file \"Notepad\". The file could not be found.");
+  ASSERT_EQ(prompts.Shown.size(), 1u);
+  EXPECT_EQ(prompts.Shown[0].Text, "Could not open file \"Notepad\". The file could not be found.");
 }

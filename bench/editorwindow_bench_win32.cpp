@@ -45,6 +45,7 @@ LRESULT CALLBACK CountingProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
 struct editorfigures {
   bool Ok = false;
   double Fill = -1, Repaint = -1, PageScroll = -1;
+  double Icons = 0, Check = 0;  // parts of Fill
   int RepaintRows = 0, ScrollRows = 0;
   std::string Error;
 };
@@ -59,6 +60,20 @@ editorfigures Measure(bool large, int count, int rounds) {
     host.CreateEditorWindow(commands);
     zv::teditordialog& dialog = *host.Dialog();
     FillWithHotkeys(commands.worklist, count);
+    // The icon lookups and the hotkey check timed on their way through.
+    zv::teditorservices& services = commands.Services();
+    auto icon = services.GetFileIconIndex;
+    auto check = services.CheckHotkeys;
+    services.GetFileIconIndex = [&](const std::string& path) {
+      std::int32_t index = 0;
+      f.Icons += zvbench::Millis([&] { index = icon(path); });
+      return index;
+    };
+    services.CheckHotkeys = [&](zv::tzvshortcutlist& list, bool resolve) {
+      std::int32_t result = 0;
+      f.Check += zvbench::Millis([&] { result = check(list, resolve); });
+      return result;
+    };
     // As the editor opens: filled while hidden, then shown.
     f.Fill = zvbench::Millis([&] { host.ApplyOutcome(commands.FillShortcutList()); });
     ShowWindow(dialog.Handle(), SW_SHOWNOACTIVATE);
@@ -118,7 +133,8 @@ ZV_TABLE(EditorWindowTable, 50, "editor window: fill and paint") {
       continue;
     }
     zvbench::AddRow("editor fill, " + n + " entries, " + mode + " mode", zvbench::Ms(f.Fill),
-                    "FillShortcutList, rows, hotkey check");
+                    "icon lookups " + zvbench::Ms(f.Icons) + ", hotkey check " + zvbench::Ms(f.Check) +
+                        ", rows " + zvbench::Ms(f.Fill - f.Icons - f.Check));
     zvbench::AddRow("editor repaint of visible rows, " + mode + " mode", zvbench::Ms(f.Repaint),
                     std::to_string(f.RepaintRows) + " rows, median of " + std::to_string(rounds));
     zvbench::AddRow("editor page-down scroll repaint, " + mode + " mode", zvbench::Ms(f.PageScroll),

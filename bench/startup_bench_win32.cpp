@@ -400,6 +400,7 @@ ZV_BENCHMARK(Win32Startup, "start-up: process start until ready, program vs. emp
   program.Class = Env("ZV_STARTUP_CLASS", "tzorvanemaindialog");
   program.Title = Env("ZV_STARTUP_TITLE", "zorvanemaindialog");
   program.Tray = Env("ZV_STARTUP_TRAY", "0") == "1";
+  program.Tip = Env("ZV_STARTUP_TIP", "");
   const int runs = std::max(1, std::atoi(Env("ZV_STARTUP_RUNS", "20").c_str()));
   const DWORD timeout = static_cast<DWORD>(std::atoi(Env("ZV_STARTUP_TIMEOUT", "10000").c_str()));
   target empty;

@@ -56,7 +56,7 @@ struct memoryfigures {
   double WorkingSetMB = -1;
   double PrivateMB = -1;
   // Under Wine: the Unix process that runs the program, from /proc (-1
-  // elsewhere or when it was not found for certain).
+  // elsewhere, or when no such process was found).
   double RssAnonMB = -1;
   double VmRssMB = -1;
 };

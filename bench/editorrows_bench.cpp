@@ -61,3 +61,34 @@ ZV_BENCHMARK(editor_rows_2000, "editor rows: fill and lay out 2,000 entries") {
     std::printf("  %-52s %10zu\n", "  (bytes of text produced)", bytes);
   }
 }
+
+// The core's share of the editor's figures, without any window: what a
+// faster window could never go below.
+ZV_TABLE(EditorCoreTable, 55, "editor rows, core only") {
+  const int count = zvbench::Count(2000, 30);
+  const int rounds = zvbench::Count(5, 1);
+  zv::teditorcommands editor;
+  editor.Services().GetFileIconIndex = [](const std::string& p) { return static_cast<std::int32_t>(p.size()); };
+  FillEditor(editor, count);
+  const double fill = zvbench::Best(rounds, [&] { editor.FillShortcutList(); });
+  zv::trowmetrics m;
+  m.Width = 421;
+  m.LargeMode = true;
+  m.IconWidth = m.IconHeight = 32;
+  m.TextHeight = 13;
+  m.Regular = Width;
+  m.Bold = BoldWidth;
+  auto hotkeyText = [](std::uint16_t) { return std::string("Strg+Umsch+A"); };
+  std::size_t bytes = 0;
+  const double layout = zvbench::Best(rounds, [&] {
+    for (int i = 0; i < count; ++i) {
+      const zv::tzvshortcut* s = editor.worklist.GetItem(i);
+      if (s->ShortcutType != zv::stSeparator) bytes += zv::LayoutShortcutRow(*s, m, hotkeyText).PathText.size();
+    }
+  });
+  const std::string n = std::to_string(count);
+  zvbench::AddRow("editor core: FillShortcutList, " + n + " entries", zvbench::Ms(fill), "no window, no hotkey check");
+  zvbench::AddRow("editor core: lay out " + n + " large rows", zvbench::Ms(layout),
+                  bytes ? "no window, fixed-width text" : "no text laid out", bytes ? zvbench::verdict::None
+                                                                                    : zvbench::verdict::Failed);
+}

@@ -13,14 +13,6 @@
 
 namespace zvbench {
 void FillList(zv::tzvshortcutlist& list, int count);
-
-// The best of three runs: the machine is shared, and the best run is the
-// code's own cost.
-double BestMillis(const std::function<void()>& work) {
-  double best = Millis(work);
-  for (int i = 0; i < 2; ++i) best = std::min(best, Millis(work));
-  return best;
-}
 }
 
 ZV_BENCHMARK(ListFileOwnCode, "list files, own INI code (in memory and on disk)") {
@@ -30,15 +22,15 @@ ZV_BENCHMARK(ListFileOwnCode, "list files, own INI code (in memory and on disk)"
     zvbench::FillList(list, n);
     zv::tnullprogress progress;
     zv::tmemoryfileio memory;
-    double exportMemory = zvbench::BestMillis([&] { list.ExportToFile("list.shl", progress, memory); });
+    double exportMemory = zvbench::Best(3, [&] { list.ExportToFile("list.shl", progress, memory); });
     zv::tzvshortcutlist fromMemory;
-    double importMemory = zvbench::BestMillis([&] {
+    double importMemory = zvbench::Best(3, [&] {
       fromMemory.Clear();
       fromMemory.ImportFromFile("list.shl", progress, memory);
     });
-    double exportDisk = zvbench::BestMillis([&] { list.ExportToFile(file, progress); });
+    double exportDisk = zvbench::Best(3, [&] { list.ExportToFile(file, progress); });
     zv::tzvshortcutlist fromDisk;
-    double importDisk = zvbench::BestMillis([&] {
+    double importDisk = zvbench::Best(3, [&] {
       fromDisk.Clear();
       fromDisk.ImportFromFile(file, progress);
     });

@@ -6,6 +6,10 @@
 #include <string>
 
 #include "bench.h"
+#include "bench_win32.h"
+#include "components/shellimages.h"
+#include "components/systemimagelist.h"
+#include "model/hotkeytext.h"
 #include "ui/tpopupmenu.h"
 
 namespace {
@@ -76,5 +80,61 @@ ZV_BENCHMARK(MenuPainter, "owner-drawn menu items") {
     std::printf("  %-52s %10.1f us\n", "measure, per item", 1000.0 * measure / items);
     std::printf("  %-52s %10.1f us\n", "draw, per item", 1000.0 * draw / items);
     zvbench::Row("whole 40-item menu drawn once", draw / rounds);
+  }
+}
+
+ZV_TABLE(MenuTable, 40, "menu rebuild and drawing") {
+  const int rounds = zvbench::Count(10, 1);
+  const int count = 40;
+  for (bool large : {false, true}) {
+    const std::string icons = large ? "large icons" : "small icons";
+    zv::TdfsSystemImageList systemil(zv::ProcessShellImages());
+    systemil.SetImageSize(large ? zv::isLarge : zv::isSmall);
+    zv::timagelisticons images(SystemList(large));
+    zv::tmenupainter painter(images);
+    zv::tpopupmenu menu(painter);
+    zv::tzvshortcutlist list;
+    zvbench::FillEverydayList(list, count);
+    bool ok = true;
+    // As the main window rebuilds it: icon indexes from the system image list.
+    const double rebuild = zvbench::Best(rounds, [&] {
+      ok = zv::RebuildShortcutMenu(
+               menu, list, true, [&](const std::string& p) { return systemil.GetFileIconIndex(p); },
+               [](std::uint16_t hk) { return zv::HotkeyToText(hk); }) &&
+           ok;
+    });
+    if (!ok || menu.Count() != count) {
+      zvbench::AddFailure("menu rebuild, " + icons, "the menu has " + std::to_string(menu.Count()) + " items");
+      continue;
+    }
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    HBITMAP target = CreateCompatibleBitmap(screen, 300, 40);
+    HGDIOBJ old = SelectObject(dc, target);
+    // What showing the menu asks of it: every item measured, then drawn.
+    const double draw = zvbench::Best(rounds, [&] {
+      for (int i = 0; i < menu.Count(); ++i) {
+        MEASUREITEMSTRUCT mis = {};
+        mis.CtlType = ODT_MENU;
+        mis.itemData = reinterpret_cast<ULONG_PTR>(menu.Entry(i));
+        menu.MeasureItem(mis);
+      }
+      for (int i = 0; i < menu.Count(); ++i) {
+        DRAWITEMSTRUCT dis = {};
+        dis.CtlType = ODT_MENU;
+        dis.hwndItem = reinterpret_cast<HWND>(menu.Handle());
+        dis.hDC = dc;
+        dis.rcItem = {0, 0, 300, large ? 36 : 20};
+        dis.itemData = reinterpret_cast<ULONG_PTR>(menu.Entry(i));
+        menu.DrawItem(dis);
+      }
+    });
+    SelectObject(dc, old);
+    DeleteObject(target);
+    DeleteDC(dc);
+    ReleaseDC(nullptr, screen);
+    const std::string best = "best of " + std::to_string(rounds);
+    zvbench::AddRow("menu rebuild, 40 entries, " + icons, zvbench::Ms(rebuild), best + ", icon lookups included");
+    zvbench::AddRow("menu measure and draw, 40 items, " + icons, zvbench::Ms(draw), best);
   }
 }

@@ -8,18 +8,23 @@
 //   ZV_STARTUP_CLASS    window class to wait for [tzorvanemaindialog]
 //   ZV_STARTUP_TITLE    window title to wait for, * for any [zorvanemaindialog]
 //   ZV_STARTUP_TRAY     1: wait for a new tray icon as well [0]
+//   ZV_STARTUP_TIP      with a tray icon: the end of its tip once ready [none]
 //   ZV_STARTUP_RUNS     starts of each program [20]
 //   ZV_STARTUP_TIMEOUT  milliseconds before a start counts as failed [10000]
 #include <windows.h>
+#include <commctrl.h>
 #include <psapi.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <vector>
 
 #include "bench.h"
+#include "bench_win32.h"
 
 namespace {
 
@@ -50,21 +55,100 @@ double Now() {
 struct memoryfigures {
   double WorkingSetMB = -1;
   double PrivateMB = -1;
+  // Under Wine: the Unix process that runs the program, from /proc (-1
+  // elsewhere, or when no such process was found).
+  double RssAnonMB = -1;
+  double VmRssMB = -1;
 };
 memoryfigures LastMemory;
 
-void ReadMemory(HANDLE process) {
+std::string ReadWholeFile(const std::string& name) {
+  HANDLE f = CreateFileA(name.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                         OPEN_EXISTING, 0, nullptr);
+  if (f == INVALID_HANDLE_VALUE) return std::string();
+  std::string all;
+  char buffer[4096];
+  DWORD got = 0;
+  while (ReadFile(f, buffer, sizeof buffer, &got, nullptr) && got > 0) all.append(buffer, got);
+  CloseHandle(f);
+  return all;
+}
+
+std::string Lower(std::string s) {
+  for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return s;
+}
+
+double StatusKB(const std::string& status, const char* field) {
+  const std::size_t at = status.find(field);
+  return at == std::string::npos ? -1 : std::atof(status.c_str() + at + std::strlen(field));
+}
+
+// The start time of a Unix process, in clock ticks since boot (the 22nd
+// field of /proc/<pid>/stat, counted from the end of its name).
+unsigned long long StartTicks(const std::string& stat) {
+  std::size_t at = stat.rfind(')');
+  if (at == std::string::npos) return 0;
+  for (int field = 2; field < 22 && at != std::string::npos; ++field) at = stat.find(' ', at + 1);
+  return at == std::string::npos ? 0 : std::strtoull(stat.c_str() + at + 1, nullptr, 10);
+}
+
+// Wine runs each Windows process as a Unix process whose command line is the
+// program's. The newest one in this prefix (WINEPREFIX in its environment)
+// running the program is the one just started (one started before may not
+// have left yet); its /proc status has the figures Wine's own
+// GetProcessMemoryInfo leaves out. /proc is reached through drive Z:.
+void ReadUnixMemory(const std::string& exe) {
+  const std::string name = Lower(exe.substr(exe.find_last_of("\\/") + 1));
+  char prefix[MAX_PATH] = {};
+  GetEnvironmentVariableA("WINEPREFIX", prefix, sizeof prefix);
+  const std::string wantPrefix = std::string("WINEPREFIX=") + prefix;
+  WIN32_FIND_DATAA found;
+  HANDLE search = FindFirstFileA("Z:\\proc\\*", &found);
+  if (search == INVALID_HANDLE_VALUE) return;
+  unsigned long long newest = 0;
+  std::string status;
+  do {
+    const std::string pid = found.cFileName;
+    if (pid.empty() || pid.find_first_not_of("0123456789") != std::string::npos) continue;
+    const std::string dir = "Z:\\proc\\" + pid + "\\";
+    const std::string cmdline = ReadWholeFile(dir + "cmdline");
+    const std::string first = Lower(cmdline.substr(0, cmdline.find('\0')));
+    if (first.size() < name.size() || first.compare(first.size() - name.size(), name.size(), name) != 0)
+      continue;
+    const std::string environment = ReadWholeFile(dir + "environ");
+    bool samePrefix = !*prefix;
+    for (std::size_t at = 0; at < environment.size(); at = environment.find('\0', at) + 1) {
+      const std::string entry = environment.substr(at, environment.find('\0', at) - at);
+      if (entry.rfind("WINEPREFIX=", 0) == 0) samePrefix = entry == wantPrefix;
+      if (environment.find('\0', at) == std::string::npos) break;
+    }
+    const unsigned long long started = StartTicks(ReadWholeFile(dir + "stat"));
+    if (!samePrefix || started < newest) continue;
+    newest = started;
+    status = ReadWholeFile(dir + "status");
+  } while (FindNextFileA(search, &found));
+  FindClose(search);
+  if (status.empty()) return;
+  LastMemory.RssAnonMB = StatusKB(status, "RssAnon:") / 1024.0;
+  LastMemory.VmRssMB = StatusKB(status, "VmRSS:") / 1024.0;
+}
+
+void ReadMemory(HANDLE process, const std::string& exe) {
+  LastMemory = memoryfigures();
   PROCESS_MEMORY_COUNTERS_EX m = {};
   m.cb = sizeof m;
   if (GetProcessMemoryInfo(process, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&m), sizeof m)) {
     LastMemory.WorkingSetMB = m.WorkingSetSize / 1048576.0;
     LastMemory.PrivateMB = m.PrivateUsage / 1048576.0;
   }
+  ReadUnixMemory(exe);
 }
 
 struct target {
   std::string Exe, Args, Class, Title;
   bool Tray = false;
+  std::string Tip;  // with Tray: how the icon's tip ends once ready
 };
 
 struct windowsearch {
@@ -103,6 +187,90 @@ BOOL CALLBACK CountTrayIcons(HWND wnd, LPARAM lp) {
   return TRUE;
 }
 
+// A 64-bit notification area keeps 64-bit handles and pointers in its
+// TOOLINFOA.
+bool IsSixtyFourBit(HANDLE process) {
+  BOOL self = FALSE, other = FALSE;
+  IsWow64Process(GetCurrentProcess(), &self);
+  IsWow64Process(process, &other);
+  return sizeof(void*) == 8 || (self && !other);
+}
+
+struct tipsearch {
+  DWORD Pid;
+  std::vector<HWND> Tooltips;
+};
+
+BOOL CALLBACK FindTooltips(HWND wnd, LPARAM lp) {
+  tipsearch& s = *reinterpret_cast<tipsearch*>(lp);
+  DWORD pid = 0;
+  GetWindowThreadProcessId(wnd, &pid);
+  char cls[64] = {};
+  GetClassNameA(wnd, cls, sizeof(cls));
+  if (pid == s.Pid && lstrcmpiA(cls, TOOLTIPS_CLASSA) == 0) s.Tooltips.push_back(wnd);
+  return TRUE;
+}
+
+// The tips of the notification area's icons live in its tooltip controls,
+// read through memory lent in its process.
+std::vector<std::string> TrayTips(HWND anyIcon) {
+  std::vector<std::string> tips;
+  DWORD pid = 0;
+  GetWindowThreadProcessId(anyIcon, &pid);
+  HANDLE proc = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE | PROCESS_QUERY_INFORMATION,
+                            FALSE, pid);
+  if (!proc) return tips;
+  const bool wide = IsSixtyFourBit(proc);
+  // TOOLINFOA: cbSize, uFlags, hwnd, uId, rect, hinst, lpszText.
+  const SIZE_T size = wide ? 72 : sizeof(TOOLINFOA), textAt = wide ? 48 : 36, ptr = wide ? 8 : 4;
+  const SIZE_T textOffset = 256, textSize = 1024;
+  char* remote = static_cast<char*>(VirtualAllocEx(proc, nullptr, textOffset + textSize, MEM_COMMIT, PAGE_READWRITE));
+  tipsearch search = {pid, {}};
+  EnumWindows(FindTooltips, reinterpret_cast<LPARAM>(&search));
+  for (HWND tt : search.Tooltips) {
+    for (WPARAM i = 0; remote && i < 64; ++i) {
+      unsigned char ti[96] = {};
+      const DWORD cb = static_cast<DWORD>(size);
+      std::memcpy(ti, &cb, 4);
+      const unsigned long long text = reinterpret_cast<UINT_PTR>(remote + textOffset);
+      std::memcpy(ti + textAt, &text, ptr);
+      const char empty = 0;
+      SIZE_T done;
+      WriteProcessMemory(proc, remote, ti, size, &done);
+      WriteProcessMemory(proc, remote + textOffset, &empty, 1, &done);
+      DWORD_PTR result = 0;
+      if (!SendMessageTimeoutA(tt, TTM_ENUMTOOLSA, i, reinterpret_cast<LPARAM>(remote), SMTO_ABORTIFHUNG, 2000,
+                               &result) ||
+          !result)
+        break;
+      std::vector<char> buffer(textSize + 1, 0);
+      ReadProcessMemory(proc, remote + textOffset, buffer.data(), textSize, &done);
+      tips.push_back(buffer.data());
+    }
+  }
+  if (remote) VirtualFreeEx(proc, remote, 0, MEM_RELEASE);
+  CloseHandle(proc);
+  return tips;
+}
+
+BOOL CALLBACK FirstTrayIcon(HWND wnd, LPARAM lp) {
+  char cls[64] = {};
+  GetClassNameA(wnd, cls, sizeof(cls));
+  if (lstrcmpA(cls, "__winex11_tray_icon") != 0 || !IsWindowVisible(wnd)) return TRUE;
+  *reinterpret_cast<HWND*>(lp) = wnd;
+  return FALSE;
+}
+
+bool HasTrayTipEnding(const std::string& end) {
+  HWND icon = nullptr, tray = nullptr;
+  while (!icon && (tray = FindWindowExA(nullptr, tray, "__winex11_standalone_tray", nullptr)))
+    EnumChildWindows(tray, FirstTrayIcon, reinterpret_cast<LPARAM>(&icon));
+  if (!icon) return false;
+  for (const std::string& tip : TrayTips(icon))
+    if (tip.size() >= end.size() && tip.compare(tip.size() - end.size(), end.size(), end) == 0) return true;
+  return false;
+}
+
 // Wine shows the notification area as a window of its own when the display
 // has no taskbar, with one child window per icon.
 int TrayIconCount() {
@@ -138,14 +306,16 @@ double StartOnce(const target& t, DWORD timeout) {
   bool window = false;
   for (;;) {
     if (!window) window = HasWindow(pi.dwProcessId, t);
-    if (window && (!t.Tray || TrayIconCount() > iconsBefore)) {
-      // The icon is added grey at the start of start-up; the program is
-      // active once its thread takes messages again, when start-up is done.
+    if (window && (!t.Tray || (TrayIconCount() > iconsBefore && (t.Tip.empty() || HasTrayTipEnding(t.Tip))))) {
+      // The icon is added grey at the start of start-up and its tip names
+      // the state; the program's thread takes messages again once start-up
+      // is done. (It answers sent messages while it waits on the
+      // notification area, so the round trip alone proves nothing.)
       HWND w = FindWindowA(t.Class.c_str(), t.Title == "*" ? nullptr : t.Title.c_str());
       DWORD_PTR answer = 0;
       if (w) SendMessageTimeoutA(w, WM_NULL, 0, 0, SMTO_NORMAL, timeout, &answer);
       ready = Now() - start;
-      ReadMemory(pi.hProcess);
+      ReadMemory(pi.hProcess, t.Exe);
       break;
     }
     if (Now() - start > timeout || WaitForSingleObject(pi.hProcess, 0) == WAIT_OBJECT_0) break;
@@ -230,6 +400,7 @@ ZV_BENCHMARK(Win32Startup, "start-up: process start until ready, program vs. emp
   program.Class = Env("ZV_STARTUP_CLASS", "tzorvanemaindialog");
   program.Title = Env("ZV_STARTUP_TITLE", "zorvanemaindialog");
   program.Tray = Env("ZV_STARTUP_TRAY", "0") == "1";
+  program.Tip = Env("ZV_STARTUP_TIP", "");
   const int runs = std::max(1, std::atoi(Env("ZV_STARTUP_RUNS", "20").c_str()));
   const DWORD timeout = static_cast<DWORD>(std::atoi(Env("ZV_STARTUP_TIMEOUT", "10000").c_str()));
   target empty;
@@ -272,4 +443,133 @@ ZV_BENCHMARK(Win32Startup, "start-up: process start until ready, program vs. emp
   WIN32_FILE_ATTRIBUTE_DATA file = {};
   if (GetFileAttributesExA(program.Exe.c_str(), GetFileExInfoStandard, &file))
     std::printf("  %-52s %10.1f KB\n", (name + ", file size").c_str(), file.nFileSizeLow / 1024.0);
+}
+
+namespace {
+
+struct startups {
+  target Program, Empty;
+  DWORD Timeout = 10000;
+  bool Ok = true;
+  std::string Error;
+};
+
+// The program as a user starts it, ready once its tray icon is active;
+// the empty program with a tray icon beside it.
+startups TableTargets() {
+  startups s;
+  const std::string folder = OwnFolder();
+  s.Program.Exe = Env("ZV_STARTUP_EXE", folder + "..\\zorvane.exe");
+  s.Program.Class = "tzorvanemaindialog";
+  s.Program.Title = "zorvanemaindialog";
+  s.Program.Tray = true;
+  s.Program.Tip = " (Active)";
+  s.Empty.Exe = folder + "emptyapp.exe";
+  s.Empty.Args = "/tray";
+  s.Empty.Class = s.Empty.Title = "zvemptyapp";
+  s.Empty.Tray = true;
+  if (!Exists(s.Program.Exe) || !Exists(s.Empty.Exe)) {
+    s.Ok = false;
+    s.Error = "zorvane.exe or emptyapp.exe not found";
+  } else if (FindWindowA(s.Program.Class.c_str(), nullptr)) {
+    s.Ok = false;
+    s.Error = "Zorvane runs already";
+  }
+  return s;
+}
+
+// A stored list of count entries; the program then starts without the
+// question a missing list asks.
+void StoreList(int count) {
+  zv::tzvshortcutlist list;
+  zvbench::FillEverydayList(list, count);
+  list.SaveToRegistry(zv::ProcessRegistry(), zv::ShortcutListKey);
+}
+
+std::string MedianOf(int runs) { return runs > 1 ? "median of " + std::to_string(runs) : "one start"; }
+
+memoryfigures EmptyMemory;
+
+}  // namespace
+
+ZV_TABLE(StartupTable, 10, "start-up to active tray icon vs. an empty program") {
+  const int runs = zvbench::Count(10, 1);
+  startups s = TableTargets();
+  if (!s.Ok) {
+    zvbench::AddFailure("start-up to active tray icon", s.Error);
+    return;
+  }
+  zvbench::tkeptlist kept;
+  StoreList(0);
+  // Warm up the loader and the file cache once, as a user's second start.
+  // Not in a quick run: under Wine a windowed program takes seconds to end.
+  if (!zvbench::Quick()) StartOnce(s.Empty, s.Timeout);
+  const figures empty = Measure(runs, [&] { return StartOnce(s.Empty, s.Timeout); });
+  EmptyMemory = LastMemory;
+  if (!zvbench::Quick()) StartOnce(s.Program, s.Timeout);
+  const figures ours = Measure(runs, [&] { return StartOnce(s.Program, s.Timeout); });
+  if (ours.Median < 0 || empty.Median < 0 || ours.Failed || empty.Failed) {
+    zvbench::AddFailure("start-up to active tray icon", "a start did not get ready in time");
+    return;
+  }
+  zvbench::AddRow("start-up to active tray icon, empty list", zvbench::Ms(ours.Median),
+                  MedianOf(runs) + "; empty program to tray icon " + zvbench::Ms(empty.Median) + ": " +
+                      zvbench::Times(ours.Median / empty.Median));
+}
+
+ZV_TABLE(MemoryTable, 60, "memory after a start with 500 shortcuts") {
+  const int runs = zvbench::Count(5, 1);
+  const int count = zvbench::Count(500, 20);
+  startups s = TableTargets();
+  if (!s.Ok) {
+    zvbench::AddFailure("memory after start", s.Error);
+    return;
+  }
+  zvbench::tkeptlist kept;
+  StoreList(count);
+  if (EmptyMemory.WorkingSetMB < 0) {
+    StartOnce(s.Empty, s.Timeout);
+    EmptyMemory = LastMemory;
+  }
+  if (!zvbench::Quick()) StartOnce(s.Program, s.Timeout);
+  const figures ours = Measure(runs, [&] { return StartOnce(s.Program, s.Timeout); });
+  const std::string what = std::to_string(count) + " shortcuts";
+  if (ours.Median < 0 || ours.Failed || LastMemory.WorkingSetMB < 0) {
+    zvbench::AddFailure("start-up and memory, " + what, "a start did not get ready in time");
+    return;
+  }
+  const memoryfigures m = LastMemory, e = EmptyMemory;
+  zvbench::AddRow("start-up to active tray icon, " + what, zvbench::Ms(ours.Median), MedianOf(runs));
+  zvbench::AddRow("working set after start, " + what, zvbench::MB(m.WorkingSetMB),
+                  "target < 8 MB; empty program " + zvbench::MB(e.WorkingSetMB),
+                  zvbench::AtMost(m.WorkingSetMB, 8.0));
+  if (m.PrivateMB > 0)
+    zvbench::AddRow("private bytes after start, " + what, zvbench::MB(m.PrivateMB),
+                    "empty program " + zvbench::MB(e.PrivateMB));
+  else
+    zvbench::AddRow("private bytes after start, " + what, "0 (n/a)", "not counted by GetProcessMemoryInfo here");
+  if (m.RssAnonMB >= 0) {
+    zvbench::AddRow("private memory (RssAnon) after start, " + what, zvbench::MB(m.RssAnonMB),
+                    "empty program " + zvbench::MB(e.RssAnonMB) + "; " +
+                        zvbench::MB(m.RssAnonMB - e.RssAnonMB) + " more");
+    zvbench::Note("Working set under Wine: VmRSS of the Unix process running zorvane.exe (" +
+                  zvbench::MB(m.VmRssMB) + " by /proc), Wine's shared libraries included.\n"
+                  "Private memory: RssAnon in /proc/<pid>/status of that process, its resident\n"
+                  "anonymous pages (heaps, stacks, written copies of the program's and Wine's\n"
+                  "images): memory no other process shares, Wine's own share included.");
+  } else if (m.PrivateMB <= 0) {
+    zvbench::AddFailure("private memory after start, " + what, "no figure: /proc not reachable through Z:");
+  }
+}
+
+ZV_TABLE(SizeTable, 70, "the shipped program's size") {
+  startups s = TableTargets();
+  WIN32_FILE_ATTRIBUTE_DATA file = {};
+  if (!GetFileAttributesExA(s.Program.Exe.c_str(), GetFileExInfoStandard, &file)) {
+    zvbench::AddFailure("zorvane.exe size", "not found");
+    return;
+  }
+  const double kb = file.nFileSizeLow / 1024.0;
+  zvbench::AddRow("zorvane.exe size", zvbench::Format("%.0f KB", kb), "target < 1 MB (1024 KB)",
+                  zvbench::AtMost(kb, 1023.99));
 }

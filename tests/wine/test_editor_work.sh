@@ -15,7 +15,7 @@ key='HKCU\Software\Halvorix\Zorvane\Shortcuts'
 LB_GETCOUNT=0x18B
 LB_GETSELCOUNT=0x190
 drive_c="$WINEPREFIX/drive_c"
-mkdir -p "$drive_c/Docs/Data.old" "$drive_c/Tools"
+mkdir -p "$drive_c/Docs/My Data.old" "$drive_c/Tools"
 echo hello >"$drive_c/Docs/readme.txt"
 echo notes >"$drive_c/Docs/notes.txt"
 cp "$build/tests/markerapp.exe" "$drive_c/markerapp.exe"
@@ -122,6 +122,12 @@ zv_answer_msgbox 'Delete Shortcuts' 'Do you really want to delete the selected s
 sleep 0.3
 [ "$(rows)" = 8 ] || zv_fail "No to the Delete question left $(rows) rows"
 zv_screenshot "$ed" "$shots/editor-clash-import.png" || zv_fail "editor screenshot"
+# Insert asks for a new shortcut; escaped, nothing is added.
+keys Insert
+prop=$(zv_wait_visible tzvshortcutdialog '*' 5000) || zv_fail "Insert did not open the properties"
+zv_key "$prop" escape
+zv_wait_gone "$prop" 5000 || zv_fail "Escape did not close the properties"
+[ "$(rows)" = 8 ] || zv_fail "an escaped Insert left $(rows) rows"
 zv_click "$(child "$ed" TZvLabel Cancel)"
 zv_answer_msgbox Warning $'All your changes will be lost.\r\nAre you sure you want to close this window without saving?' '&Yes'
 zv_wait_gone "$ed" 5000 || zv_fail "Yes did not close the editor"
@@ -137,28 +143,46 @@ sleep 0.3
 [ "$(rows)" = 3 ] || zv_fail "$(rows) rows after importing the marker"
 warning_shown && zv_fail "warning panel shown after the clash was solved"
 
-# Drop a program, a document and a folder on the lower half of row 0 (rows
+# New, with nothing selected: a second marker on Shift+Ctrl+N at the top.
+zv_click "$(child "$ed" TZvLabel 'Create a new shortcut')"
+prop=$(zv_wait_visible tzvshortcutdialog '*' 5000) || zv_fail "no properties dialog"
+edits=$(zv_children "$prop" | awk -F'\t' '$2 == "Edit" && $5 == "visible" { print $1 }')
+zv_set_text "$(sed -n 1p <<<"$edits")" 'Second marker'
+zv_set_text "$(sed -n 2p <<<"$edits")" 'C:\markerapp.exe'
+zv_set_text "$(sed -n 3p <<<"$edits")" 'C:\new.txt'
+HKM_SETHOTKEY=0x401
+zv_send_message "$(child "$prop" msctls_hotkey32 '*')" $HKM_SETHOTKEY 0x34E 0 >/dev/null
+zv_click "$(child "$prop" TZvLabel OK)"
+zv_wait_gone "$prop" 5000 || zv_fail "OK did not close the properties"
+sleep 0.3
+[ "$(rows)" = 4 ] || zv_fail "$(rows) rows after New"
+
+# Drop a program, a document and a folder on the lower half of row 1 (rows
 # of 36): they follow it, in their order.
-"$xdnd" $((list_x + 100)) $((list_y + 30)) \
-  "$drive_c/Tools/tool.exe" "$drive_c/Docs/notes.txt" "$drive_c/Docs/Data.old" ||
+"$xdnd" $((list_x + 100)) $((list_y + 36 + 30)) \
+  "$drive_c/Tools/tool.exe" "$drive_c/Docs/notes.txt" "$drive_c/Docs/My Data.old" ||
   zv_fail "the XDND drop was not taken (exit $?)"
 sleep 0.5
-[ "$(rows)" = 6 ] || zv_fail "$(rows) rows after the desktop drop"
-[ "$(count_label)" = '6 Shortcuts' ] || zv_fail "count label '$(count_label)' after the drop"
+[ "$(rows)" = 7 ] || zv_fail "$(rows) rows after the desktop drop"
+# The link band takes no files: the drop is refused there, nothing added.
+"$xdnd" --timeout 5000 $((ed_x + 60)) $((list_y + 100)) "$drive_c/Docs/notes.txt" 2>/dev/null
+[ $? = 3 ] || zv_fail "a drop on the link band was not refused"
+sleep 0.3
+[ "$(count_label)" = '7 Shortcuts' ] || zv_fail "count label '$(count_label)' after the drop"
 zv_screenshot "$ed" "$shots/editor-xdnd-drop.png" || zv_fail "editor screenshot"
 
-# Drag the last row (the marker, rows 180 to 215) onto the upper half of row
+# Drag the last row (the marker, rows 216 to 251) onto the upper half of row
 # 0; the status line tells the move while the button is down.
-xdotool mousemove $((list_x + 100)) $((list_y + 198)) mousedown 1
+xdotool mousemove $((list_x + 100)) $((list_y + 234)) mousedown 1
 sleep 0.2
-xdotool mousemove $((list_x + 100)) $((list_y + 150))
+xdotool mousemove $((list_x + 100)) $((list_y + 180))
 sleep 0.1
 xdotool mousemove $((list_x + 100)) $((list_y + 8))
 sleep 0.3
 during=$(status_label)
 xdotool mouseup 1
 sleep 0.3
-[ "$during" = 'Move shortcut "Marker" before shortcut "Read me"' ] || zv_fail "status during the drag: '$during'"
+[ "$during" = 'Move shortcut "Marker" before shortcut "Second marker"' ] || zv_fail "status during the drag: '$during'"
 [ "$(status_label)" = 'You may move a shortcut by dragging it to any possible position.' ] ||
   zv_fail "status after the drag: '$(status_label)'"
 
@@ -168,31 +192,36 @@ zv_file_dialog 'Export List' 'C:\out.shl' || zv_fail "could not choose the expor
 sleep 0.5
 [ -f "$drive_c/out.shl" ] || zv_fail "no exported file"
 exported=$(tr -d '\r' <"$drive_c/out.shl" | grep -E '^\[|^(Count|Caption|ShortcutType|Hotkey|WorkingDir)=' | tr '\n' ' ')
-[ "$exported" = '[Root] Count=6 [Item0] ShortcutType=1 Caption=Marker WorkingDir=C:\ Hotkey=32845 [Item1] ShortcutType=2 Caption=Read me Hotkey=49229 [Item2] ShortcutType=1 Caption=tool WorkingDir=C:\Tools Hotkey=0 [Item3] ShortcutType=2 Caption=notes Hotkey=0 [Item4] ShortcutType=3 Caption=Data Hotkey=0 [Item5] ShortcutType=3 Caption=Windows Hotkey=0 ' ] ||
+[ "$exported" = '[Root] Count=7 [Item0] ShortcutType=1 Caption=Marker WorkingDir=C:\ Hotkey=32845 [Item1] ShortcutType=1 Caption=Second marker WorkingDir=C:\ Hotkey=24654 [Item2] ShortcutType=2 Caption=Read me Hotkey=49229 [Item3] ShortcutType=1 Caption=tool WorkingDir=C:\Tools Hotkey=0 [Item4] ShortcutType=2 Caption=notes Hotkey=0 [Item5] ShortcutType=3 Caption=My Data Hotkey=0 [Item6] ShortcutType=3 Caption=Windows Hotkey=0 ' ] ||
   zv_fail "exported: $exported"
 
 # OK stores it.
 zv_click "$(child "$ed" TZvLabel OK)"
 zv_wait_gone "$ed" 5000 || zv_fail "OK did not close the editor"
 got=""
-for i in 0 1 2 3 4 5; do got+="$(stored "\\Item$i" ShortcutType)|$(stored "\\Item$i" Caption)|$(stored "\\Item$i" Path)|$(stored "\\Item$i" WorkingDir) "; done
-[ "$(stored '' Count)" = 0x6 ] || zv_fail "stored count $(stored '' Count)"
-[ "$got" = '0x1|Marker|C:\markerapp.exe|C:\ 0x2|Read me|C:\Docs\readme.txt| 0x1|tool|C:\Tools\tool.exe|C:\Tools 0x2|notes|C:\Docs\notes.txt| 0x3|Data|C:\Docs\Data.old| 0x3|Windows|C:\windows| ' ] ||
+for i in 0 1 2 3 4 5 6; do got+="$(stored "\\Item$i" ShortcutType)|$(stored "\\Item$i" Caption)|$(stored "\\Item$i" Path)|$(stored "\\Item$i" WorkingDir) "; done
+[ "$(stored '' Count)" = 0x7 ] || zv_fail "stored count $(stored '' Count)"
+[ "$got" = '0x1|Marker|C:\markerapp.exe|C:\ 0x1|Second marker|C:\markerapp.exe|C:\ 0x2|Read me|C:\Docs\readme.txt| 0x1|tool|C:\Tools\tool.exe|C:\Tools 0x2|notes|C:\Docs\notes.txt| 0x3|My Data|C:\Docs\My Data.old| 0x3|Windows|C:\windows| ' ] ||
   zv_fail "stored list: $got"
 [ "$(stored '\Item0' Hotkey)" = 0x804d ] || zv_fail "stored marker hotkey $(stored '\Item0' Hotkey)"
+[ "$(stored '\Item1' Hotkey)" = 0x604e ] || zv_fail "stored new hotkey $(stored '\Item1' Hotkey)"
 
-# The menu shows six rows of 20 (small icons) plus its frame.
+# The menu shows seven rows of 20 (small icons) plus its frame.
 zv_tray_click 'Zorvane (Active)' left || zv_fail "tray click failed"
 menu=$(zv_wait_visible '#32768' '*' 5000) || zv_fail "no menu after the tray click"
 sleep 0.3
 zv_screenshot "$menu" "$shots/editor-stored-menu.png" || zv_fail "menu screenshot"
 read -r _ _ _ menu_h < <(zv_window_rect "$menu")
-[ "$menu_h" -ge 120 ] && [ "$menu_h" -le 130 ] || zv_fail "menu of the stored list is $menu_h high"
+[ "$menu_h" -ge 140 ] && [ "$menu_h" -le 150 ] || zv_fail "menu of the stored list is $menu_h high"
 zv_key "$menu" escape
 zv_wait_gone "$menu" 3000 || zv_fail "menu stayed open"
 
-# The marker's moved hotkey, Alt+M, pressed while a Wine window has the focus.
+# The new shortcut's hotkey and the marker's moved one, pressed while a Wine
+# window has the focus.
 xdotool windowfocus --sync "$(xdotool search --name "Wine System Tray" | head -n 1)" 2>/dev/null
+xdotool key ctrl+shift+n
+for _ in $(seq 100); do [ -f "$drive_c/new.txt" ] && break; sleep 0.1; done
+[ -f "$drive_c/new.txt" ] || zv_fail "Shift+Ctrl+N did not start the new shortcut"
 xdotool key alt+m
 for _ in $(seq 100); do [ -f "$drive_c/out.txt" ] && break; sleep 0.1; done
 [ -f "$drive_c/out.txt" ] || zv_fail "Alt+M did not start the marker"
@@ -214,7 +243,7 @@ zv_window_exists '*' 'Export List' && zv_fail "a save dialog for an empty list"
 zv_key "$ed" escape
 zv_answer_msgbox Warning $'All your changes will be lost.\r\nAre you sure you want to close this window without saving?' '&Yes'
 zv_wait_gone "$ed" 5000 || zv_fail "Yes did not close the editor"
-[ "$(stored '' Count)" = 0x6 ] || zv_fail "cancelled Clear stored a count of $(stored '' Count)"
+[ "$(stored '' Count)" = 0x7 ] || zv_fail "cancelled Clear stored a count of $(stored '' Count)"
 
 zv_post "$main" WM_COMMAND 0x103 0
 zv_wait_exit $zorvane

@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # The shortcut editor at work, opened from the tray's context menu: imports
-# whose hotkeys clash (both "Double Hotkeys" outcomes), Ctrl+A and the Delete
-# key, files dropped from the X desktop (XDND, as a file manager drops them),
-# a row dragged with the mouse, the export through the save dialog, OK
-# storing it all, the menu and the moved hotkey working afterwards, and the
-# export of an emptied list.
+# whose hotkeys clash (both "Double Hotkeys" outcomes), Ctrl+A, the Delete and
+# Insert keys, a shortcut made with New, files dropped from the X desktop
+# (XDND, as a file manager drops them), a row dragged with the mouse, the
+# export through the save dialog, OK storing it all, the menu and the
+# hotkeys working afterwards, and the export of an emptied list.
 . "$(dirname "$0")/lib.sh"
 exe=$1
 build=${ZV_BUILD_DIR:-$(dirname "$1")}
@@ -244,6 +244,12 @@ zv_key "$ed" escape
 zv_answer_msgbox Warning $'All your changes will be lost.\r\nAre you sure you want to close this window without saving?' '&Yes'
 zv_wait_gone "$ed" 5000 || zv_fail "Yes did not close the editor"
 [ "$(stored '' Count)" = 0x7 ] || zv_fail "cancelled Clear stored a count of $(stored '' Count)"
+# The hotkeys are back after a cancelled editor too.
+rm -f "$drive_c/out.txt"
+xdotool windowfocus --sync "$(xdotool search --name "Wine System Tray" | head -n 1)" 2>/dev/null
+xdotool key alt+m
+for _ in $(seq 100); do [ -f "$drive_c/out.txt" ] && break; sleep 0.1; done
+[ -f "$drive_c/out.txt" ] || zv_fail "Alt+M did nothing after a cancelled editor"
 
 zv_post "$main" WM_COMMAND 0x103 0
 zv_wait_exit $zorvane

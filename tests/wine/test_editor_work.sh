@@ -18,6 +18,7 @@ drive_c="$WINEPREFIX/drive_c"
 mkdir -p "$drive_c/Docs/My Data.old" "$drive_c/Tools"
 echo hello >"$drive_c/Docs/readme.txt"
 echo notes >"$drive_c/Docs/notes.txt"
+echo plan >"$drive_c/Docs/Übersicht.txt"
 cp "$build/tests/markerapp.exe" "$drive_c/markerapp.exe"
 cp "$build/tests/markerapp.exe" "$drive_c/Tools/tool.exe"
 
@@ -186,33 +187,43 @@ sleep 0.3
 [ "$(status_label)" = 'You may move a shortcut by dragging it to any possible position.' ] ||
   zv_fail "status after the drag: '$(status_label)'"
 
+# Below the last row: a file already in the list is left out, the one whose
+# name is not plain ASCII is appended.
+"$xdnd" $((list_x + 100)) $((list_y + 7 * 36 + 20)) "$drive_c/Docs/notes.txt" "$drive_c/Docs/Übersicht.txt" ||
+  zv_fail "the second XDND drop was not taken"
+sleep 0.5
+[ "$(rows)" = 8 ] || zv_fail "$(rows) rows after the drop below the rows"
+
 # The export writes the list as the editor holds it.
 zv_click "$(child "$ed" TZvLabel 'Export the shortcut list')"
 zv_file_dialog 'Export List' 'C:\out.shl' || zv_fail "could not choose the export file"
 sleep 0.5
 [ -f "$drive_c/out.shl" ] || zv_fail "no exported file"
-exported=$(tr -d '\r' <"$drive_c/out.shl" | grep -E '^\[|^(Count|Caption|ShortcutType|Hotkey|WorkingDir)=' | tr '\n' ' ')
-[ "$exported" = '[Root] Count=7 [Item0] ShortcutType=1 Caption=Marker WorkingDir=C:\ Hotkey=32845 [Item1] ShortcutType=1 Caption=Second marker WorkingDir=C:\ Hotkey=24654 [Item2] ShortcutType=2 Caption=Read me Hotkey=49229 [Item3] ShortcutType=1 Caption=tool WorkingDir=C:\Tools Hotkey=0 [Item4] ShortcutType=2 Caption=notes Hotkey=0 [Item5] ShortcutType=3 Caption=My Data Hotkey=0 [Item6] ShortcutType=3 Caption=Windows Hotkey=0 ' ] ||
+# The file is in the ANSI code page, Windows-1252 here.
+exported=$(iconv -f WINDOWS-1252 -t UTF-8 "$drive_c/out.shl" | tr -d '\r' | grep -E '^\[|^(Count|Caption|ShortcutType|Hotkey|WorkingDir)=' | tr '\n' ' ')
+[ "$exported" = '[Root] Count=8 [Item0] ShortcutType=1 Caption=Marker WorkingDir=C:\ Hotkey=32845 [Item1] ShortcutType=1 Caption=Second marker WorkingDir=C:\ Hotkey=24654 [Item2] ShortcutType=2 Caption=Read me Hotkey=49229 [Item3] ShortcutType=1 Caption=tool WorkingDir=C:\Tools Hotkey=0 [Item4] ShortcutType=2 Caption=notes Hotkey=0 [Item5] ShortcutType=3 Caption=My Data Hotkey=0 [Item6] ShortcutType=3 Caption=Windows Hotkey=0 [Item7] ShortcutType=2 Caption=Übersicht Hotkey=0 ' ] ||
   zv_fail "exported: $exported"
 
 # OK stores it.
 zv_click "$(child "$ed" TZvLabel OK)"
 zv_wait_gone "$ed" 5000 || zv_fail "OK did not close the editor"
 got=""
-for i in 0 1 2 3 4 5 6; do got+="$(stored "\\Item$i" ShortcutType)|$(stored "\\Item$i" Caption)|$(stored "\\Item$i" Path)|$(stored "\\Item$i" WorkingDir) "; done
-[ "$(stored '' Count)" = 0x7 ] || zv_fail "stored count $(stored '' Count)"
-[ "$got" = '0x1|Marker|C:\markerapp.exe|C:\ 0x1|Second marker|C:\markerapp.exe|C:\ 0x2|Read me|C:\Docs\readme.txt| 0x1|tool|C:\Tools\tool.exe|C:\Tools 0x2|notes|C:\Docs\notes.txt| 0x3|My Data|C:\Docs\My Data.old| 0x3|Windows|C:\windows| ' ] ||
+for i in 0 1 2 3 4 5 6 7; do got+="$(stored "\\Item$i" ShortcutType)|$(stored "\\Item$i" Caption)|$(stored "\\Item$i" Path)|$(stored "\\Item$i" WorkingDir) "; done
+# "wine reg" writes in the console's code page, 437 here.
+got=$(printf '%s' "$got" | iconv -f CP437 -t UTF-8)
+[ "$(stored '' Count)" = 0x8 ] || zv_fail "stored count $(stored '' Count)"
+[ "$got" = '0x1|Marker|C:\markerapp.exe|C:\ 0x1|Second marker|C:\markerapp.exe|C:\ 0x2|Read me|C:\Docs\readme.txt| 0x1|tool|C:\Tools\tool.exe|C:\Tools 0x2|notes|C:\Docs\notes.txt| 0x3|My Data|C:\Docs\My Data.old| 0x3|Windows|C:\windows| 0x2|Übersicht|C:\Docs\Übersicht.txt| ' ] ||
   zv_fail "stored list: $got"
 [ "$(stored '\Item0' Hotkey)" = 0x804d ] || zv_fail "stored marker hotkey $(stored '\Item0' Hotkey)"
 [ "$(stored '\Item1' Hotkey)" = 0x604e ] || zv_fail "stored new hotkey $(stored '\Item1' Hotkey)"
 
-# The menu shows seven rows of 20 (small icons) plus its frame.
+# The menu shows eight rows of 20 (small icons) plus its frame.
 zv_tray_click 'Zorvane (Active)' left || zv_fail "tray click failed"
 menu=$(zv_wait_visible '#32768' '*' 5000) || zv_fail "no menu after the tray click"
 sleep 0.3
 zv_screenshot "$menu" "$shots/editor-stored-menu.png" || zv_fail "menu screenshot"
 read -r _ _ _ menu_h < <(zv_window_rect "$menu")
-[ "$menu_h" -ge 140 ] && [ "$menu_h" -le 150 ] || zv_fail "menu of the stored list is $menu_h high"
+[ "$menu_h" -ge 160 ] && [ "$menu_h" -le 170 ] || zv_fail "menu of the stored list is $menu_h high"
 zv_key "$menu" escape
 zv_wait_gone "$menu" 3000 || zv_fail "menu stayed open"
 
@@ -243,7 +254,7 @@ zv_window_exists '*' 'Export List' && zv_fail "a save dialog for an empty list"
 zv_key "$ed" escape
 zv_answer_msgbox Warning $'All your changes will be lost.\r\nAre you sure you want to close this window without saving?' '&Yes'
 zv_wait_gone "$ed" 5000 || zv_fail "Yes did not close the editor"
-[ "$(stored '' Count)" = 0x7 ] || zv_fail "cancelled Clear stored a count of $(stored '' Count)"
+[ "$(stored '' Count)" = 0x8 ] || zv_fail "cancelled Clear stored a count of $(stored '' Count)"
 # The hotkeys are back after a cancelled editor too.
 rm -f "$drive_c/out.txt"
 xdotool windowfocus --sync "$(xdotool search --name "Wine System Tray" | head -n 1)" 2>/dev/null

@@ -181,6 +181,7 @@ sleep 0.1
 xdotool mousemove $((list_x + 100)) $((list_y + 8))
 sleep 0.3
 during=$(status_label)
+zv_screenshot "$ed" "$shots/editor-row-drag.png" || zv_fail "screenshot during the drag"
 xdotool mouseup 1
 sleep 0.3
 [ "$during" = 'Move shortcut "Marker" before shortcut "Second marker"' ] || zv_fail "status during the drag: '$during'"

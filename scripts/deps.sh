@@ -9,6 +9,8 @@ zv_install_deps() {
   command -v xdotool >/dev/null || need+=(xdotool)
   command -v makensis >/dev/null || need+=(nsis)
   command -v xwininfo >/dev/null || need+=(x11-utils)
+  # The end-to-end tests build a native XDND drag source.
+  [ -f /usr/include/X11/Xlib.h ] || need+=(libx11-dev)
   command -v convert >/dev/null && convert -version 2>/dev/null | grep -q ImageMagick || need+=(imagemagick)
   [ -f /usr/src/googletest/CMakeLists.txt ] || need+=(googletest)
   [ -f /usr/include/gtest/gtest.h ] || need+=(libgtest-dev)

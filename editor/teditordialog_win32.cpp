@@ -149,6 +149,7 @@ void teditordialog::BuildControls() {
 
 void teditordialog::FormCreate() {
   ApplyFontFallback();
+  rowTextHeight_ = 0;
   ShowIconAndTitle();
   // A wider substitute face wraps to more lines: the frames grow with them.
   auto frame = [this](tshape* shape, tlabel* label, int minHeight) {
@@ -306,11 +307,20 @@ int teditordialog::TextHeight(HDC dc) const {
   return s.cy;
 }
 
+// The font never changes while the window is open, and a fill measures every
+// row twice: one measurement of the sample text serves them all.
+int teditordialog::RowTextHeight() {
+  if (rowTextHeight_ <= 0) {
+    twindowdc screen;
+    tselection picked(screen.Get(), FormFont());
+    rowTextHeight_ = TextHeight(screen.Get());
+  }
+  return rowTextHeight_;
+}
+
 int teditordialog::shortcutslbMeasureItem(int row) {
   const tzvshortcut* entry = commands_.worklist.GetItem(row);
-  twindowdc screen;
-  tselection picked(screen.Get(), FormFont());
-  const int th = TextHeight(screen.Get());
+  const int th = RowTextHeight();
   if (!entry) return th + 4;
   return RowHeight(*entry, commands_.LargeMode(), th, systemil.Height());
 }

@@ -82,10 +82,12 @@ class teditordialog : public tform {
   void SyncRowHeights();
   trowhit HitAt(int x, int y, bool pastEnd) const;
   int TextHeight(HDC dc) const;
+  int RowTextHeight();
   void Layout(int width, int height);
 
   teditorcommands& commands_;
   tfont boldFont_;
+  int rowTextHeight_ = 0;
 };
 
 // The Win32 editor window as the editor unit drives it.

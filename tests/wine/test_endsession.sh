@@ -67,7 +67,6 @@ check_ended() {
   [ "$ZV_EXIT" = 0 ] || zv_fail "$case: exit code $ZV_EXIT"
   zv_tray_icons | grep -q 'Zorvane' && zv_fail "$case: tray icon left behind"
   for key in '8 0x51' '3 0x4d' '3 0x44'; do
-    # shellcheck disable=SC2086
     wine "$probe" $key </dev/null >/dev/null 2>&1 || zv_fail "$case: hotkey $key still held"
   done
   [ "$(stored)" = "$before" ] || zv_fail "$case: the stored list changed: $(diff <(echo "$before") <(stored))"

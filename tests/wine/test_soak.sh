@@ -66,12 +66,10 @@ state() {
 hotkeys='8:0x51 3:0x4d 3:0x44'
 
 # The first start makes the Send To links; what it leaves is the reference.
-# shellcheck disable=SC2086
 zv_driver start-rounds "$winexe" 1 'Zorvane (Active)' $hotkeys >/dev/null || zv_fail "first start"
 before=$(state)
 grep -q 'Caption    REG_SZ    Windows' <<<"$before" || zv_fail "the list was not stored: $before"
 grep -q 'Notepad.lnk' <<<"$before" || zv_fail "no Send To links: $before"
-# shellcheck disable=SC2086
 zv_driver start-rounds "$winexe" "$starts" 'Zorvane (Active)' $hotkeys >/dev/null ||
   zv_fail "start and Exit"
 starts_time=$SECONDS

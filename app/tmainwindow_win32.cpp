@@ -236,6 +236,9 @@ LRESULT tmainwindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     }
     case WM_QUERYENDSESSION:
       return behaviour_.OnQueryEndSessionMessage();
+    case WM_ENDSESSION:
+      behaviour_.OnEndSessionMessage(wp != FALSE);
+      return 0;
     case WM_HOTKEY:
       behaviour_.OnHotkeyMessage(static_cast<int>(wp));
       return 0;

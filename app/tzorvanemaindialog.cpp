@@ -170,6 +170,10 @@ long tzorvanemaindialog::OnQueryEndSessionMessage() {
   return 1;
 }
 
+void tzorvanemaindialog::OnEndSessionMessage(bool ending) {
+  if (ending) OnQueryEndSessionMessage();
+}
+
 void tzorvanemaindialog::OnHotkeyMessage(int identifier) {
   if (shutDown_ || !shortcutlist_) return;
   if (identifier == MenuHotkeyId) {

@@ -87,6 +87,10 @@ class tzorvanemaindialog {
   void OnCopyDataMessage(std::uint32_t dataIdentifier);
   // Answers the message result: 1, the session may end.
   long OnQueryEndSessionMessage();
+  // The session ends (ending) or goes on after all. A session can end
+  // without the question having been asked here (a forced log-off): the
+  // program then ends as on the question.
+  void OnEndSessionMessage(bool ending);
   void OnHotkeyMessage(int identifier);
 
   bool TrayActive() const { return trayActive_; }

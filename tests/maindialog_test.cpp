@@ -331,6 +331,22 @@ TEST_F(maindialogtest, SessionEndWhileTheEditorIsOpenLeavesNoHotkeyBehind) {
   EXPECT_FALSE(host.TrayVisible);
 }
 
+TEST_F(maindialogtest, SessionEndWithoutTheQuestionEndsTheProgramOnce) {
+  StoreThree();
+  host.Loaded.UseMenuHotKey = true;
+  Start();
+  dialog.OnEndSessionMessage(false);  // the session goes on: nothing happens
+  EXPECT_TRUE(host.Log.empty()) << Joined(host.Log);
+  dialog.OnEndSessionMessage(true);
+  EXPECT_EQ(Joined(host.Log), "unregister hotkeys\nunregister menu hotkey\ntray removed\nclose\n");
+  EXPECT_EQ(dialog.ShortcutList(), nullptr);
+  // As the system sends them: the question, then the end.
+  host.Log.clear();
+  EXPECT_EQ(dialog.OnQueryEndSessionMessage(), 1);
+  dialog.OnEndSessionMessage(true);
+  EXPECT_TRUE(host.Log.empty()) << Joined(host.Log);
+}
+
 TEST_F(maindialogtest, SessionEndWhileTheMenuIsOpenLaunchesNothing) {
   StoreThree();
   Start();

@@ -9,6 +9,7 @@
 
 #include <fcntl.h>
 #include <io.h>
+#include <psapi.h>
 
 #include <cctype>
 #include <cstdint>
@@ -53,6 +54,12 @@ const char* const Usage =
     "  tray                                        icons: index, window, rect, tip\n"
     "  wait-tray <tip|index|*> [timeout_ms]        prints the icon's window\n"
     "  tray-click <tip|index|*> [left|right|double]\n"
+    "  end-session <window> [logoff]               the system's end of session to its process\n"
+    "  resources <window>                          gdi, user, handles, windows, private KB\n"
+    "  menu-rounds <window> <count> request|<tip> [none]\n"
+    "                                              menus by copy data 1001 or tray clicks\n"
+    "  start-rounds <exe> <count> <tip> [mods:vk ...]\n"
+    "                                              start, Exit from the tray menu, exit code 0\n"
     "A window is a handle (0x... or decimal). Messages are numbers, names such as WM_CLOSE,\n"
     "or registered:<name> for a registered message. In texts \\xHH stands for the byte HH.\n";
 
@@ -772,6 +779,274 @@ int CmdTrayClick(int argc, char** argv) {
   return ExitOk;
 }
 
+// ---- whole processes: the end of a session, resources, many rounds
+
+DWORD ProcessOf(HWND wnd) {
+  DWORD pid = 0;
+  GetWindowThreadProcessId(wnd, &pid);
+  return pid;
+}
+
+std::vector<HWND> TopLevelOf(DWORD pid) {
+  std::vector<HWND> found;
+  for (HWND wnd : TopLevel())
+    if (ProcessOf(wnd) == pid) found.push_back(wnd);
+  return found;
+}
+
+// As the system ends a session: every top-level window of the process, the
+// hidden ones too, is asked first; only when all agreed do they all hear
+// that the session ends (else that it goes on).
+int CmdEndSession(int argc, char** argv) {
+  HWND wnd;
+  if (argc < 3) return Fail(ExitUsage, "end-session <window> [logoff]");
+  if (!ParseWindow(argv[2], wnd)) return Fail(ExitNotFound, "no such window");
+  const LPARAM reason = argc > 3 && std::strcmp(argv[3], "logoff") == 0 ? ENDSESSION_LOGOFF : 0;
+  const std::vector<HWND> windows = TopLevelOf(ProcessOf(wnd));
+  bool agreed = true;
+  for (HWND w : windows) {
+    const std::string cls = ClassOf(w);
+    DWORD_PTR answer = 0;
+    if (!IsWindow(w)) continue;
+    if (!SendMessageTimeoutA(w, WM_QUERYENDSESSION, 0, reason, SMTO_NORMAL, MessageTimeout, &answer))
+      return Fail(ExitFailed, "no answer to the end of the session from " + cls);
+    Write(HandleText(w) + "\t" + Escaped(cls) + "\t" + std::to_string(answer) + "\n");
+    if (!answer) agreed = false;
+  }
+  for (HWND w : windows) {
+    DWORD_PTR ignored;
+    if (IsWindow(w))
+      SendMessageTimeoutA(w, WM_ENDSESSION, agreed ? TRUE : FALSE, reason, SMTO_NORMAL, MessageTimeout,
+                          &ignored);
+  }
+  return agreed ? ExitOk : ExitNotFound;
+}
+
+// Kernel handles of a process. Where GetProcessHandleCount answers nothing
+// (Wine), the system's handle table is counted instead.
+DWORD HandleCount(HANDLE proc, DWORD pid) {
+  DWORD count = 0;
+  if (GetProcessHandleCount(proc, &count) && count) return count;
+  using query = LONG(WINAPI*)(ULONG, PVOID, ULONG, PULONG);
+  auto q = reinterpret_cast<query>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtQuerySystemInformation")));
+  if (!q) return 0;
+  struct entry {  // SYSTEM_HANDLE_ENTRY
+    ULONG OwnerPid;
+    BYTE ObjectType, HandleFlags;
+    USHORT HandleValue;
+    PVOID ObjectPointer;
+    ULONG AccessMask;
+  };
+  std::vector<char> buffer(1 << 16);
+  for (;;) {
+    ULONG needed = 0;
+    const LONG status = q(16 /* SystemHandleInformation */, buffer.data(),
+                          static_cast<ULONG>(buffer.size()), &needed);
+    if (status == static_cast<LONG>(0xC0000004) && buffer.size() < (64u << 20)) {
+      buffer.resize(buffer.size() * 2);
+      continue;
+    }
+    if (status != 0) return 0;
+    break;
+  }
+  ULONG n;
+  std::memcpy(&n, buffer.data(), sizeof(n));
+  const entry* e = reinterpret_cast<const entry*>(buffer.data() + sizeof(ULONG_PTR));
+  for (ULONG i = 0; i < n; ++i)
+    if (e[i].OwnerPid == pid) ++count;
+  return count;
+}
+
+// GDI and USER objects as the system counts them (0 and 0 where it does not,
+// as under Wine), kernel handles, the process's windows with their children,
+// and private bytes in KB.
+int CmdResources(int argc, char** argv) {
+  HWND wnd;
+  if (argc < 3) return Fail(ExitUsage, "resources <window>");
+  if (!ParseWindow(argv[2], wnd)) return Fail(ExitNotFound, "no such window");
+  const DWORD pid = ProcessOf(wnd);
+  HANDLE proc = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, pid);
+  if (!proc) return Fail(ExitFailed, "cannot open the process");
+  DWORD windows = 0;
+  for (HWND w : TopLevelOf(pid)) windows += 1 + static_cast<DWORD>(Descendants(w).size());
+  PROCESS_MEMORY_COUNTERS mem = {};
+  mem.cb = sizeof(mem);
+  GetProcessMemoryInfo(proc, &mem, sizeof(mem));
+  std::printf("gdi %lu user %lu handles %lu windows %lu private %lu\n", GetGuiResources(proc, GR_GDIOBJECTS),
+              GetGuiResources(proc, GR_USEROBJECTS), HandleCount(proc, pid), windows,
+              static_cast<unsigned long>(mem.PagefileUsage / 1024));
+  CloseHandle(proc);
+  return ExitOk;
+}
+
+// A visible pop-up menu of the process.
+HWND WaitMenu(DWORD pid, DWORD timeout) {
+  const DWORD start = GetTickCount();
+  for (;;) {
+    for (HWND w = FindWindowA("#32768", nullptr); w; w = FindWindowExA(nullptr, w, "#32768", nullptr))
+      if (IsWindowVisible(w) && ProcessOf(w) == pid) return w;
+    if (GetTickCount() - start >= timeout) return nullptr;
+    Sleep(2);
+  }
+}
+
+bool WaitMenuClosed(HWND menu, DWORD timeout) {
+  const DWORD start = GetTickCount();
+  while (IsWindow(menu) && IsWindowVisible(menu)) {
+    if (GetTickCount() - start >= timeout) return false;
+    Sleep(2);
+  }
+  return true;
+}
+
+void PostKey(HWND wnd, UINT vk) {
+  const UINT scan = MapVirtualKeyA(vk, 0);
+  PostMessageA(wnd, WM_KEYDOWN, vk, 1 | (scan << 16));
+  PostMessageA(wnd, WM_KEYUP, vk, 1 | (scan << 16) | 0xC0000000u);
+}
+
+void PostClick(HWND icon, bool right) {
+  const LPARAM at = MAKELPARAM(8, 8);
+  PostMessageA(icon, right ? WM_RBUTTONDOWN : WM_LBUTTONDOWN, right ? MK_RBUTTON : MK_LBUTTON, at);
+  PostMessageA(icon, right ? WM_RBUTTONUP : WM_LBUTTONUP, 0, at);
+}
+
+struct tcopydatasend {
+  HWND Target, Sender;
+  BOOL Sent;
+};
+
+// A second start's request, from a thread of its own: it returns only once
+// the menu it pops up has been closed.
+DWORD WINAPI SendShowMenuRequest(void* p) {
+  auto& s = *static_cast<tcopydatasend*>(p);
+  COPYDATASTRUCT cds = {};
+  cds.dwData = 1001;
+  DWORD_PTR result = 0;
+  s.Sent = SendMessageTimeoutA(s.Target, WM_COPYDATA, reinterpret_cast<WPARAM>(s.Sender),
+                               reinterpret_cast<LPARAM>(&cds), SMTO_NORMAL, 30000, &result);
+  return 0;
+}
+
+// Rounds of one way to the menu: a request as a second start sends it, or a
+// left click on the tray icon of that tip. Each menu is closed with Escape
+// before the next round. With "none" no menu may come (a closed gate).
+int CmdMenuRounds(int argc, char** argv) {
+  HWND wnd;
+  unsigned long count;
+  if (argc < 5 || !ParseNumber(argv[3], count))
+    return Fail(ExitUsage, "menu-rounds <window> <count> request|<tip> [none]");
+  if (!ParseWindow(argv[2], wnd)) return Fail(ExitNotFound, "no such window");
+  const bool request = std::strcmp(argv[4], "request") == 0;
+  const bool none = argc > 5 && std::strcmp(argv[5], "none") == 0;
+  const DWORD pid = ProcessOf(wnd);
+  trayicon icon = {};
+  if (!request && !FindTrayIcon(argv[4], icon)) return Fail(ExitNotFound, "no such tray icon");
+  HWND sender = CreateWindowExA(0, "STATIC", "zvdriver", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                                GetModuleHandleA(nullptr), nullptr);
+  for (unsigned long round = 1; round <= count; ++round) {
+    const std::string at = "round " + std::to_string(round) + ": ";
+    tcopydatasend send = {wnd, sender, FALSE};
+    HANDLE thread = nullptr;
+    if (request) {
+      thread = CreateThread(nullptr, 0, SendShowMenuRequest, &send, 0, nullptr);
+      if (!thread) return Fail(ExitFailed, at + "no thread");
+    } else {
+      PostClick(icon.Wnd, false);
+    }
+    HWND menu = WaitMenu(pid, none ? 300 : 10000);
+    if (menu && none) return Fail(ExitFailed, at + "a menu behind a closed gate");
+    if (!menu && !none) return Fail(ExitFailed, at + "no menu");
+    if (menu) {
+      PostKey(menu, VK_ESCAPE);
+      if (!WaitMenuClosed(menu, 5000)) return Fail(ExitFailed, at + "the menu stayed open");
+    }
+    if (thread) {
+      const bool done = WaitForSingleObject(thread, 10000) == WAIT_OBJECT_0;
+      CloseHandle(thread);
+      if (!done || !send.Sent) return Fail(ExitFailed, at + "the request was not answered");
+    }
+  }
+  if (sender) DestroyWindow(sender);
+  std::printf("%lu rounds\n", count);
+  return ExitOk;
+}
+
+struct thotkey {
+  UINT Modifiers, Key;
+};
+
+bool HotkeyFree(const thotkey& k) {
+  if (!RegisterHotKey(nullptr, 0xBEEF, k.Modifiers, k.Key)) return false;
+  UnregisterHotKey(nullptr, 0xBEEF);
+  return true;
+}
+
+bool WaitTray(const char* tip, bool present, DWORD timeout, trayicon& icon) {
+  const DWORD start = GetTickCount();
+  while (FindTrayIcon(tip, icon) != present) {
+    if (GetTickCount() - start >= timeout) return false;
+    Sleep(10);
+  }
+  return true;
+}
+
+// Starts and ends of a tray program: each start must show the icon of that
+// tip and hold the hotkeys given (modifiers:key); each one ends through the
+// icon's context menu, its last item (Up from no selection, then Enter),
+// with exit code 0, its icon gone and the hotkeys free again.
+int CmdStartRounds(int argc, char** argv) {
+  unsigned long count;
+  if (argc < 5 || !ParseNumber(argv[3], count))
+    return Fail(ExitUsage, "start-rounds <exe> <count> <tip> [mods:vk ...]");
+  const char* tip = argv[4];
+  std::vector<thotkey> hotkeys;
+  for (int i = 5; i < argc; ++i) {
+    char* end = nullptr;
+    thotkey k;
+    k.Modifiers = static_cast<UINT>(std::strtoul(argv[i], &end, 0));
+    if (!end || *end != ':') return Fail(ExitUsage, std::string("bad hotkey ") + argv[i]);
+    k.Key = static_cast<UINT>(std::strtoul(end + 1, nullptr, 0));
+    hotkeys.push_back(k);
+  }
+  std::string commandLine = std::string("\"") + argv[2] + "\"";
+  for (unsigned long round = 1; round <= count; ++round) {
+    const std::string at = "start " + std::to_string(round) + ": ";
+    STARTUPINFOA si = {};
+    si.cb = sizeof(si);
+    PROCESS_INFORMATION pi = {};
+    std::vector<char> cl(commandLine.begin(), commandLine.end());
+    cl.push_back(0);
+    if (!CreateProcessA(nullptr, cl.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
+      return Fail(ExitFailed, at + "the program did not start");
+    CloseHandle(pi.hThread);
+    struct tclose {
+      HANDLE h;
+      ~tclose() { CloseHandle(h); }
+    } closing{pi.hProcess};
+    trayicon icon;
+    if (!WaitTray(tip, true, 20000, icon)) return Fail(ExitFailed, at + "no tray icon '" + tip + "'");
+    for (const thotkey& k : hotkeys)
+      if (HotkeyFree(k)) return Fail(ExitFailed, at + "a hotkey is not held");
+    PostClick(icon.Wnd, true);
+    HWND menu = WaitMenu(pi.dwProcessId, 10000);
+    if (!menu) return Fail(ExitFailed, at + "no context menu");
+    PostKey(menu, VK_UP);
+    PostKey(menu, VK_RETURN);
+    if (WaitForSingleObject(pi.hProcess, 20000) != WAIT_OBJECT_0)
+      return Fail(ExitFailed, at + "the program did not end");
+    DWORD code = 1;
+    GetExitCodeProcess(pi.hProcess, &code);
+    if (code != 0) return Fail(ExitFailed, at + "exit code " + std::to_string(code));
+    if (!WaitTray(tip, false, 3000, icon)) return Fail(ExitFailed, at + "the tray icon stayed");
+    for (const thotkey& k : hotkeys)
+      if (!HotkeyFree(k)) return Fail(ExitFailed, at + "a hotkey stayed held");
+  }
+  std::printf("%lu starts\n", count);
+  return ExitOk;
+}
+
 struct command {
   const char* Name;
   int (*Run)(int, char**);
@@ -801,6 +1076,10 @@ const command Commands[] = {
     {"tray", CmdTray},
     {"wait-tray", CmdWaitTray},
     {"tray-click", CmdTrayClick},
+    {"end-session", CmdEndSession},
+    {"resources", CmdResources},
+    {"menu-rounds", CmdMenuRounds},
+    {"start-rounds", CmdStartRounds},
 };
 
 // "\xHH" in a text argument stands for the byte HH: Wine converts the
@@ -824,6 +1103,7 @@ void DecodeEscapes(char* text) {
 bool IsFileArgument(int argc, char** argv, int i) {
   if (std::strcmp(argv[1], "file-dialog") == 0) return i == 3;
   if (std::strcmp(argv[1], "screenshot") == 0) return i == argc - 1;
+  if (std::strcmp(argv[1], "start-rounds") == 0) return i == 2;
   return false;
 }
 

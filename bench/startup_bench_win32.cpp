@@ -25,6 +25,7 @@
 
 #include "bench.h"
 #include "bench_win32.h"
+#include "../tests/driver/traytips.h"
 
 namespace {
 
@@ -187,72 +188,6 @@ BOOL CALLBACK CountTrayIcons(HWND wnd, LPARAM lp) {
   return TRUE;
 }
 
-// A 64-bit notification area keeps 64-bit handles and pointers in its
-// TOOLINFOA.
-bool IsSixtyFourBit(HANDLE process) {
-  BOOL self = FALSE, other = FALSE;
-  IsWow64Process(GetCurrentProcess(), &self);
-  IsWow64Process(process, &other);
-  return sizeof(void*) == 8 || (self && !other);
-}
-
-struct tipsearch {
-  DWORD Pid;
-  std::vector<HWND> Tooltips;
-};
-
-BOOL CALLBACK FindTooltips(HWND wnd, LPARAM lp) {
-  tipsearch& s = *reinterpret_cast<tipsearch*>(lp);
-  DWORD pid = 0;
-  GetWindowThreadProcessId(wnd, &pid);
-  char cls[64] = {};
-  GetClassNameA(wnd, cls, sizeof(cls));
-  if (pid == s.Pid && lstrcmpiA(cls, TOOLTIPS_CLASSA) == 0) s.Tooltips.push_back(wnd);
-  return TRUE;
-}
-
-// The tips of the notification area's icons live in its tooltip controls,
-// read through memory lent in its process.
-std::vector<std::string> TrayTips(HWND anyIcon) {
-  std::vector<std::string> tips;
-  DWORD pid = 0;
-  GetWindowThreadProcessId(anyIcon, &pid);
-  HANDLE proc = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE | PROCESS_QUERY_INFORMATION,
-                            FALSE, pid);
-  if (!proc) return tips;
-  const bool wide = IsSixtyFourBit(proc);
-  // TOOLINFOA: cbSize, uFlags, hwnd, uId, rect, hinst, lpszText.
-  const SIZE_T size = wide ? 72 : sizeof(TOOLINFOA), textAt = wide ? 48 : 36, ptr = wide ? 8 : 4;
-  const SIZE_T textOffset = 256, textSize = 1024;
-  char* remote = static_cast<char*>(VirtualAllocEx(proc, nullptr, textOffset + textSize, MEM_COMMIT, PAGE_READWRITE));
-  tipsearch search = {pid, {}};
-  EnumWindows(FindTooltips, reinterpret_cast<LPARAM>(&search));
-  for (HWND tt : search.Tooltips) {
-    for (WPARAM i = 0; remote && i < 64; ++i) {
-      unsigned char ti[96] = {};
-      const DWORD cb = static_cast<DWORD>(size);
-      std::memcpy(ti, &cb, 4);
-      const unsigned long long text = reinterpret_cast<UINT_PTR>(remote + textOffset);
-      std::memcpy(ti + textAt, &text, ptr);
-      const char empty = 0;
-      SIZE_T done;
-      WriteProcessMemory(proc, remote, ti, size, &done);
-      WriteProcessMemory(proc, remote + textOffset, &empty, 1, &done);
-      DWORD_PTR result = 0;
-      if (!SendMessageTimeoutA(tt, TTM_ENUMTOOLSA, i, reinterpret_cast<LPARAM>(remote), SMTO_ABORTIFHUNG, 2000,
-                               &result) ||
-          !result)
-        break;
-      std::vector<char> buffer(textSize + 1, 0);
-      ReadProcessMemory(proc, remote + textOffset, buffer.data(), textSize, &done);
-      tips.push_back(buffer.data());
-    }
-  }
-  if (remote) VirtualFreeEx(proc, remote, 0, MEM_RELEASE);
-  CloseHandle(proc);
-  return tips;
-}
-
 BOOL CALLBACK FirstTrayIcon(HWND wnd, LPARAM lp) {
   char cls[64] = {};
   GetClassNameA(wnd, cls, sizeof(cls));
@@ -266,8 +201,10 @@ bool HasTrayTipEnding(const std::string& end) {
   while (!icon && (tray = FindWindowExA(nullptr, tray, "__winex11_standalone_tray", nullptr)))
     EnumChildWindows(tray, FirstTrayIcon, reinterpret_cast<LPARAM>(&icon));
   if (!icon) return false;
-  for (const std::string& tip : TrayTips(icon))
+  for (const zvtray::ttool& t : zvtray::TooltipTools(icon, 2000)) {
+    const std::string& tip = t.Text;
     if (tip.size() >= end.size() && tip.compare(tip.size() - end.size(), end.size(), end) == 0) return true;
+  }
   return false;
 }
 

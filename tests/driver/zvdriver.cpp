@@ -19,6 +19,8 @@
 #include <string>
 #include <vector>
 
+#include "traytips.h"
+
 namespace {
 
 enum { ExitOk = 0, ExitNotFound = 1, ExitUsage = 2, ExitFailed = 3 };
@@ -357,76 +359,13 @@ struct trayicon {
   std::string Tip;
 };
 
-// A 32-bit driver may look into a 64-bit explorer, whose TOOLINFOA has
-// 64-bit handles and pointers.
-bool IsSixtyFourBit(HANDLE proc) {
-  BOOL selfWow = FALSE, targetWow = FALSE;
-  IsWow64Process(GetCurrentProcess(), &selfWow);
-  IsWow64Process(proc, &targetWow);
-  return sizeof(void*) == 8 || (selfWow && !targetWow);
-}
-
-std::string TooltipTextFor(HWND icon) {
-  DWORD pid = 0;
-  GetWindowThreadProcessId(icon, &pid);
-  HANDLE proc = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE |
-                                PROCESS_QUERY_INFORMATION,
-                            FALSE, pid);
-  if (!proc) return std::string();
-  const bool wide = IsSixtyFourBit(proc);
-  // Layout of TOOLINFOA: cbSize, uFlags, hwnd, uId, rect, hinst, lpszText.
-  const size_t size = wide ? 72 : sizeof(TOOLINFOA), hwndAt = wide ? 8 : 8,
-               idAt = wide ? 16 : 12, textAt = wide ? 48 : 36, ptr = wide ? 8 : 4;
-  const SIZE_T textOffset = 256, textSize = 2048;
-  char* remote = static_cast<char*>(
-      VirtualAllocEx(proc, nullptr, textOffset + textSize, MEM_COMMIT, PAGE_READWRITE));
-  std::string tip;
-  bool found = false;
-  for (HWND tt : TopLevel()) {
-    if (found || !remote) break;
-    DWORD ttPid = 0;
-    GetWindowThreadProcessId(tt, &ttPid);
-    if (ttPid != pid || _stricmp(ClassOf(tt).c_str(), TOOLTIPS_CLASSA) != 0) continue;
-    for (WPARAM i = 0; i < 64; ++i) {
-      unsigned char ti[96] = {};
-      const uint32_t cb = static_cast<uint32_t>(size);
-      std::memcpy(ti, &cb, 4);
-      const uint64_t text = reinterpret_cast<uintptr_t>(remote + textOffset);
-      std::memcpy(ti + textAt, &text, ptr);
-      const char empty = 0;
-      SIZE_T done;
-      WriteProcessMemory(proc, remote, ti, size, &done);
-      WriteProcessMemory(proc, remote + textOffset, &empty, 1, &done);
-      DWORD_PTR result = 0;
-      if (!SendMessageTimeoutA(tt, TTM_ENUMTOOLSA, i, reinterpret_cast<LPARAM>(remote),
-                               SMTO_ABORTIFHUNG, MessageTimeout, &result) ||
-          !result)
-        break;
-      ReadProcessMemory(proc, remote, ti, size, &done);
-      uint64_t wnd = 0, id = 0;
-      std::memcpy(&wnd, ti + hwndAt, ptr);
-      std::memcpy(&id, ti + idAt, ptr);
-      const uint64_t want = reinterpret_cast<uintptr_t>(icon);
-      if (wnd != want && id != want) continue;
-      std::vector<char> buffer(textSize + 1, 0);
-      ReadProcessMemory(proc, remote + textOffset, buffer.data(), textSize, &done);
-      tip = buffer.data();
-      found = true;
-      break;
-    }
-  }
-  if (remote) VirtualFreeEx(proc, remote, 0, MEM_RELEASE);
-  CloseHandle(proc);
-  return tip;
-}
-
 std::vector<trayicon> TrayIcons() {
   std::vector<trayicon> icons;
   for (HWND tray : TopLevel()) {
     if (ClassOf(tray) != "__winex11_standalone_tray") continue;
     for (HWND child : Descendants(tray))
       if (ClassOf(child) == "__winex11_tray_icon" && IsWindowVisible(child))
-        icons.push_back({child, TooltipTextFor(child)});
+        icons.push_back({child, zvtray::TooltipTextFor(child, MessageTimeout)});
   }
   return icons;
 }

@@ -12,7 +12,7 @@ exe=$1
 build=${ZV_BUILD_DIR:-$(dirname "$1")}
 shots="$build/screenshots"
 mkdir -p "$shots"
-starts=${ZV_SOAK_STARTS:-20} requests=${ZV_SOAK_REQUESTS:-1000} clicks=${ZV_SOAK_CLICKS:-1000}
+starts=${ZV_SOAK_STARTS:-10} requests=${ZV_SOAK_REQUESTS:-1000} clicks=${ZV_SOAK_CLICKS:-1000}
 zv_fresh_prefix
 winexe=$(wine winepath -w "$exe" 2>/dev/null | tr -d '\r')
 sendto_win=$(zv_reg_value 'HKCU\Software\Microsoft\Windows\CurrentVersion\Explorer\Shell Folders' SendTo)

@@ -110,6 +110,37 @@ class tselection {
   HGDIOBJ previous_;
 };
 
+// One WM_PAINT drawn off screen: everything goes into a bitmap of the
+// client size, and the dirty part is copied to the window when the scope
+// ends, so nothing flickers while it is built up.
+class tbufferedpaint {
+ public:
+  explicit tbufferedpaint(HWND wnd) : paint_(wnd), mem_(paint_.Get()) {
+    GetClientRect(wnd, &client_);
+    buffer_ = tbitmap(CreateCompatibleBitmap(paint_.Get(), client_.right, client_.bottom));
+    previous_ = SelectObject(mem_.Get(), buffer_.Get());
+  }
+  ~tbufferedpaint() {
+    const RECT& dirty = paint_.Dirty();
+    BitBlt(paint_.Get(), dirty.left, dirty.top, dirty.right - dirty.left, dirty.bottom - dirty.top, mem_.Get(),
+           dirty.left, dirty.top, SRCCOPY);
+    if (previous_) SelectObject(mem_.Get(), previous_);
+  }
+  tbufferedpaint(const tbufferedpaint&) = delete;
+  tbufferedpaint& operator=(const tbufferedpaint&) = delete;
+
+  // The off-screen DC to draw into.
+  HDC Get() const { return mem_.Get(); }
+  const RECT& Client() const { return client_; }
+
+ private:
+  tpaintdc paint_;
+  tmemorydc mem_;
+  tbitmap buffer_;
+  RECT client_ = {};
+  HGDIOBJ previous_ = nullptr;
+};
+
 // A device-independent 24-bit bitmap whose pixel (x, y) is the COLORREF
 // pixel(x, y) gives; empty when the system refuses it.
 template <typename PixelFn>

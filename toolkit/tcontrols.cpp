@@ -178,22 +178,18 @@ LRESULT tlabel::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_ERASEBKGND:
       return 1;
     case WM_PAINT: {
-      tpaintdc paint(Handle());
-      RECT r;
-      GetClientRect(Handle(), &r);
       // Drawn off screen first, so the text does not flicker over the band.
-      tmemorydc mem(paint.Get());
-      tbitmap buffer(CreateCompatibleBitmap(paint.Get(), r.right, r.bottom));
-      tselection into(mem.Get(), buffer.Get());
+      tbufferedpaint paint(Handle());
+      HDC dc = paint.Get();
+      RECT r = paint.Client();
       if (Transparent)
-        background_.PaintBackground(mem.Get(), Handle());
+        background_.PaintBackground(dc, Handle());
       else
-        FillWhite(mem.Get(), r);
-      tselection font(mem.Get(), font_);
-      SetBkMode(mem.Get(), TRANSPARENT);
-      SetTextColor(mem.Get(), IsWindowEnabled(Handle()) ? Colour : GetSysColor(COLOR_GRAYTEXT));
-      DrawTextA(mem.Get(), text_.c_str(), static_cast<int>(text_.size()), &r, Format());
-      BitBlt(paint.Get(), 0, 0, r.right, r.bottom, mem.Get(), 0, 0, SRCCOPY);
+        FillWhite(dc, r);
+      tselection font(dc, font_);
+      SetBkMode(dc, TRANSPARENT);
+      SetTextColor(dc, IsWindowEnabled(Handle()) ? Colour : GetSysColor(COLOR_GRAYTEXT));
+      DrawTextA(dc, text_.c_str(), static_cast<int>(text_.size()), &r, Format());
       return 0;
     }
     case WM_SETCURSOR:

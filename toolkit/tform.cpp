@@ -223,18 +223,8 @@ LRESULT tform::FormProc(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_ERASEBKGND:
       return 1;
     case WM_PAINT: {
-      tpaintdc paint(Handle());
-      RECT r;
-      GetClientRect(Handle(), &r);
-      tmemorydc mem(paint.Get());
-      tbitmap buffer(CreateCompatibleBitmap(paint.Get(), r.right, r.bottom));
-      {
-        tselection into(mem.Get(), buffer.Get());
-        PaintGraphics(mem.Get(), r);
-        const RECT& dirty = paint.Dirty();
-        BitBlt(paint.Get(), dirty.left, dirty.top, dirty.right - dirty.left, dirty.bottom - dirty.top,
-               mem.Get(), dirty.left, dirty.top, SRCCOPY);
-      }
+      tbufferedpaint paint(Handle());
+      PaintGraphics(paint.Get(), paint.Client());
       return 0;
     }
     case WM_CTLCOLORSTATIC:

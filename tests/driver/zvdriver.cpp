@@ -19,6 +19,7 @@
 #include <string>
 #include <vector>
 
+#include "../win32/screenshot.h"
 #include "traytips.h"
 
 namespace {
@@ -295,29 +296,6 @@ bool ParseKey(const char* text, UINT& vk, char& ch) {
 
 // ---- screenshots
 
-bool WriteBmp(const std::string& file, HDC dc, HBITMAP bmp, int w, int h) {
-  BITMAPINFOHEADER bi = {};
-  bi.biSize = sizeof(bi);
-  bi.biWidth = w;
-  bi.biHeight = h;
-  bi.biPlanes = 1;
-  bi.biBitCount = 24;
-  const int stride = (w * 3 + 3) & ~3;
-  std::vector<unsigned char> pixels(static_cast<size_t>(stride) * h);
-  if (!GetDIBits(dc, bmp, 0, h, pixels.data(), reinterpret_cast<BITMAPINFO*>(&bi),
-                 DIB_RGB_COLORS))
-    return false;
-  BITMAPFILEHEADER bf = {};
-  bf.bfType = 0x4D42;
-  bf.bfOffBits = sizeof(bf) + sizeof(bi);
-  bf.bfSize = static_cast<DWORD>(bf.bfOffBits + pixels.size());
-  FILE* f = std::fopen(file.c_str(), "wb");
-  if (!f) return false;
-  bool ok = std::fwrite(&bf, sizeof(bf), 1, f) == 1 && std::fwrite(&bi, sizeof(bi), 1, f) == 1 &&
-            std::fwrite(pixels.data(), 1, pixels.size(), f) == pixels.size();
-  return std::fclose(f) == 0 && ok;
-}
-
 // From the screen by default: what the user sees, whatever the window paints
 // itself. PrintWindow asks the window to paint into our bitmap instead, which
 // also works for covered windows that answer WM_PRINT (Wine 8 gives black
@@ -339,10 +317,10 @@ bool Screenshot(HWND wnd, const std::string& file, bool print) {
   bool drawn = print ? PrintWindow(wnd, mem, 0) != FALSE
                      : BitBlt(mem, 0, 0, w, h, screen, r.left, r.top, SRCCOPY) != FALSE;
   SelectObject(mem, old);
-  bool ok = drawn && WriteBmp(file, mem, bmp, w, h);
-  DeleteObject(bmp);
   DeleteDC(mem);
   ReleaseDC(nullptr, screen);
+  const bool ok = drawn && SaveBitmapScreenshot(bmp, file);
+  DeleteObject(bmp);
   return ok;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 // Saves pictures as 24-bit BMP files, for looking at windows and drawn
-// items after a test run.
+// items after a test run (the tests and the window driver).
 #include <windows.h>
 
 #include <cstdio>
@@ -31,11 +31,9 @@ inline bool SaveBitmapScreenshot(HBITMAP bmp, const std::string& file) {
   bf.bfSize = static_cast<DWORD>(bf.bfOffBits + pixels.size());
   FILE* f = std::fopen(file.c_str(), "wb");
   if (!f) return false;
-  std::fwrite(&bf, sizeof(bf), 1, f);
-  std::fwrite(&bi, sizeof(bi), 1, f);
-  std::fwrite(pixels.data(), 1, pixels.size(), f);
-  std::fclose(f);
-  return true;
+  const bool ok = std::fwrite(&bf, sizeof(bf), 1, f) == 1 && std::fwrite(&bi, sizeof(bi), 1, f) == 1 &&
+                  std::fwrite(pixels.data(), 1, pixels.size(), f) == pixels.size();
+  return std::fclose(f) == 0 && ok;
 }
 
 // What a window shows on the screen.

@@ -10,6 +10,7 @@
 #include "components/shellimages.h"
 #include "components/systemimagelist.h"
 #include "model/hotkeytext.h"
+#include "toolkit/gdi.h"
 #include "ui/tpopupmenu.h"
 
 namespace {
@@ -24,6 +25,30 @@ std::int32_t Index(const std::string& path) {
   SHFILEINFOA info = {};
   SHGetFileInfoA(path.c_str(), 0, &info, sizeof(info), SHGFI_SYSICONINDEX | SHGFI_USEFILEATTRIBUTES);
   return info.iIcon;
+}
+
+void MeasureItems(zv::tpopupmenu& menu) {
+  for (int i = 0; i < menu.Count(); ++i) {
+    MEASUREITEMSTRUCT mis = {};
+    mis.CtlType = ODT_MENU;
+    mis.itemData = reinterpret_cast<ULONG_PTR>(menu.Entry(i));
+    menu.MeasureItem(mis);
+  }
+}
+
+// Every item drawn into dc as the menu would; selected (-1: none) drawn
+// highlighted.
+void DrawItems(zv::tpopupmenu& menu, HDC dc, bool large, int selected) {
+  for (int i = 0; i < menu.Count(); ++i) {
+    DRAWITEMSTRUCT dis = {};
+    dis.CtlType = ODT_MENU;
+    dis.itemState = i == selected ? ODS_SELECTED : 0;
+    dis.hwndItem = reinterpret_cast<HWND>(menu.Handle());
+    dis.hDC = dc;
+    dis.rcItem = {0, 0, 300, large ? 36 : 20};
+    dis.itemData = reinterpret_cast<ULONG_PTR>(menu.Entry(i));
+    menu.DrawItem(dis);
+  }
 }
 
 }  // namespace
@@ -44,37 +69,18 @@ ZV_BENCHMARK(MenuPainter, "owner-drawn menu items") {
     }
     zv::RebuildShortcutMenu(menu, list, true, Index,
                             [](std::uint16_t) { return std::string("Strg+Umsch+A"); });
-    HDC screen = GetDC(nullptr);
-    HDC dc = CreateCompatibleDC(screen);
-    HBITMAP target = CreateCompatibleBitmap(screen, 300, 40);
-    HGDIOBJ old = SelectObject(dc, target);
+    zv::twindowdc screen;
+    zv::tmemorydc mem(screen.Get());
+    zv::tbitmap target(CreateCompatibleBitmap(screen.Get(), 300, 40));
+    zv::tselection into(mem.Get(), target.Get());
+    HDC dc = mem.Get();
     const int rounds = 25;
     const double measure = zvbench::Millis([&] {
-      for (int r = 0; r < rounds; ++r)
-        for (int i = 0; i < menu.Count(); ++i) {
-          MEASUREITEMSTRUCT mis = {};
-          mis.CtlType = ODT_MENU;
-          mis.itemData = reinterpret_cast<ULONG_PTR>(menu.Entry(i));
-          menu.MeasureItem(mis);
-        }
+      for (int r = 0; r < rounds; ++r) MeasureItems(menu);
     });
     const double draw = zvbench::Millis([&] {
-      for (int r = 0; r < rounds; ++r)
-        for (int i = 0; i < menu.Count(); ++i) {
-          DRAWITEMSTRUCT dis = {};
-          dis.CtlType = ODT_MENU;
-          dis.itemState = i == 3 ? ODS_SELECTED : 0;
-          dis.hwndItem = reinterpret_cast<HWND>(menu.Handle());
-          dis.hDC = dc;
-          dis.rcItem = {0, 0, 300, large ? 36 : 20};
-          dis.itemData = reinterpret_cast<ULONG_PTR>(menu.Entry(i));
-          menu.DrawItem(dis);
-        }
+      for (int r = 0; r < rounds; ++r) DrawItems(menu, dc, large, 3);
     });
-    SelectObject(dc, old);
-    DeleteObject(target);
-    DeleteDC(dc);
-    ReleaseDC(nullptr, screen);
     const double items = static_cast<double>(rounds) * menu.Count();
     std::printf("  %s icons, %d items x %d rounds\n", large ? "large" : "small", menu.Count(), rounds);
     std::printf("  %-52s %10.1f us\n", "measure, per item", 1000.0 * measure / items);
@@ -107,32 +113,16 @@ ZV_TABLE(MenuTable, 40, "menu rebuild and drawing") {
       zvbench::AddFailure("menu rebuild, " + icons, "the menu has " + std::to_string(menu.Count()) + " items");
       continue;
     }
-    HDC screen = GetDC(nullptr);
-    HDC dc = CreateCompatibleDC(screen);
-    HBITMAP target = CreateCompatibleBitmap(screen, 300, 40);
-    HGDIOBJ old = SelectObject(dc, target);
+    zv::twindowdc screen;
+    zv::tmemorydc mem(screen.Get());
+    zv::tbitmap target(CreateCompatibleBitmap(screen.Get(), 300, 40));
+    zv::tselection into(mem.Get(), target.Get());
+    HDC dc = mem.Get();
     // What showing the menu asks of it: every item measured, then drawn.
     const double draw = zvbench::Best(rounds, [&] {
-      for (int i = 0; i < menu.Count(); ++i) {
-        MEASUREITEMSTRUCT mis = {};
-        mis.CtlType = ODT_MENU;
-        mis.itemData = reinterpret_cast<ULONG_PTR>(menu.Entry(i));
-        menu.MeasureItem(mis);
-      }
-      for (int i = 0; i < menu.Count(); ++i) {
-        DRAWITEMSTRUCT dis = {};
-        dis.CtlType = ODT_MENU;
-        dis.hwndItem = reinterpret_cast<HWND>(menu.Handle());
-        dis.hDC = dc;
-        dis.rcItem = {0, 0, 300, large ? 36 : 20};
-        dis.itemData = reinterpret_cast<ULONG_PTR>(menu.Entry(i));
-        menu.DrawItem(dis);
-      }
+      MeasureItems(menu);
+      DrawItems(menu, dc, large, -1);
     });
-    SelectObject(dc, old);
-    DeleteObject(target);
-    DeleteDC(dc);
-    ReleaseDC(nullptr, screen);
     const std::string best = "best of " + std::to_string(rounds);
     zvbench::AddRow("menu rebuild, 40 entries, " + icons, zvbench::Ms(rebuild), best + ", icon lookups included");
     zvbench::AddRow("menu measure and draw, 40 items, " + icons, zvbench::Ms(draw), best);

@@ -24,6 +24,16 @@ zv_fail() {
   exit 1
 }
 
+# A child window by class and caption ('*': any), or the test fails.
+zv_child() { zv_find_child "$1" "$2" "$3" || zv_fail "no $2 '$3' in the window"; }
+
+# Every script is run with the program as its argument; the build tree
+# holds the helpers, and the pictures go to its screenshots folder.
+exe=${1:-}
+build=${ZV_BUILD_DIR:-$(dirname "${1:-.}")}
+shots="$build/screenshots"
+mkdir -p "$shots"
+
 # Data of one registry value, as "wine reg query" shows it ("" when missing).
 zv_reg_value() {
   wine reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' |

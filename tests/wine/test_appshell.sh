@@ -3,8 +3,6 @@
 # second start's request, the windows other copies find, the menu hotkey,
 # the installer's switches beside a running copy, and both ways to end.
 . "$(dirname "$0")/lib.sh"
-exe=$1
-build=${ZV_BUILD_DIR:-$(dirname "$1")}
 probe="$build/tests/hotkeyprobe.exe"
 zv_fresh_prefix
 winexe=$(wine winepath -w "$exe" 2>/dev/null | tr -d '\r')

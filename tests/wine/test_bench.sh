@@ -2,7 +2,6 @@
 # The benchmark table with tiny counts: every figure can still be taken and
 # shows up in the table (the figures themselves are not judged here).
 . "$(dirname "$0")/lib.sh"
-build=${ZV_BUILD_DIR:-$(dirname "$1")}
 zv_fresh_prefix
 out=$(cd "$build/bench" && wine zvbench.exe --quick 2>/dev/null </dev/null)
 status=$?

@@ -3,10 +3,6 @@
 # Enter, Escape, the close button, Cancel and OK, and what OK leaves in the
 # registry. Pictures of both go to the build's screenshots folder.
 . "$(dirname "$0")/lib.sh"
-exe=$1
-build=${ZV_BUILD_DIR:-$(dirname "$1")}
-shots="$build/screenshots"
-mkdir -p "$shots"
 zv_fresh_prefix
 settings='HKCU\Software\Halvorix\Zorvane'
 run='HKCU\Software\Microsoft\Windows\CurrentVersion\Run'
@@ -18,8 +14,7 @@ prog=$ZV_PID
 zv_driver wait-tray 'Zorvane (Active)' 10000 >/dev/null || zv_fail "no active tray icon"
 main=$(zv_wait_window tzorvanemaindialog zorvanemaindialog)
 
-child() { zv_find_child "$1" "$2" "$3" || zv_fail "no $2 '$3' in the window"; }
-checked() { [ "$(zv_send_message "$(child "$1" Button "$2")" $BM_GETCHECK 0 0)" = 1 ]; }
+checked() { [ "$(zv_send_message "$(zv_child "$1" Button "$2")" $BM_GETCHECK 0 0)" = 1 ]; }
 no_values() { [ -z "$(wine reg query "$settings" 2>/dev/null | tr -d '\r' | grep REG_)" ]; }
 open_options() {
   zv_post "$main" WM_COMMAND 0x101 0 || zv_fail "could not ask for the options"
@@ -44,7 +39,7 @@ zv_key "$about" escape
 zv_wait_gone "$about" 5000 || zv_fail "Escape did not close the about window"
 zv_post "$main" WM_COMMAND 0x102 0
 about=$(zv_wait_visible taboutdialog About 10000) || zv_fail "no about window the third time"
-zv_click "$(child "$about" TZvLabel OK)"
+zv_click "$(zv_child "$about" TZvLabel OK)"
 zv_wait_gone "$about" 5000 || zv_fail "OK did not close the about window"
 
 # Options with the first start's defaults.
@@ -56,9 +51,9 @@ checked "$opt" 'Displa&y large icons in shortcut editor' || zv_fail "large edito
 checked "$opt" '&Load on startup' && zv_fail "autoload on by default"
 checked "$opt" '&Integrate into "Send to" menu' || zv_fail "Send To off by default"
 checked "$opt" '&Register shortcut menu hotkey' || zv_fail "menu hotkey off by default"
-hk=$(zv_send_message "$(child "$opt" msctls_hotkey32 '*')" $HKM_GETHOTKEY 0 0)
+hk=$(zv_send_message "$(zv_child "$opt" msctls_hotkey32 '*')" $HKM_GETHOTKEY 0 0)
 [ "$hk" = 81 ] || zv_fail "hotkey control holds $hk, expected Q (81)"
-child "$opt" TZvLabel 'Win+' >/dev/null
+zv_child "$opt" TZvLabel 'Win+' >/dev/null
 
 # Escape, the close button and Cancel write nothing.
 zv_key "$opt" escape
@@ -67,7 +62,7 @@ opt=$(open_options)
 zv_close_window "$opt" >/dev/null
 zv_wait_gone "$opt" 5000 || zv_fail "the close button did not close the options"
 opt=$(open_options)
-zv_click "$(child "$opt" TZvLabel Cancel)"
+zv_click "$(zv_child "$opt" TZvLabel Cancel)"
 zv_wait_gone "$opt" 5000 || zv_fail "Cancel did not close the options"
 zv_driver wait-tray 'Zorvane (Active)' 3000 >/dev/null || zv_fail "tray not active after the options"
 no_values || zv_fail "cancelled options wrote settings"
@@ -75,9 +70,9 @@ no_values || zv_fail "cancelled options wrote settings"
 
 # OK: load on startup checked, Send To cleared; everything is written.
 opt=$(open_options)
-zv_click "$(child "$opt" Button '&Load on startup')"
-zv_click "$(child "$opt" Button '&Integrate into "Send to" menu')"
-zv_click "$(child "$opt" TZvLabel OK)"
+zv_click "$(zv_child "$opt" Button '&Load on startup')"
+zv_click "$(zv_child "$opt" Button '&Integrate into "Send to" menu')"
+zv_click "$(zv_child "$opt" TZvLabel OK)"
 zv_wait_gone "$opt" 5000 || zv_fail "OK did not close the options"
 sleep 0.5
 [ "$(zv_reg_value "$settings" UseSendToMenu)" = 0x0 ] || zv_fail "UseSendToMenu not stored as 0"
@@ -91,7 +86,7 @@ autorun=$(zv_reg_value "$run" Zorvane)
 # checked, and clearing it again removes the Run value.
 opt=$(open_options)
 checked "$opt" '&Load on startup' || zv_fail "load on startup not shown as stored"
-zv_click "$(child "$opt" Button '&Load on startup')"
+zv_click "$(zv_child "$opt" Button '&Load on startup')"
 zv_key "$opt" enter
 zv_wait_gone "$opt" 5000 || zv_fail "Enter did not close the options"
 sleep 0.5
@@ -100,7 +95,7 @@ sleep 0.5
 # The session ends while the options are open: the window goes as if
 # cancelled and the program still ends cleanly.
 opt=$(open_options)
-zv_click "$(child "$opt" Button '&Display large icons in shortcut menu')"
+zv_click "$(zv_child "$opt" Button '&Display large icons in shortcut menu')"
 zv_send_message "$main" WM_QUERYENDSESSION 0 0 >/dev/null || zv_fail "no answer to the session end"
 zv_wait_exit $prog
 [ "$ZV_EXIT" = 0 ] || zv_fail "session end with the options open: exit code $ZV_EXIT"

@@ -4,10 +4,7 @@
 # by copy data, finds and clicks a tray icon, and photographs a window.
 . "$(dirname "$0")/lib.sh"
 zv_fresh_prefix
-build=${ZV_BUILD_DIR:-$(dirname "$1")}
 app="$build/tests/msgboxapp.exe"
-shots="$build/screenshots"
-mkdir -p "$shots"
 
 # A question box: its text byte for byte, its buttons, a picture, the answer.
 zv_start "$app"

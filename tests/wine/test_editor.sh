@@ -4,10 +4,6 @@
 # and small icon mode), a shortcut made with New, files dropped from the
 # shell, Cancel's question, and OK storing the list that the menu then shows.
 . "$(dirname "$0")/lib.sh"
-exe=$1
-build=${ZV_BUILD_DIR:-$(dirname "$1")}
-shots="$build/screenshots"
-mkdir -p "$shots"
 zv_fresh_prefix
 key='HKCU\Software\Halvorix\Zorvane\Shortcuts'
 LB_GETCOUNT=0x18B
@@ -55,7 +51,6 @@ stop_zorvane() {
   zv_wait_exit $zorvane
   [ "$ZV_EXIT" = 0 ] || zv_fail "exit code $ZV_EXIT"
 }
-child() { zv_find_child "$1" "$2" "$3" || zv_fail "no $2 '$3' in the window"; }
 # The shared hotkey fails at every registration: the offer to open the editor.
 hotkey_error() {  # $1: the answer
   zv_msgbox_text 'Hotkey Error' 15000 | grep -q '^1 hotkey(s) could not be registered' ||
@@ -64,7 +59,7 @@ hotkey_error() {  # $1: the answer
 }
 editor_shown() {
   ed=$(zv_wait_visible teditordialog 'Shortcut Editor' 10000) || zv_fail "no editor window"
-  list=$(child "$ed" ListBox '*')
+  list=$(zv_child "$ed" ListBox '*')
   sleep 0.3
 }
 rows() { zv_send_message "$list" $LB_GETCOUNT 0 0; }
@@ -86,7 +81,7 @@ editor_shown
 [ "$(count_label)" = '3 Shortcuts' ] || zv_fail "count label '$(count_label)'"
 [ "$(visible_label 'One or more shortcuts are using invalid hotkeys.')" = visible ] ||
   zv_fail "no hotkey warning"
-child "$ed" TZvLabel 'You may move a shortcut by dragging it to any possible position.' >/dev/null
+zv_child "$ed" TZvLabel 'You may move a shortcut by dragging it to any possible position.' >/dev/null
 zv_screenshot "$ed" "$shots/editor-large.png" || zv_fail "editor screenshot"
 
 # A right click selects the row under the pointer and edits it: nothing for
@@ -100,13 +95,13 @@ sleep 0.5
 zv_window_exists tzvshortcutdialog '*' && zv_fail "a separator got the properties dialog"
 xdotool mousemove $((list_x + 100)) $((list_y + 36 + 17 + 18)) click 3
 prop=$(zv_wait_visible tzvshortcutdialog '*' 5000) || zv_fail "right click did not edit the shortcut"
-child "$prop" Edit 'Read me' >/dev/null
+zv_child "$prop" Edit 'Read me' >/dev/null
 [ "$(zv_send_message "$list" $LB_GETSEL 1 0)" = 0 ] || zv_fail "the separator stayed selected"
 zv_key "$prop" escape
 zv_wait_gone "$prop" 5000 || zv_fail "Escape did not close the properties"
 
 # Cancel asks; No keeps the editor, Yes leaves it and nothing is stored.
-zv_click "$(child "$ed" TZvLabel Cancel)"
+zv_click "$(zv_child "$ed" TZvLabel Cancel)"
 close_question '&No'
 sleep 0.3
 zv_window_exists teditordialog 'Shortcut Editor' || zv_fail "No closed the editor"
@@ -120,12 +115,12 @@ hotkey_error '&No'
 # posted by another program is no drop here: it is ignored.
 zv_post "$main" WM_COMMAND 0x100 0 || zv_fail "could not ask for the editor"
 editor_shown
-zv_click "$(child "$ed" TZvLabel 'Create a new shortcut')"
+zv_click "$(zv_child "$ed" TZvLabel 'Create a new shortcut')"
 prop=$(zv_wait_visible tzvshortcutdialog '*' 5000) || zv_fail "no properties dialog"
 edits=$(zv_children "$prop" | awk -F'\t' '$2 == "Edit" && $5 == "visible" { print $1 }')
 zv_set_text "$(sed -n 1p <<<"$edits")" 'Notepad'
 zv_set_text "$(sed -n 2p <<<"$edits")" 'C:\windows\notepad.exe'
-zv_click "$(child "$prop" TZvLabel OK)"
+zv_click "$(zv_child "$prop" TZvLabel OK)"
 zv_wait_gone "$prop" 5000 || zv_fail "OK did not close the properties"
 sleep 0.3
 [ "$(rows)" = 4 ] || zv_fail "$(rows) rows after New"
@@ -135,7 +130,7 @@ sleep 0.5
 [ "$(rows)" = 4 ] || zv_fail "a foreign drop block gave $(rows) rows"
 
 # OK stores the list; the menu then shows it.
-zv_click "$(child "$ed" TZvLabel OK)"
+zv_click "$(zv_child "$ed" TZvLabel OK)"
 zv_wait_gone "$ed" 5000 || zv_fail "OK did not close the editor"
 hotkey_error '&No'
 [ "$(stored '' Count)" = 0x4 ] || zv_fail "stored count '$(stored '' Count)'"
@@ -165,7 +160,7 @@ xwin=$(xdotool search --name '^Shortcut Editor$' | head -n 1)
 xdotool windowsize "$xwin" 900 520
 sleep 0.5
 [ "$(list_rect)" = 200,8,692,488 ] || zv_fail "widened list at $(list_rect)"
-child "$ed" TZvLabel OK | grep -q . || zv_fail "no OK after widening"
+zv_child "$ed" TZvLabel OK | grep -q . || zv_fail "no OK after widening"
 zv_children "$ed" | grep -qP '\t28,475,\d+,16\tvisible\tenabled\tOK$' || zv_fail "OK did not follow the bottom"
 zv_screenshot "$ed" "$shots/editor-small-wide.png" || zv_fail "widened editor screenshot"
 xdotool windowsize "$xwin" 300 200

@@ -6,10 +6,6 @@
 # export through the save dialog, OK storing it all, the menu and the
 # hotkeys working afterwards, and the export of an emptied list.
 . "$(dirname "$0")/lib.sh"
-exe=$1
-build=${ZV_BUILD_DIR:-$(dirname "$1")}
-shots="$build/screenshots"
-mkdir -p "$shots"
 zv_fresh_prefix
 key='HKCU\Software\Halvorix\Zorvane\Shortcuts'
 LB_GETCOUNT=0x18B
@@ -70,7 +66,6 @@ zorvane=$ZV_PID
 zv_driver wait-tray 'Zorvane (Active)' 15000 >/dev/null || zv_fail "no active tray icon"
 main=$(zv_wait_window tzorvanemaindialog zorvanemaindialog) || zv_fail "no main window"
 
-child() { zv_find_child "$1" "$2" "$3" || zv_fail "no $2 '$3' in the window"; }
 # The tray's context menu, its first entry: "Shortcut Editor...".
 open_editor() {
   zv_tray_click 'Zorvane (Active)' right || zv_fail "right click on the tray icon failed"
@@ -78,7 +73,7 @@ open_editor() {
   menu=$(zv_wait_visible '#32768' '*' 5000) || zv_fail "no context menu"
   zv_key "$menu" down && zv_key "$menu" enter || zv_fail "could not choose the editor"
   ed=$(zv_wait_visible teditordialog 'Shortcut Editor' 10000) || zv_fail "no editor window"
-  list=$(child "$ed" ListBox '*')
+  list=$(zv_child "$ed" ListBox '*')
   xwin=$(xdotool search --name '^Shortcut Editor$' | head -n 1)
   sleep 0.3
   # Screen position of the list's client area (its border is 2 wide).
@@ -94,7 +89,7 @@ warning_shown() {
 }
 stored() { zv_reg_value "$key$1" "$2"; }
 import_list() {  # $1: file name in C:\
-  zv_click "$(child "$ed" TZvLabel 'Import a shortcut list')"
+  zv_click "$(zv_child "$ed" TZvLabel 'Import a shortcut list')"
   zv_file_dialog 'Import List' "C:\\$1" || zv_fail "could not choose $1 to import"
 }
 keys() {  # real key strokes into the editor
@@ -129,7 +124,7 @@ prop=$(zv_wait_visible tzvshortcutdialog '*' 5000) || zv_fail "Insert did not op
 zv_key "$prop" escape
 zv_wait_gone "$prop" 5000 || zv_fail "Escape did not close the properties"
 [ "$(rows)" = 8 ] || zv_fail "an escaped Insert left $(rows) rows"
-zv_click "$(child "$ed" TZvLabel Cancel)"
+zv_click "$(zv_child "$ed" TZvLabel Cancel)"
 zv_answer_msgbox Warning $'All your changes will be lost.\r\nAre you sure you want to close this window without saving?' '&Yes'
 zv_wait_gone "$ed" 5000 || zv_fail "Yes did not close the editor"
 [ "$(stored '' Count)" = 0x2 ] || zv_fail "cancelled editor stored a count of $(stored '' Count)"
@@ -145,15 +140,15 @@ sleep 0.3
 warning_shown && zv_fail "warning panel shown after the clash was solved"
 
 # New, with nothing selected: a second marker on Shift+Ctrl+N at the top.
-zv_click "$(child "$ed" TZvLabel 'Create a new shortcut')"
+zv_click "$(zv_child "$ed" TZvLabel 'Create a new shortcut')"
 prop=$(zv_wait_visible tzvshortcutdialog '*' 5000) || zv_fail "no properties dialog"
 edits=$(zv_children "$prop" | awk -F'\t' '$2 == "Edit" && $5 == "visible" { print $1 }')
 zv_set_text "$(sed -n 1p <<<"$edits")" 'Second marker'
 zv_set_text "$(sed -n 2p <<<"$edits")" 'C:\markerapp.exe'
 zv_set_text "$(sed -n 3p <<<"$edits")" 'C:\new.txt'
 HKM_SETHOTKEY=0x401
-zv_send_message "$(child "$prop" msctls_hotkey32 '*')" $HKM_SETHOTKEY 0x34E 0 >/dev/null
-zv_click "$(child "$prop" TZvLabel OK)"
+zv_send_message "$(zv_child "$prop" msctls_hotkey32 '*')" $HKM_SETHOTKEY 0x34E 0 >/dev/null
+zv_click "$(zv_child "$prop" TZvLabel OK)"
 zv_wait_gone "$prop" 5000 || zv_fail "OK did not close the properties"
 sleep 0.3
 [ "$(rows)" = 4 ] || zv_fail "$(rows) rows after New"
@@ -196,7 +191,7 @@ sleep 0.5
 [ "$(rows)" = 8 ] || zv_fail "$(rows) rows after the drop below the rows"
 
 # The export writes the list as the editor holds it.
-zv_click "$(child "$ed" TZvLabel 'Export the shortcut list')"
+zv_click "$(zv_child "$ed" TZvLabel 'Export the shortcut list')"
 zv_file_dialog 'Export List' 'C:\out.shl' || zv_fail "could not choose the export file"
 sleep 0.5
 [ -f "$drive_c/out.shl" ] || zv_fail "no exported file"
@@ -206,7 +201,7 @@ exported=$(iconv -f WINDOWS-1252 -t UTF-8 "$drive_c/out.shl" | tr -d '\r' | grep
   zv_fail "exported: $exported"
 
 # OK stores it.
-zv_click "$(child "$ed" TZvLabel OK)"
+zv_click "$(zv_child "$ed" TZvLabel OK)"
 zv_wait_gone "$ed" 5000 || zv_fail "OK did not close the editor"
 got=""
 for i in 0 1 2 3 4 5 6 7; do got+="$(stored "\\Item$i" ShortcutType)|$(stored "\\Item$i" Caption)|$(stored "\\Item$i" Path)|$(stored "\\Item$i" WorkingDir) "; done
@@ -241,11 +236,11 @@ for _ in $(seq 100); do [ -f "$drive_c/out.txt" ] && break; sleep 0.1; done
 # Emptied with Clear, the list has nothing to export: the information, no
 # dialog. Cancelled, the stored list stays.
 open_editor
-zv_click "$(child "$ed" TZvLabel 'Clear the shortcut list')"
+zv_click "$(zv_child "$ed" TZvLabel 'Clear the shortcut list')"
 zv_answer_msgbox 'Clear List' 'Do you really want to delete all shortcuts?' '&Yes'
 sleep 0.3
 [ "$(rows)" = 0 ] || zv_fail "$(rows) rows after Clear"
-zv_click "$(child "$ed" TZvLabel 'Export the shortcut list')"
+zv_click "$(zv_child "$ed" TZvLabel 'Export the shortcut list')"
 box=$(zv_wait_visible '#32770' 'Export List' 10000) || zv_fail "no information for the empty list"
 zv_answer_msgbox 'Export List' 'The shortcut list is empty.' OK
 # The box and the save dialog share the title: once the box is gone, none.

@@ -6,8 +6,6 @@
 # leaves no tray icon, frees the menu hotkey and the shortcuts' hotkeys for
 # other programs, and the stored list is exactly as before.
 . "$(dirname "$0")/lib.sh"
-exe=$1
-build=${ZV_BUILD_DIR:-$(dirname "$1")}
 probe="$build/tests/hotkeyprobe.exe"
 zv_fresh_prefix
 
@@ -40,7 +38,6 @@ stored() { wine reg query 'HKCU\Software\Halvorix' /s 2>&1 | tr -d '\r'; }
 before=$(stored)
 grep -q 'Caption    REG_SZ    Windows' <<<"$before" || zv_fail "the list was not stored: $before"
 
-child() { zv_find_child "$1" "$2" "$3" || zv_fail "no $2 '$3' in the window"; }
 # The editor open over the stored list; $1 "changed": a new shortcut in it.
 open_editor() {
   zv_start "$exe"
@@ -51,12 +48,12 @@ open_editor() {
   ed=$(zv_wait_visible teditordialog 'Shortcut Editor' 10000) || zv_fail "$case: no editor"
   zv_driver wait-tray 'Zorvane (Disabled)' 5000 >/dev/null || zv_fail "$case: tray not disabled"
   [ "${1:-}" = changed ] || return 0
-  zv_click "$(child "$ed" TZvLabel 'Create a new shortcut')"
+  zv_click "$(zv_child "$ed" TZvLabel 'Create a new shortcut')"
   prop=$(zv_wait_visible tzvshortcutdialog '*' 5000) || zv_fail "$case: no properties dialog"
   edits=$(zv_children "$prop" | awk -F'\t' '$2 == "Edit" && $5 == "visible" { print $1 }')
   zv_set_text "$(sed -n 1p <<<"$edits")" 'Unsaved'
   zv_set_text "$(sed -n 2p <<<"$edits")" 'C:\windows\regedit.exe'
-  zv_click "$(child "$prop" TZvLabel OK)"
+  zv_click "$(zv_child "$prop" TZvLabel OK)"
   zv_wait_gone "$prop" 5000 || zv_fail "$case: OK did not close the properties"
   sleep 0.3
   zv_children "$ed" | grep -q '	4 Shortcuts$' || zv_fail "$case: the new shortcut is not in the editor"

@@ -3,7 +3,6 @@
 # reports 1; the Send To subfolder mirrors the application and folder
 # shortcuts; the uninstall offers the export and removes folder and keys.
 . "$(dirname "$0")/lib.sh"
-exe=$1
 zv_fresh_prefix
 mkdir -p "$WINEPREFIX/drive_c/Docs"
 cat >"$ZV_TEST_WORK/list.reg" <<'REG'

@@ -9,8 +9,6 @@ if ! command -v makensis >/dev/null 2>&1; then
   exit 0
 fi
 . "$(dirname "$0")/lib.sh"
-exe=$1
-build=${ZV_BUILD_DIR:-$(dirname "$1")}
 setup=$(ls "$build"/installer/Zorvane-*-setup.exe 2>/dev/null | head -n 1)
 [ -n "$setup" ] || zv_fail "no installer in $build/installer: the installer target was not built"
 version=${setup##*/Zorvane-}

@@ -5,10 +5,6 @@
 # directory gives the launch error, and the shortcut's own hotkey and Win+Q
 # work from the keyboard.
 . "$(dirname "$0")/lib.sh"
-exe=$1
-build=${ZV_BUILD_DIR:-$(dirname "$1")}
-shots="$build/screenshots"
-mkdir -p "$shots"
 zv_fresh_prefix
 marker_unix="$WINEPREFIX/drive_c/work dir"
 mkdir -p "$marker_unix" "$WINEPREFIX/drive_c/Docs"

@@ -2,7 +2,6 @@
 # The installer's autostart switch writes the Run value with the full path
 # of the executable and keeps the stored settings.
 . "$(dirname "$0")/lib.sh"
-exe=$1
 zv_fresh_prefix
 winexe=$(wine winepath -w "$exe" 2>/dev/null | tr -d '\r')
 

@@ -8,10 +8,6 @@
 # before. Counts: ZV_SOAK_STARTS, ZV_SOAK_REQUESTS, ZV_SOAK_CLICKS
 # (scripts/soak runs the full ones).
 . "$(dirname "$0")/lib.sh"
-exe=$1
-build=${ZV_BUILD_DIR:-$(dirname "$1")}
-shots="$build/screenshots"
-mkdir -p "$shots"
 starts=${ZV_SOAK_STARTS:-10} requests=${ZV_SOAK_REQUESTS:-1000} clicks=${ZV_SOAK_CLICKS:-1000}
 zv_fresh_prefix
 winexe=$(wine winepath -w "$exe" 2>/dev/null | tr -d '\r')

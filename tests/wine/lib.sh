@@ -21,8 +21,19 @@ zv_fresh_prefix() {
 
 zv_fail() {
   echo "FAIL: $*"
+  # What was on the screen, so a failure explains itself in the log.
+  if [ -n "${WINEPREFIX:-}" ] && [ -f "$(zv_driver_exe)" ]; then
+    echo "visible windows:"
+    zv_driver list 2>/dev/null | awk -F'\t' '$4 == "visible"' | head -n 20
+    echo "tray icons:"
+    zv_driver tray 2>/dev/null | head -n 10
+  fi
   exit 1
 }
+
+# A misspelt or missing command fails the test instead of passing unseen
+# (the scripts do not stop on errors).
+command_not_found_handle() { zv_fail "no command '$1'"; }
 
 # A child window by class and caption ('*': any), or the test fails.
 zv_child() { zv_find_child "$1" "$2" "$3" || zv_fail "no $2 '$3' in the window"; }

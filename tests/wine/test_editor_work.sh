@@ -63,7 +63,7 @@ printf '[Root]\r\nSavedByClass=tzvshortcutlist\r\nCount=1\r\n[Item0]\r\nShortcut
 
 zv_start "$exe"
 zorvane=$ZV_PID
-zv_driver wait-tray 'Zorvane (Active)' 15000 >/dev/null || zv_fail "no active tray icon"
+zv_driver wait-tray 'Zorvane (Active)' 30000 >/dev/null || zv_fail "no active tray icon"
 main=$(zv_wait_window tzorvanemaindialog zorvanemaindialog) || zv_fail "no main window"
 
 # The tray's context menu, its first entry: "Shortcut Editor...".

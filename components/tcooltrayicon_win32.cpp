@@ -7,7 +7,7 @@
 
 #include "components/ttrayiconhandler.h"
 
-static_assert(NOTIFYICONDATAA_V2_SIZE == 488, "shell-5.0 icon record");
+static_assert(NOTIFYICONDATAA_V2_SIZE == zv::TrayRecordSize, "shell-5.0 icon record");
 
 namespace zv {
 

@@ -1,5 +1,5 @@
 #pragma once
-// The tray icon's system side: Shell_NotifyIconA with the 488-byte record,
+// The tray icon's system side: Shell_NotifyIconA with the shell-5.0 record,
 // the shared message window, and a context menu over a menu handle.
 #include <windows.h>
 // after windows.h, which it needs
@@ -17,8 +17,16 @@ extern const char* const TrayWindowClass;
 //   TCoolTrayIcon trayicon(Win32TrayBackend(), mainWindow);
 ttraybackend& Win32TrayBackend();
 
-// The record as it goes to the shell: the shell-5.0 layout (cbSize 488, tip
-// of 128 characters), balloon fields zero.
+// The shell-5.0 record's size: 488 bytes on x86, 504 on x64, where the
+// window and icon handles are 8 bytes wide and aligned.
+#ifdef _WIN64
+inline constexpr unsigned TrayRecordSize = 504;
+#else
+inline constexpr unsigned TrayRecordSize = 488;
+#endif
+
+// The record as it goes to the shell: the shell-5.0 layout (cbSize
+// TrayRecordSize, tip of 128 characters), balloon fields zero.
 void FillNotifyIconData(const ttrayicondata& data, NOTIFYICONDATAA& record);
 
 // A context menu over an existing menu handle (not owned). The chosen item's

@@ -1,8 +1,8 @@
 ; Zorvane installer: a per-user install that needs no administrator rights.
 ;
 ; Build (the release target of the cross build does this):
-;   makensis -DVERSION=2.3.0 -DZV_EXE=path/to/zorvane.exe \
-;            -DOUTFILE=path/to/Zorvane-2.3.0-setup.exe \
+;   makensis -DVERSION=2.3.0 -DARCH=x64 -DZV_EXE=path/to/zorvane.exe \
+;            -DOUTFILE=path/to/Zorvane-2.3.0-x64-setup.exe \
 ;            [-DZV_ICON=path/to/zorvane.ico] installer/zorvane.nsi
 ;
 ; Command line of the built installer:
@@ -19,12 +19,22 @@
 !ifndef ZV_EXE
   !error "ZV_EXE is not defined: pass -DZV_EXE=path/to/zorvane.exe"
 !endif
+!ifndef ARCH
+  !define ARCH x86
+!endif
 !ifndef OUTFILE
-  !define OUTFILE "Zorvane-${VERSION}-setup.exe"
+  !define OUTFILE "Zorvane-${VERSION}-${ARCH}-setup.exe"
 !endif
 
-; The program is ANSI; so is its installer.
-Unicode false
+; The x64 program gets a 64-bit installer (NSIS has only a Unicode one);
+; the x86 installer stays ANSI, as it always was.
+!if "${ARCH}" == "x64"
+  Target amd64-unicode
+!else if "${ARCH}" == "x86"
+  Unicode false
+!else
+  !error "ARCH must be x64 or x86"
+!endif
 SetCompressor /SOLID lzma
 RequestExecutionLevel user
 
@@ -96,11 +106,11 @@ Function ${un}CloseRunningCopy
   ${EndIf}
   StrCpy $1 0
   ${Do}
-    System::Call 'kernel32::OpenMutexA(i 0x00100000, i 0, t "ZorvaneMutex") i .r0'
+    System::Call 'kernel32::OpenMutex(i 0x00100000, i 0, t "ZorvaneMutex") p .r0'
     ${If} $0 = 0
       ${Break}
     ${EndIf}
-    System::Call 'kernel32::CloseHandle(i r0)'
+    System::Call 'kernel32::CloseHandle(p r0)'
     IntOp $1 $1 + 1
     ${If} $1 > 50
       DetailPrint "Zorvane is still running"

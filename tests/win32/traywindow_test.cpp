@@ -119,7 +119,7 @@ struct ownerwindow {
 
 }  // namespace
 
-TEST(Win32TrayIcon, RecordGoesOutInTheShell50LayoutOf488Bytes) {
+TEST(Win32TrayIcon, RecordGoesOutInTheShell50LayoutOfThisArchitecture) {
   zv::ttrayicondata data;
   data.Window = reinterpret_cast<void*>(0x1234);
   data.ID = 7;
@@ -128,7 +128,11 @@ TEST(Win32TrayIcon, RecordGoesOutInTheShell50LayoutOf488Bytes) {
   NOTIFYICONDATAA record;
   std::memset(&record, 0xEE, sizeof(record));
   zv::FillNotifyIconData(data, record);
+#ifdef _WIN64
+  EXPECT_EQ(record.cbSize, 504u);
+#else
   EXPECT_EQ(record.cbSize, 488u);
+#endif
   EXPECT_EQ(record.hWnd, reinterpret_cast<HWND>(0x1234));
   EXPECT_EQ(record.uID, 7u);
   EXPECT_EQ(record.uFlags, static_cast<UINT>(NIF_MESSAGE | NIF_ICON | NIF_TIP));

@@ -11,7 +11,7 @@ zv_driver_exe() {
   elif [ -n "${ZV_BUILD_DIR:-}" ]; then
     echo "$ZV_BUILD_DIR/tests/zvdriver.exe"
   else
-    echo "$(dirname "$(readlink -f "$0")")/../../build/win32/tests/zvdriver.exe"
+    echo "$(dirname "$(readlink -f "$0")")/../../build/x64/tests/zvdriver.exe"
   fi
 }
 

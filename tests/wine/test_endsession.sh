@@ -96,6 +96,6 @@ check_ended
 # Last, as it ends the prefix's other programs too.
 case='Wine end of session'
 open_editor changed
-wineboot --end-session >/dev/null 2>&1 || zv_fail "$case: wineboot reported a refusal"
+wine wineboot --end-session >/dev/null 2>&1 || zv_fail "$case: wineboot reported a refusal"
 check_ended
 echo PASS

@@ -9,10 +9,27 @@ if ! command -v makensis >/dev/null 2>&1; then
   exit 0
 fi
 . "$(dirname "$0")/lib.sh"
+# The build's own installer, named by version and architecture.
 setup=$(ls "$build"/installer/Zorvane-*-setup.exe 2>/dev/null | head -n 1)
 [ -n "$setup" ] || zv_fail "no installer in $build/installer: the installer target was not built"
+[ "$(ls "$build"/installer/Zorvane-*-setup.exe | wc -l)" = 1 ] || zv_fail "more than one installer in $build/installer"
 version=${setup##*/Zorvane-}
-version=${version%-setup.exe}
+arch=${version%-setup.exe}
+arch=${arch##*-}
+version=${version%-"$arch"-setup.exe}
+case $arch in
+  x64) machine=8664 ;;
+  x86) machine=14c ;;
+  *) zv_fail "installer $setup is named for no architecture" ;;
+esac
+# The PE header's machine field: a 64-bit installer for the x64 program.
+pe_machine() {
+  local at
+  at=$(od -An -t u4 -j 60 -N 4 "$1" | tr -d ' ')
+  od -An -t x2 -j $((at + 4)) -N 2 "$1" | tr -d ' '
+}
+[ "$(pe_machine "$setup")" = "$machine" ] || zv_fail "$setup is not an $arch program"
+[ "$(pe_machine "$exe")" = "$machine" ] || zv_fail "$exe is not an $arch program"
 zv_fresh_prefix
 
 RUN='HKCU\Software\Microsoft\Windows\CurrentVersion\Run'

@@ -1,0 +1,4 @@
+# Cross build for 32-bit Windows (x86) with mingw-w64.
+set(CMAKE_SYSTEM_PROCESSOR i686)
+set(ZV_MINGW_TRIPLET i686-w64-mingw32)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-common.cmake)

@@ -38,6 +38,7 @@ int RunTable() {
     against = std::max(against, r.Against.size());
   }
   const int w = static_cast<int>(what), f = static_cast<int>(figure), a = static_cast<int>(against);
+  std::printf("Measured: the %s program\n", sizeof(void*) == 8 ? "x64 (64-bit)" : "x86 (32-bit)");
   std::printf("%-*s  %*s  %-*s  %s\n", w, "Figure", f, "Value", a, "Compared with / target", "Meets");
   std::printf("%s\n", std::string(what + figure + against + 13, '-').c_str());
   bool failed = false;

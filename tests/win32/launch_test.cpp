@@ -131,3 +131,39 @@ TEST(Win32Launch, PathsAreTestedExactlyAsStored) {
   ASSERT_EQ(prompts.Shown.size(), 1u);
   EXPECT_EQ(prompts.Shown[0].Text, "Could not open file \"Notepad\". The file could not be found.");
 }
+
+// A program and a folder of the system folder, as a list names them. The
+// x64 program sees the real System32, with no WOW64 redirection to SysWOW64.
+TEST(Win32Launch, SystemFolderProgramsAndFoldersAsStored) {
+  char system[MAX_PATH] = {};
+  GetSystemDirectoryA(system, MAX_PATH);
+  const std::string folder = std::string("C:\\windows\\system32");
+  EXPECT_TRUE(zv::SameTextAscii(system, folder)) << system;
+#ifdef _WIN64
+  BOOL wow64 = TRUE;
+  ASSERT_TRUE(IsWow64Process(GetCurrentProcess(), &wow64));
+  EXPECT_FALSE(wow64);
+#endif
+  zv::twin32filesystem& files = zv::ProcessFileSystem();
+  EXPECT_TRUE(files.DirectoryExists(folder));
+  EXPECT_TRUE(files.DirectoryExists(folder + "\\drivers"));
+
+  ttempfolder work("zv system32");
+  zv::tzvshortcut s;
+  s.ShortcutType = zv::stApplication;
+  s.Caption = "Command prompt";
+  s.Path = folder + "\\cmd.exe";
+  s.Parameters = "/c cd > marker.txt";
+  s.WorkingDir = work.Bare();
+  s.ViewStyle = zv::vsMinimized;
+  tfakeprompts prompts;
+  zv::LaunchShortcut(s, files, zv::ProcessShell(), prompts);
+  EXPECT_TRUE(prompts.Shown.empty());
+  auto lines = WaitForLines(work.Path + "marker.txt");
+  for (int i = 0; i < 50 && lines.empty(); ++i, Sleep(100))
+    lines = WaitForLines(work.Path + "marker.txt");  // made before it is written
+  ASSERT_EQ(lines.size(), 1u) << "cmd.exe did not run";
+  std::string cwd = lines[0];
+  if (!cwd.empty() && cwd.back() == '\r') cwd.pop_back();
+  EXPECT_TRUE(zv::SameTextAscii(cwd, work.Bare())) << cwd;
+}

@@ -51,6 +51,13 @@ zv_reg_value() {
     awk -v name="$2" 'tolower($1) == tolower(name) { $1 = ""; $2 = ""; sub(/^  */, ""); print }'
 }
 
+# The machine field of a program's PE header: 8664 for x64, 14c for x86.
+zv_pe_machine() {
+  local at
+  at=$(od -An -t u4 -j 60 -N 4 "$1" | tr -d ' ')
+  od -An -t x2 -j $((at + 4)) -N 2 "$1" | tr -d ' '
+}
+
 # Runs a Windows program; the exit code comes back.
 zv_wine() {
   wine "$@" </dev/null >/dev/null 2>&1

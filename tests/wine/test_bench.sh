@@ -7,6 +7,11 @@ out=$(cd "$build/bench" && wine zvbench.exe --quick 2>/dev/null </dev/null)
 status=$?
 echo "$out"
 [ $status -eq 0 ] || zv_fail "zvbench --quick ended with $status"
+case $(zv_pe_machine "$exe") in
+  8664) arch="x64 (64-bit)" ;;
+  *) arch="x86 (32-bit)" ;;
+esac
+grep -qF "Measured: the $arch program" <<<"$out" || zv_fail "the table does not name the $arch program"
 for row in "start-up to active tray icon, empty list" "registry save" "registry load" ".shl export" \
            ".shl import" "menu rebuild, 40 entries" "menu measure and draw" "editor fill" \
            "editor repaint of visible rows, large mode" "editor page-down scroll repaint, small mode" \

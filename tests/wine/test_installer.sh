@@ -22,14 +22,9 @@ case $arch in
   x86) machine=14c ;;
   *) zv_fail "installer $setup is named for no architecture" ;;
 esac
-# The PE header's machine field: a 64-bit installer for the x64 program.
-pe_machine() {
-  local at
-  at=$(od -An -t u4 -j 60 -N 4 "$1" | tr -d ' ')
-  od -An -t x2 -j $((at + 4)) -N 2 "$1" | tr -d ' '
-}
-[ "$(pe_machine "$setup")" = "$machine" ] || zv_fail "$setup is not an $arch program"
-[ "$(pe_machine "$exe")" = "$machine" ] || zv_fail "$exe is not an $arch program"
+# A 64-bit installer for the x64 program.
+[ "$(zv_pe_machine "$setup")" = "$machine" ] || zv_fail "$setup is not an $arch program"
+[ "$(zv_pe_machine "$exe")" = "$machine" ] || zv_fail "$exe is not an $arch program"
 zv_fresh_prefix
 
 RUN='HKCU\Software\Microsoft\Windows\CurrentVersion\Run'

@@ -104,8 +104,12 @@ tsendtooutcome RebuildSendTo(const tzvshortcutlist& list, const tsettings& setti
       link.WorkingDirectory = s.WorkingDir;
     }
     link.Description = SendToLinkDescription;
+    // A later shortcut of the same caption replaces the earlier one's link;
+    // a file of the user's that has the name is left as it is.
+    const std::string file = folder + SendToLinkName(s.Caption);
+    if (files.FileExists(file) && IsOwnSendToLink(files, file)) files.RemoveFile(file);
     // A link that cannot be saved is left out; the others are still made.
-    if (shell.SaveLink(link, folder + SendToLinkName(s.Caption)) == tlinksave::ObjectFailed)
+    if (shell.SaveLink(link, file) == tlinksave::ObjectFailed)
       return tsendtooutcome::LinkObjectFailed;
   }
   return tsendtooutcome::Done;

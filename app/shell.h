@@ -23,7 +23,7 @@ struct tshelllink {
 
 enum class tlinksave {
   Saved,
-  NotSaved,      // the file could not be written
+  NotSaved,      // the file could not be written, or the name is taken
   ObjectFailed,  // the shell link object or one of its interfaces is missing
 };
 
@@ -33,6 +33,8 @@ class tshell {
   // Hands the request to the shell, owned by the desktop window. The shell's
   // answer is not looked at: it reports its own failures.
   virtual void Execute(const tshellrequest& request) = 0;
+  // Writes a new link file; an existing file of that name is never replaced
+  // (NotSaved).
   virtual tlinksave SaveLink(const tshelllink& link, const std::string& fileName) = 0;
 };
 

@@ -65,7 +65,8 @@ struct tmainwindow::parts {
   tmenupainter shortcutPainter{shortcutIcons};
   tmenupainter contextPainter{contextIcons};
   tpopupmenu shortcutsmenu{shortcutPainter};
-  tpopupmenu contextmenu{contextPainter};
+  // The context menu comes up on a right click, and a right click chooses.
+  tpopupmenu contextmenu{contextPainter, tmenubuttons::LeftAndRight};
   std::unique_ptr<tcontextmenu> traymenu;
   std::unique_ptr<TCoolTrayIcon> trayicon;
 };
@@ -99,8 +100,9 @@ bool tmainwindow::CreateAndStart() {
   }
   parts_->contextIcons.SetList(parts_->contextmenuil);
   BuildContextMenu();
-  parts_->traymenu = std::make_unique<tcontextmenu>(
-      parts_->contextmenu, wnd, [this](std::int32_t id) { ContextMenuCommand(static_cast<UINT>(id)); });
+  parts_->traymenu = std::make_unique<tcontextmenu>(parts_->contextmenu, wnd, [this](std::int32_t id) {
+    behaviour_.OnContextMenuCommand(static_cast<std::uint32_t>(id));
+  });
 
   parts_->trayicon = std::make_unique<TCoolTrayIcon>(Win32TrayBackend(), wnd);
   TCoolTrayIcon& tray = *parts_->trayicon;
@@ -217,16 +219,6 @@ void tmainwindow::CloseMainWindow() {
   if (Handle()) PostMessageA(Handle(), WM_CLOSE, 0, 0);
 }
 
-void tmainwindow::ContextMenuCommand(UINT id) {
-  switch (id) {
-    case cmEditor: behaviour_.editoritemClick(); break;
-    case cmOptions: behaviour_.optionsitemClick(); break;
-    case cmAbout: behaviour_.aboutitemClick(); break;
-    case cmExit: behaviour_.exititemClick(); break;
-    default: break;
-  }
-}
-
 LRESULT tmainwindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
     case WM_COPYDATA: {
@@ -243,7 +235,7 @@ LRESULT tmainwindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       behaviour_.OnHotkeyMessage(static_cast<int>(wp));
       return 0;
     case WM_COMMAND:
-      if (HIWORD(wp) == 0) ContextMenuCommand(LOWORD(wp));
+      if (HIWORD(wp) == 0) behaviour_.OnContextMenuCommand(LOWORD(wp));
       return 0;
     case WM_MEASUREITEM: {
       auto& mis = *reinterpret_cast<MEASUREITEMSTRUCT*>(lp);
@@ -256,6 +248,7 @@ LRESULT tmainwindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       return Default(msg, wp, lp);
     }
     case WM_CLOSE:
+      behaviour_.OnCloseMessage();
       DestroyWindow(Handle());
       return 0;
     case WM_DESTROY:

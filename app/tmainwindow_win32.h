@@ -58,19 +58,9 @@ class tmainwindow : public twindow, public tmainwindowhost {
  private:
   struct parts;
   void BuildContextMenu();
-  void ContextMenuCommand(UINT id);
 
   tzorvanemaindialog behaviour_;
   std::unique_ptr<parts> parts_;
-};
-
-// Context-menu command identifiers.
-enum : UINT {
-  cmEditor = 0x100,
-  cmOptions = 0x101,
-  cmAbout = 0x102,
-  cmExit = 0x103,
-  cmShortcutBase = 0x1000,  // + list index
 };
 
 }  // namespace zv

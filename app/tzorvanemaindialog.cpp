@@ -53,9 +53,13 @@ void tzorvanemaindialog::ShowShortcutMenu() {
     LaunchListIndex(host_.PopupShortcutMenu());
     return;
   }
-  if (host_.ShowMessageBox("No Shortcuts", NoShortcutsText, mbYesNo | mbIconQuestion) == idYes) {
-    editoritemClick();
-  }
+  // One question at a time: the tray stays deaf while it is asked.
+  SetTrayActive(false);
+  const bool open = host_.ShowMessageBox("No Shortcuts", NoShortcutsText, mbYesNo | mbIconQuestion) == idYes;
+  if (open)
+    editoritemClick();  // activates the tray again when it is done
+  else
+    SetTrayActive(true);
 }
 
 void tzorvanemaindialog::LaunchListIndex(int index) {
@@ -89,6 +93,8 @@ void tzorvanemaindialog::RegisterShortcutHotkeys() {
 
 void tzorvanemaindialog::RegisterMenuHotkey() {
   if (shutDown_) return;
+  // 0 is no hotkey at all, not the Windows key alone.
+  if (settings_.MenuHotKey == 0) return;
   // The user picks the key and Shift/Ctrl/Alt; the Windows key is always added.
   const thotkeyregistration r = HotkeyToRegistration(settings_.MenuHotKey);
   menuhotkeyregistered_ = host_.RegisterMenuHotkey(r.Modifiers | modWin, r.VirtualKey);
@@ -158,6 +164,19 @@ void tzorvanemaindialog::ShutDownMainWindow() {
   trayActive_ = false;
   shutDown_ = true;
 }
+
+void tzorvanemaindialog::OnContextMenuCommand(std::uint32_t command) {
+  if (shutDown_ || !trayActive_) return;
+  switch (command) {
+    case cmEditor: editoritemClick(); break;
+    case cmOptions: optionsitemClick(); break;
+    case cmAbout: aboutitemClick(); break;
+    case cmExit: exititemClick(); break;
+    default: break;
+  }
+}
+
+void tzorvanemaindialog::OnCloseMessage() { ShutDownMainWindow(); }
 
 void tzorvanemaindialog::OnCopyDataMessage(std::uint32_t dataIdentifier) {
   if (dataIdentifier == ShowMenuRequestId && trayActive_ && !shutDown_) ShowShortcutMenu();

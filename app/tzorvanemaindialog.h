@@ -17,6 +17,15 @@ struct tsettings;
 
 inline constexpr std::uint32_t ShowMenuRequestId = 1001;
 
+// The context menu's command identifiers; other programs post them as
+// WM_COMMAND too (the installer closes a running copy with cmExit).
+enum : std::uint32_t {
+  cmEditor = 0x100,
+  cmOptions = 0x101,
+  cmAbout = 0x102,
+  cmExit = 0x103,
+};
+
 // The screen side of the main window.
 class tmainwindowhost {
  public:
@@ -84,6 +93,12 @@ class tzorvanemaindialog {
   void aboutitemClick();
   void exititemClick();
 
+  // A context-menu command, chosen in the menu or posted from outside; it
+  // passes the same gate as a tray click.
+  void OnContextMenuCommand(std::uint32_t command);
+  // A request to close the main window from outside (taskkill): the program
+  // shuts down as on Exit; the window may then be destroyed.
+  void OnCloseMessage();
   void OnCopyDataMessage(std::uint32_t dataIdentifier);
   // Answers the message result: 1, the session may end.
   long OnQueryEndSessionMessage();

@@ -30,6 +30,12 @@ inline constexpr const char* ExportEmptyText = "The shortcut list is empty.";
 inline constexpr const char* ExportErrorTitle = "Error";
 inline constexpr const char* ExportFailedText = "The shortcut list could not be exported.";
 inline constexpr const char* ImportListTitle = "Import List";
+inline constexpr const char* SaveShortcutsTitle = "Save Shortcuts";
+inline constexpr const char* SaveFailedText =
+    "The shortcut list could not be stored in the registry under "
+    "HKEY_CURRENT_USER\\Software\\Halvorix\\Zorvane\\Shortcuts.\r\r"
+    "Zorvane goes on with the edited list, but the next start may not have it. To keep a copy, "
+    "open the shortcut editor again and export the list.";
 inline constexpr const char* CloseWarningTitle = "Warning";
 inline constexpr const char* CloseWarningText =
     "All your changes will be lost.\r\nAre you sure you want to close this window without saving?";

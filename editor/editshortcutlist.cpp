@@ -1,5 +1,7 @@
 #include "editor/editshortcutlist.h"
 
+#include "editor/editortexts.h"
+
 namespace zv {
 
 namespace {
@@ -30,7 +32,11 @@ bool EditShortcutList(tzvshortcutlist& list, teditorwindowhost& host) {
     if (result) {
       commands.worklist.TidySeparators();
       list.Assign(commands.worklist);
-      host.SaveToRegistry(list);
+      // The program goes on with the edited list either way, but the user
+      // must know that the next start will not have it.
+      if (!host.SaveToRegistry(list) && commands.Services().Prompts)
+        commands.Services().Prompts->ShowMessageBox(tpromptowner::MainWindow, SaveShortcutsTitle,
+                                                    SaveFailedText, mbOK | mbIconError);
     }
   }
   return result;

@@ -19,13 +19,14 @@ class teditorwindowhost {
   virtual void ShowModal() = 0;
   // Always called once CreateEditorWindow was called, also after an error.
   virtual void DestroyEditorWindow() = 0;
-  // Stores the accepted list under ShortcutListKey; its outcome is the
-  // store's business.
-  virtual void SaveToRegistry(tzvshortcutlist& list) = 0;
+  // Stores the accepted list under ShortcutListKey; false when that failed.
+  virtual bool SaveToRegistry(tzvshortcutlist& list) = 0;
 };
 
 // True when the user left with OK: list then holds the edited entries,
-// separators tidied, and has been stored. False leaves list untouched.
+// separators tidied, and has been stored; a failed store is reported to the
+// user, and list keeps the edited entries all the same. False leaves list
+// untouched.
 bool EditShortcutList(tzvshortcutlist& list, teditorwindowhost& host);
 
 }  // namespace zv

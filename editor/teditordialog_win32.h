@@ -99,7 +99,7 @@ class twin32editorhost : public teditorwindowhost {
   void ApplyOutcome(const teditoroutcome& outcome) override;
   void ShowModal() override;
   void DestroyEditorWindow() override;
-  void SaveToRegistry(tzvshortcutlist& list) override;
+  bool SaveToRegistry(tzvshortcutlist& list) override;
 
   teditordialog* Dialog() const { return dialog_.get(); }
 

@@ -60,7 +60,9 @@ void twin32editorhost::ShowModal() {
 
 void twin32editorhost::DestroyEditorWindow() { dialog_.reset(); }
 
-void twin32editorhost::SaveToRegistry(tzvshortcutlist& list) { list.SaveToRegistry(ProcessRegistry(), ShortcutListKey); }
+bool twin32editorhost::SaveToRegistry(tzvshortcutlist& list) {
+  return list.SaveToRegistry(ProcessRegistry(), ShortcutListKey);
+}
 
 bool ShowShortcutEditor(tzvshortcutlist& list) {
   twin32editorhost host;

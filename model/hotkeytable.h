@@ -11,7 +11,8 @@ namespace zv {
 enum : std::uint32_t { modAlt = 1, modControl = 2, modShift = 4, modWin = 8 };
 
 // Identifier of the shortcut-menu hotkey; shortcut hotkeys use their list
-// index, which can never reach this value in practice.
+// index, so only entries below it can have a hotkey of their own (the
+// system's identifiers for programs end at this value too).
 inline constexpr std::int32_t MenuHotkeyId = 49151;  // 0xBFFF
 
 class thotkeytable {

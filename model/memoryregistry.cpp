@@ -35,7 +35,7 @@ tmemoryregistry::nodeptr tmemoryregistry::Find(const std::string& path, nodeptr*
 
 bool tmemoryregistry::CountWrite() {
   ++writes_;
-  return !(failAt_ > 0 && writes_ == failAt_);
+  return !(failAt_ > 0 && writes_ >= failAt_ && writes_ < failAt_ + failTimes_);
 }
 
 void tmemoryregistry::MarkDeleted(const nodeptr& n) {
@@ -74,15 +74,21 @@ std::unique_ptr<tregkeyhandle> tmemoryregistry::OpenKey(const std::string& path,
   return std::make_unique<handle>(n);
 }
 
-bool tmemoryregistry::DeleteKey(const std::string& path) {
-  nodeptr parent;
-  nodeptr n = Find(path, &parent);
-  if (!n || !parent) return false;  // missing, or the root itself
+bool tmemoryregistry::DeleteTree(const nodeptr& parent, const nodeptr& n) {
+  while (!n->Children.empty())
+    if (!DeleteTree(n, n->Children.front())) return false;
   if (n->ReadOnly || !CountWrite()) return false;
   MarkDeleted(n);
   auto& siblings = parent->Children;
   siblings.erase(std::find(siblings.begin(), siblings.end(), n));
   return true;
+}
+
+bool tmemoryregistry::DeleteKey(const std::string& path) {
+  nodeptr parent;
+  nodeptr n = Find(path, &parent);
+  if (!n || !parent) return false;  // missing, or the root itself
+  return DeleteTree(parent, n);
 }
 
 bool tmemoryregistry::RenameKey(const std::string& path, const std::string& newName) {

@@ -27,9 +27,15 @@ class tmemoryregistry : public tregistrybackend {
   std::vector<std::string> SubKeyNames(tregkeyhandle& key) override;
 
   // Fault injection: the write with this 1-based number (counted from now)
-  // fails without effect; 0 switches it off. Writes are key creation, value
-  // writes and deletions, key deletion and renaming.
-  void FailWriteNumber(long number) { failAt_ = number; writes_ = 0; }
+  // and the times - 1 writes after it fail without effect; 0 switches it off.
+  // Writes are key creation, value writes and deletions, the removal of each
+  // single key of a deleted tree (subkeys first, as the system removes them,
+  // so a deletion can stop half way), and renaming.
+  void FailWriteNumber(long number, long times = 1) {
+    failAt_ = number;
+    failTimes_ = times;
+    writes_ = 0;
+  }
   long WritesSoFar() const { return writes_; }
   // Every key below path (inclusive) refuses writes from now on.
   void MakeReadOnly(const std::string& path);
@@ -56,7 +62,10 @@ class tmemoryregistry : public tregistrybackend {
   void DumpNode(const nodeptr& n, const std::string& prefix, std::string& out);
 
   nodeptr root_;
+  bool DeleteTree(const nodeptr& parent, const nodeptr& n);
+
   long failAt_ = 0;
+  long failTimes_ = 1;
   long writes_ = 0;
 };
 

@@ -68,6 +68,43 @@ std::string WithoutTrailingSeparators(const std::string& path) {
   return end == std::string::npos ? std::string() : path.substr(0, end + 1);
 }
 
+// A key holds a stored list when it carries the class marker. A save writes
+// the marker last and a deletion removes it first, so a key with the marker
+// always holds a complete list.
+bool IsStoredList(TSafeRegistry& reg, const std::string& path) {
+  if (!reg.KeyExists(path) || !reg.OpenKey(path, false)) return false;
+  const bool marked = reg.ReadStringDef("SavedByClass", "undefined") == tzvshortcutlist::ClassName;
+  reg.CloseKey();
+  return marked;
+}
+
+// Removes a stored list; the marker goes in a step of its own before the
+// subkeys, so a deletion that stops half way leaves no half list behind.
+bool DeleteList(TSafeRegistry& reg, const std::string& path) {
+  if (!reg.KeyExists(path)) return true;
+  if (reg.OpenKey(path, false) && reg.ValueExists("SavedByClass") && !reg.DeleteValue("SavedByClass")) {
+    reg.CloseKey();
+    return false;
+  }
+  reg.CloseKey();
+  return reg.DeleteKey(path);
+}
+
+// Replaces the list at target by the complete one under staging. Once the
+// old list has lost its marker, the staging key is the list that loads.
+bool PutInPlace(TSafeRegistry& reg, const std::string& staging, const std::string& target,
+                const std::string& leaf) {
+  if (!DeleteList(reg, target)) {
+    // The old list still stands: the staged one is of no use. Otherwise the
+    // staged one is the user's list now and stays for the next save.
+    if (IsStoredList(reg, target)) DeleteList(reg, staging);
+    return false;
+  }
+  // A refused rename is tried once more; after that the list waits under the
+  // staging key, where loading finds it and the next save puts it in place.
+  return reg.RenameKey(staging, leaf) || reg.RenameKey(staging, leaf);
+}
+
 }  // namespace
 
 std::string tzvshortcutlist::StagingKey(const std::string& keyPath) {
@@ -76,18 +113,14 @@ std::string tzvshortcutlist::StagingKey(const std::string& keyPath) {
 
 bool tzvshortcutlist::LoadFromRegistry(tregistrybackend& registry, const std::string& keyPath) {
   TSafeRegistry reg(registry);
-  if (!reg.KeyExists(keyPath)) {
-    // A save interrupted between removing the old list and putting the new
-    // one in its place left the new list complete under the staging key.
+  if (!IsStoredList(reg, keyPath)) {
+    // A save interrupted after the old list was taken away left the new list
+    // complete under the staging key.
     const std::string staging = StagingKey(keyPath);
-    if (staging == keyPath || !reg.KeyExists(staging)) return false;
+    if (staging == keyPath || !IsStoredList(reg, staging)) return false;
     return LoadFromRegistry(registry, staging);
   }
   if (!reg.OpenKey(keyPath, false)) return false;
-  if (reg.ReadStringDef("SavedByClass", "undefined") != ClassName) {
-    reg.CloseKey();
-    return false;
-  }
   bool result = true;
   const std::int32_t count = reg.ReadIntegerDef("Count", 0);
 
@@ -126,9 +159,9 @@ bool tzvshortcutlist::LoadFromRegistry(tregistrybackend& registry, const std::st
 }
 
 // The new list is written completely under a sibling key and only then
-// takes the place of the old one, so a failed write never leaves the user
-// with half a list: before the swap the old list is untouched, after it the
-// new one is complete.
+// takes the place of the old one, so a failed registry operation never
+// leaves the user with half a list: until the old list loses its marker it
+// is the one that loads, from then on the complete new one.
 bool tzvshortcutlist::SaveToRegistry(tregistrybackend& registry, const std::string& keyPath) {
   const std::string target = WithoutTrailingSeparators(keyPath);
   const std::string leaf = LastComponent(target);
@@ -136,34 +169,33 @@ bool tzvshortcutlist::SaveToRegistry(tregistrybackend& registry, const std::stri
   const std::string staging = StagingKey(target);
 
   TSafeRegistry reg(registry);
-  // A leftover of an interrupted save is of no use any more.
-  if (reg.KeyExists(staging) && !reg.DeleteKey(staging)) return false;
+  // A leftover of an earlier save is the user's list when the list key has
+  // none: it is put in place first. Otherwise it is of no use any more.
+  if (reg.KeyExists(staging)) {
+    if (!IsStoredList(reg, target) && IsStoredList(reg, staging)) {
+      if (!PutInPlace(reg, staging, target, leaf)) return false;
+    } else if (!DeleteList(reg, staging)) {
+      return false;
+    }
+  }
 
   try {
-    if (!reg.OpenKey(staging, true)) return false;
-    reg.WriteString("SavedByClass", ClassName);
-    reg.WriteInteger("Count", Count());
-    reg.CloseKey();
     for (std::int32_t i = 0; i < Count(); ++i) {
       if (!reg.OpenKey(ItemKey(staging, i), true))
         throw ERegistryException("Failed to create " + ItemKey(staging, i));
       WriteEntry(reg, *items_[static_cast<size_t>(i)]);
       reg.CloseKey();
     }
+    if (!reg.OpenKey(staging, true)) throw ERegistryException("Failed to create " + staging);
+    reg.WriteInteger("Count", Count());
+    reg.WriteString("SavedByClass", ClassName);
+    reg.CloseKey();
   } catch (const ERegistryException&) {
     reg.CloseKey();
-    reg.DeleteKey(staging);
+    DeleteList(reg, staging);
     return false;
   }
-
-  if (reg.KeyExists(target) && !reg.DeleteKey(target)) {
-    reg.DeleteKey(staging);
-    return false;
-  }
-  // The complete new list must not stay parked under the staging name: a
-  // refused rename is tried once more before giving up.
-  if (reg.RenameKey(staging, leaf) || reg.RenameKey(staging, leaf)) return true;
-  return false;
+  return PutInPlace(reg, staging, target, leaf);
 }
 
 }  // namespace zv

@@ -78,7 +78,8 @@ tlinksave twin32shell::SaveLink(const tshelllink& link, const std::string& fileN
   const void* bytes = GlobalLock(memory);
   if (!bytes) return tlinksave::NotSaved;
   bool written = false;
-  HANDLE out = CreateFileA(fileName.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+  // Only a new file: one of that name may be the user's own.
+  HANDLE out = CreateFileA(fileName.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                            FILE_ATTRIBUTE_NORMAL, nullptr);
   if (out != INVALID_HANDLE_VALUE) {
     DWORD done = 0;

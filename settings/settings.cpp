@@ -18,7 +18,7 @@ void LoadSettings(tsettings& s, tregistrybackend& registry, const tappidentity& 
   s.UseLargeEditorIcons = reg.ReadBoolDef("UseLargeEditorIcons", true);
   s.UseSendToMenu = reg.ReadBoolDef("UseSendToMenu", true);
   s.UseMenuHotKey = reg.ReadBoolDef("UseMenuHotKey", true);
-  // A stored value wider than 16 bits is not a hotkey value.
+  // Hotkey values are 16 bits wide: only the low 16 bits of the stored value count.
   std::int32_t raw = reg.ReadIntegerDef("MenuHotkey", DefaultMenuHotKey);
   s.MenuHotKey = static_cast<std::uint16_t>(raw & 0xFFFF);
   reg.CloseKey();

@@ -34,9 +34,11 @@ class scriptedwindow : public teditorwindowhost {
     if (User) User(*Commands);
   }
   void DestroyEditorWindow() override { Log.push_back("destroy"); }
-  void SaveToRegistry(tzvshortcutlist& list) override {
+  bool SaveResult = true;
+  bool SaveToRegistry(tzvshortcutlist& list) override {
     Log.push_back("save");
     Saved = Captions(list);
+    return SaveResult;
   }
 };
 
@@ -69,6 +71,32 @@ TEST(EditShortcutList, OkTidiesCopiesBackAndStores) {
   EXPECT_EQ(w.Saved, "A,-,B");
   EXPECT_EQ(w.Log, (std::vector<std::string>{"create", "show 2", "save", "destroy"}));
   EXPECT_TRUE(w.Prompts.Shown.empty());
+}
+
+TEST(EditShortcutList, FailedStoreIsReportedAndTheEditedListStays) {
+  tzvshortcutlist list;
+  Fill(list);
+  scriptedwindow w;
+  w.SaveResult = false;
+  w.User = [&](teditorcommands& c) {
+    c.SetSelection({true, false}, 0);
+    c.separatorlblClick();
+    c.SetSelection({false, false, true}, 2);
+    c.separatorlblClick();
+    EXPECT_TRUE(Close(c, c.oklblClick()));
+  };
+  EXPECT_TRUE(EditShortcutList(list, w));
+  EXPECT_EQ(Captions(list), "A,-,B");
+  ASSERT_EQ(w.Prompts.Shown.size(), 1u);
+  EXPECT_EQ(w.Prompts.Shown[0].Title, "Save Shortcuts");
+  EXPECT_EQ(w.Prompts.Shown[0].Text,
+            "The shortcut list could not be stored in the registry under "
+            "HKEY_CURRENT_USER\\Software\\Halvorix\\Zorvane\\Shortcuts.\r\rZorvane goes on with "
+            "the edited list, but the next start may not have it. To keep a copy, open the "
+            "shortcut editor again and export the list.");
+  EXPECT_EQ(w.Prompts.Shown[0].Flags, mbOK | mbIconError);
+  // Told while the editor window still exists, so the box has an owner.
+  EXPECT_EQ(w.Log, (std::vector<std::string>{"create", "show 2", "save", "destroy"}));
 }
 
 TEST(EditShortcutList, CancelWithYesLeavesTheListAsItWas) {

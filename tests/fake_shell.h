@@ -1,6 +1,7 @@
 #pragma once
 // Records shell requests; saves links as real .lnk bytes into a fake file
 // system so the Send To folder's own-link test reads them as the system's.
+// Like the real shell it never replaces an existing file.
 #include <string>
 #include <vector>
 
@@ -47,7 +48,7 @@ class tfakeshell : public zv::tshell {
     const std::string name = fileName.substr(cut + 1);
     // What the system refuses in a file name.
     if (!files_ || cut == std::string::npos || !files_->DirectoryExists(fileName.substr(0, cut)) ||
-        name.find_first_of("\\/:*?\"<>|") != std::string::npos)
+        name.find_first_of("\\/:*?\"<>|") != std::string::npos || files_->Has(fileName))
       return zv::tlinksave::NotSaved;
     files_->AddFile(fileName, MakeLinkBytes(link));
     return zv::tlinksave::Saved;

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <utility>
 #include <stdexcept>
 
 #include "app/tzorvanemaindialog.h"
@@ -20,14 +21,19 @@ class recordinghost : public tmainwindowhost {
   std::string Argument;
   bool LoadResult = true;
   std::vector<std::unique_ptr<tzvshortcut>> Stored;
-  tsettings Loaded;
+  // What a first start loads: the menu hotkey Q.
+  tsettings Loaded = [] {
+    tsettings s;
+    s.MenuHotKey = DefaultMenuHotKey;
+    return s;
+  }();
   int MenuChoice = -1;
   std::deque<int> HotkeyFailures;
   bool MenuHotkeyResult = true;
   bool EditorResult = false;
   bool ThrowFromOptions = false;
   bool OptionsResult = true;
-  std::function<void()> DuringEditor, DuringOptions, DuringMenu;
+  std::function<void()> DuringEditor, DuringOptions, DuringMenu, DuringBox;
   int MenuItems = 0;
   bool TrayEnabled = false, TrayVisible = false, TrayActivePicture = false;
   std::string TrayHint;
@@ -87,6 +93,7 @@ class recordinghost : public tmainwindowhost {
   int ShowMessageBox(const std::string& title, const std::string& text, std::uint32_t flags) override {
     Boxes.push_back(title + "|" + text + "|" + std::to_string(flags));
     Log.push_back("box " + title);
+    if (DuringBox) std::exchange(DuringBox, nullptr)();
     if (!Answers.empty()) {
       int a = Answers.front();
       Answers.pop_front();
@@ -177,13 +184,33 @@ TEST_F(maindialogtest, EmptyListClickOffersTheEditorAndNoLeavesAllAsItWas) {
             "No Shortcuts|You haven't defined any shortcuts yet. To do so, right-click on the tray "
             "icon and select \"Shortcut Editor\".\r\rWould you like to open the shortcut editor "
             "now?|36");
-  EXPECT_EQ(Joined(host.Log), "foreground\nbox No Shortcuts\n");
+  EXPECT_EQ(Joined(host.Log),
+            "foreground\nhint Zorvane (Disabled)\nbox No Shortcuts\nhint Zorvane (Active)\n");
   host.Answers = {idYes};
   host.Log.clear();
   dialog.trayiconClick();
   EXPECT_EQ(Joined(host.Log),
-            "foreground\nbox No Shortcuts\nhint Zorvane (Disabled)\nunregister hotkeys\neditor\n"
-            "register hotkeys\nhint Zorvane (Active)\n");
+            "foreground\nhint Zorvane (Disabled)\nbox No Shortcuts\nhint Zorvane (Disabled)\n"
+            "unregister hotkeys\neditor\nregister hotkeys\nhint Zorvane (Active)\n");
+}
+
+TEST_F(maindialogtest, NoShortcutsQuestionIsAskedOnceAtATime) {
+  host.Loaded.UseMenuHotKey = true;
+  Start();
+  bool enabledDuring = true;
+  host.DuringBox = [&] {
+    enabledDuring = host.TrayEnabled;
+    // The second start, the menu hotkey and the context menu meanwhile.
+    dialog.OnCopyDataMessage(ShowMenuRequestId);
+    dialog.OnHotkeyMessage(MenuHotkeyId);
+    dialog.OnContextMenuCommand(cmAbout);
+  };
+  dialog.trayiconClick();
+  EXPECT_FALSE(enabledDuring);
+  EXPECT_EQ(host.Boxes.size(), 1u);
+  EXPECT_EQ(std::count(host.Log.begin(), host.Log.end(), "about"), 0);
+  EXPECT_TRUE(dialog.TrayActive());
+  EXPECT_EQ(host.TrayHint, "Zorvane (Active)");
 }
 
 TEST_F(maindialogtest, ChosenMenuItemLaunchesItsShortcut) {
@@ -354,4 +381,60 @@ TEST_F(maindialogtest, SessionEndWhileTheMenuIsOpenLaunchesNothing) {
   host.DuringMenu = [&] { dialog.OnQueryEndSessionMessage(); };
   dialog.trayiconClick();
   EXPECT_EQ(std::count(host.Log.begin(), host.Log.end(), "launch Mail"), 0);
+}
+
+TEST_F(maindialogtest, PostedMenuCommandsPassTheTrayGate) {
+  StoreThree();
+  Start();
+  bool nested = false;
+  host.DuringOptions = [&] {
+    if (std::exchange(nested, true)) return;  // a nested options window
+    dialog.OnContextMenuCommand(cmAbout);
+    dialog.OnContextMenuCommand(cmEditor);
+    dialog.OnContextMenuCommand(cmOptions);
+    dialog.OnContextMenuCommand(cmExit);
+  };
+  host.OptionsResult = false;
+  dialog.OnContextMenuCommand(cmOptions);
+  EXPECT_EQ(Joined(host.Log), "hint Zorvane (Disabled)\noptions\nhint Zorvane (Active)\n");
+  host.Log.clear();
+  dialog.OnContextMenuCommand(0x1234);  // not a command of the menu
+  dialog.OnContextMenuCommand(cmAbout);
+  EXPECT_EQ(Joined(host.Log), "hint Zorvane (Disabled)\nabout\nhint Zorvane (Active)\n");
+  host.Log.clear();
+  dialog.OnContextMenuCommand(cmExit);  // the installer's way to close a running copy
+  EXPECT_EQ(Joined(host.Log), "unregister hotkeys\ntray removed\nclose\n");
+}
+
+TEST_F(maindialogtest, CloseFromOutsideShutsDownAndTheResumedEditorDoesNothing) {
+  StoreThree();
+  host.Loaded.UseMenuHotKey = true;
+  Start();
+  host.EditorResult = true;
+  host.HotkeyFailures = {3};  // registering on a destroyed window would fail
+  host.DuringEditor = [&] { dialog.OnCloseMessage(); };
+  dialog.editoritemClick();
+  EXPECT_EQ(Joined(host.Log),
+            "hint Zorvane (Disabled)\nunregister hotkeys\neditor\nunregister hotkeys\n"
+            "unregister menu hotkey\ntray removed\n");
+  EXPECT_TRUE(host.Boxes.empty());
+  EXPECT_TRUE(dialog.ShutDown());
+  host.Log.clear();
+  dialog.OnCloseMessage();  // the close that follows Exit
+  EXPECT_TRUE(host.Log.empty()) << Joined(host.Log);
+}
+
+TEST_F(maindialogtest, MenuHotkeyOfZeroIsNoHotkey) {
+  host.Loaded.UseMenuHotKey = true;
+  host.Loaded.MenuHotKey = 0;  // an emptied hotkey box with the option on
+  dialog.FormCreate();
+  EXPECT_EQ(std::count_if(host.Log.begin(), host.Log.end(),
+                          [](const std::string& l) { return l.rfind("register menu", 0) == 0; }),
+            0);
+  EXPECT_TRUE(host.Boxes.empty());
+  EXPECT_FALSE(dialog.MenuHotkeyRegistered());
+  // A real hotkey later registers as usual.
+  settings.MenuHotKey = 0x51;
+  dialog.ApplyOptions();
+  EXPECT_TRUE(dialog.MenuHotkeyRegistered());
 }

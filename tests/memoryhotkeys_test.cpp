@@ -52,3 +52,22 @@ TEST(HotkeyProbes, UnregisteringReleasesExactlyTheRegisteredIdentifiers) {
   EXPECT_EQ(system.RegistrationCount(), 1);
   EXPECT_TRUE(system.IsRegistered(MenuHotkeyId));
 }
+
+TEST(HotkeyProbes, NoEntrySharesTheMenuHotkeysIdentifier) {
+  tmemoryhotkeys system;
+  tzvshortcutlist list;
+  for (int i = 0; i < MenuHotkeyId + 2; ++i) Append(list, Separator());
+  list.GetItem(MenuHotkeyId - 1)->Hotkey = 0xC041;
+  list.GetItem(MenuHotkeyId)->Hotkey = 0xC042;
+  list.GetItem(MenuHotkeyId + 1)->Hotkey = 0xC043;
+  ASSERT_TRUE(system.Register(MenuHotkeyId, modWin, 'Q'));
+  EXPECT_EQ(list.RegisterHotkeys(system), 2);
+  EXPECT_EQ(list.GetItem(MenuHotkeyId - 1)->HotkeyStatus, hsRegistered);
+  EXPECT_EQ(list.GetItem(MenuHotkeyId)->HotkeyStatus, hsFailed);
+  EXPECT_EQ(list.GetItem(MenuHotkeyId + 1)->HotkeyStatus, hsFailed);
+  EXPECT_FALSE(system.IsHeld(modControl | modAlt, 'B'));
+  // Releasing the list leaves the menu hotkey alone.
+  list.UnregisterHotkeys(system);
+  EXPECT_EQ(system.RegistrationCount(), 1);
+  EXPECT_TRUE(system.IsHeld(modWin, 'Q'));
+}

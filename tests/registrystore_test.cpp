@@ -245,6 +245,101 @@ TEST(RegistryStoreFaults, EveryFailedWriteLeavesOldOrNewListComplete) {
   }
 }
 
+namespace {
+
+void Numbered(tzvshortcutlist& l, const std::string& prefix, int n) {
+  for (int i = 0; i < n; ++i) Append(l, MakeShortcut(stApplication, prefix + std::to_string(i)));
+}
+
+// Whatever a failed save leaves must load completely as one of the lists.
+std::string LoadedOneOf(tmemoryregistry& reg, const std::vector<std::string>& lists) {
+  tzvshortcutlist back;
+  const bool complete = back.LoadFromRegistry(reg, ShortcutListKey);
+  const std::string got = Describe(back);
+  EXPECT_TRUE(complete) << got;
+  EXPECT_TRUE(std::find(lists.begin(), lists.end(), got) != lists.end()) << got;
+  return got;
+}
+
+}  // namespace
+
+// Two saves in a row fail, the first at one or two consecutive registry
+// operations (a deletion stopping half way, a rename refused twice, ...),
+// the second at any one. Each leaves the list before it or its own new list,
+// complete, and a third save still works and leaves nothing behind.
+TEST(RegistryStoreFaults, FailedSavesInARowNeverLoseTheListNorBlockTheNext) {
+  const std::string list = ShortcutListKey;
+  tzvshortcutlist l0, l1, l2, l3;
+  Numbered(l0, "Old", 6);
+  Numbered(l1, "One", 3);
+  Numbered(l2, "Two", 2);
+  Numbered(l3, "Three", 1);
+  const std::string d0 = Describe(l0), d1 = Describe(l1), d2 = Describe(l2), d3 = Describe(l3);
+  tmemoryregistry clean;
+  ASSERT_TRUE(l3.SaveToRegistry(clean, list));
+  const std::string cleanDump = clean.Dump("\\Software\\Halvorix");
+
+  auto writesOf = [&](tzvshortcutlist& before, tzvshortcutlist& after) {
+    tmemoryregistry probe;
+    EXPECT_TRUE(before.SaveToRegistry(probe, list));
+    probe.FailWriteNumber(0);
+    EXPECT_TRUE(after.SaveToRegistry(probe, list));
+    return probe.WritesSoFar();
+  };
+  const long firstWrites = writesOf(l0, l1);
+  for (long times = 1; times <= 2; ++times)
+    for (long k = 1; k <= firstWrites; ++k) {
+      tmemoryregistry base;
+      ASSERT_TRUE(l0.SaveToRegistry(base, list));
+      base.FailWriteNumber(k, times);
+      const bool saved1 = l1.SaveToRegistry(base, list);
+      base.FailWriteNumber(0);
+      const std::string after1 = LoadedOneOf(base, {d0, d1});
+      if (saved1) {
+        EXPECT_EQ(after1, d1);
+      }
+      for (long j = 1;; ++j) {
+        SCOPED_TRACE("first save failing at " + std::to_string(k) + " x" + std::to_string(times) +
+                     ", second at " + std::to_string(j));
+        tmemoryregistry reg;
+        ASSERT_TRUE(l0.SaveToRegistry(reg, list));
+        reg.FailWriteNumber(k, times);
+        l1.SaveToRegistry(reg, list);
+        reg.FailWriteNumber(j);
+        const bool saved2 = l2.SaveToRegistry(reg, list);
+        const bool reached = reg.WritesSoFar() >= j;
+        reg.FailWriteNumber(0);
+        const std::string after2 = LoadedOneOf(reg, {after1, d2});
+        if (saved2) {
+          EXPECT_EQ(after2, d2);
+        }
+        ASSERT_TRUE(l3.SaveToRegistry(reg, list));
+        EXPECT_EQ(LoadedOneOf(reg, {d3}), d3);
+        EXPECT_EQ(reg.Dump("\\Software\\Halvorix"), cleanDump);
+        if (!reached) break;  // the second save did not get as far as write j
+      }
+    }
+}
+
+TEST(RegistryStoreFaults, ADeletionStoppingHalfWayLeavesNoHalfList) {
+  const std::string list = ShortcutListKey;
+  tzvshortcutlist oldList, newList;
+  Numbered(oldList, "Old", 5);
+  Numbered(newList, "New", 2);
+  tmemoryregistry reg;
+  ASSERT_TRUE(oldList.SaveToRegistry(reg, list));
+  // The new list is staged in 19 writes: the staging key, two entry keys
+  // with seven values each, Count and the marker. Then the old list loses
+  // its marker and its first two subkeys; the third one stays.
+  reg.FailWriteNumber(19 + 1 + 2 + 1);
+  EXPECT_FALSE(newList.SaveToRegistry(reg, list));
+  reg.FailWriteNumber(0);
+  EXPECT_TRUE(reg.KeyExists(list + "\\Item4")) << "the deletion stopped half way";
+  tzvshortcutlist back;
+  EXPECT_TRUE(back.LoadFromRegistry(reg, list));
+  EXPECT_EQ(Describe(back), Describe(newList));
+}
+
 TEST(RegistryStoreFaults, ReadOnlyRegistryReportsFalseAndKeepsTheList) {
   tmemoryregistry reg;
   tzvshortcutlist l;

@@ -176,6 +176,22 @@ TEST_F(SendToTest, SameCaptionGivesOneLinkOfTheLaterShortcut) {
   EXPECT_EQ(link.Arguments, "") << "the folder's link replaced the application's";
 }
 
+TEST_F(SendToTest, UsersFileOfALinksNameIsNeverReplaced) {
+  zv::tshelllink foreign;
+  foreign.Path = "C:\\Other.exe";
+  const std::string mine = std::string(Folder) + "Mine.lnk";
+  files.AddFile(mine, MakeLinkBytes(foreign));
+  Append(list, App("Mine", zv::vsNormal));
+  Append(list, App("Editor", zv::vsNormal));
+  EXPECT_EQ(Rebuild(), zv::tsendtooutcome::Done);
+  EXPECT_EQ(files.Get(mine)->Content, MakeLinkBytes(foreign));
+  EXPECT_TRUE(files.Has(std::string(Folder) + "Editor.lnk"));
+  // The next rebuild, with the option off, leaves it too.
+  settings.UseSendToMenu = false;
+  EXPECT_EQ(Rebuild(), zv::tsendtooutcome::Off);
+  EXPECT_EQ(files.AllFiles(), std::vector<std::string>{mine});
+}
+
 TEST_F(SendToTest, MissingLinkObjectEndsTheRebuildAndKeepsTheLinksSoFar) {
   Append(list, App("One", zv::vsNormal));
   Append(list, App("Two", zv::vsNormal));

@@ -36,15 +36,15 @@ TEST_P(SettingsStore, EmptyRegistryGivesDefaultsAndCreatesTheKey) {
   EXPECT_TRUE(reg->ValueNames(*k).empty());
 }
 
-TEST_P(SettingsStore, HotkeyValueIsReadUnderEitherSpellingAndMustFitSixteenBits) {
+TEST_P(SettingsStore, HotkeyValueIsReadUnderEitherSpellingAndKeepsItsLowSixteenBits) {
   fakeidentity app;
   SetInt(SettingsKey, "MENUHOTKEY", 0xC053);
   tsettings s;
   LoadSettings(s, *reg, app);
   EXPECT_EQ(s.MenuHotKey, 0xC053);
-  SetInt(SettingsKey, "MenuHotkey", 0x20051);
+  SetInt(SettingsKey, "MenuHotkey", 0x20053);
   LoadSettings(s, *reg, app);
-  EXPECT_EQ(s.MenuHotKey, 81);
+  EXPECT_EQ(s.MenuHotKey, 0x53);  // masked, not the default 81
   SetString(SettingsKey, "MenuHotkey", "81");
   s.MenuHotKey = 5;
   LoadSettings(s, *reg, app);

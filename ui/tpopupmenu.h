@@ -12,9 +12,12 @@
 
 namespace zv {
 
+// The mouse buttons that choose an item: the left one only, or either.
+enum class tmenubuttons { Left, LeftAndRight };
+
 class tpopupmenu {
  public:
-  explicit tpopupmenu(const tmenupainter& painter);
+  explicit tpopupmenu(const tmenupainter& painter, tmenubuttons buttons = tmenubuttons::Left);
   ~tpopupmenu();
   tpopupmenu(const tpopupmenu&) = delete;
   tpopupmenu& operator=(const tpopupmenu&) = delete;
@@ -44,6 +47,7 @@ class tpopupmenu {
   const tmenuentry* Find(ULONG_PTR data) const;
   void Clear();
   const tmenupainter& painter_;
+  const tmenubuttons buttons_;
   HMENU menu_;
   std::vector<std::unique_ptr<tmenuentry>> entries_;
 };

@@ -2,7 +2,8 @@
 
 namespace zv {
 
-tpopupmenu::tpopupmenu(const tmenupainter& painter) : painter_(painter), menu_(CreatePopupMenu()) {}
+tpopupmenu::tpopupmenu(const tmenupainter& painter, tmenubuttons buttons)
+    : painter_(painter), buttons_(buttons), menu_(CreatePopupMenu()) {}
 
 tpopupmenu::~tpopupmenu() {
   if (menu_) DestroyMenu(menu_);
@@ -65,8 +66,9 @@ bool tpopupmenu::DrawItem(const DRAWITEMSTRUCT& dis) const {
 const tmenuentry* tpopupmenu::Popup(HWND owner, int x, int y) const {
   if (!menu_ || entries_.empty()) return nullptr;
   SetForegroundWindow(owner);
+  const UINT button = buttons_ == tmenubuttons::Left ? TPM_LEFTBUTTON : TPM_RIGHTBUTTON;
   const UINT command = static_cast<UINT>(
-      TrackPopupMenu(menu_, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_LEFTBUTTON | TPM_RETURNCMD, x, y, 0, owner, nullptr));
+      TrackPopupMenu(menu_, TPM_LEFTALIGN | TPM_TOPALIGN | button | TPM_RETURNCMD, x, y, 0, owner, nullptr));
   // Lets the menu close properly when the user clicks outside it.
   PostMessageA(owner, WM_NULL, 0, 0);
   return EntryOfCommand(command);

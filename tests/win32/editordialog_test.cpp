@@ -20,7 +20,10 @@ namespace {
 
 class tkeptlisthost : public twin32editorhost {
  public:
-  void SaveToRegistry(tzvshortcutlist& list) override { saved = list.Count(); }
+  bool SaveToRegistry(tzvshortcutlist& list) override {
+    saved = list.Count();
+    return true;
+  }
   int saved = -1;
 };
 

@@ -175,3 +175,25 @@ TEST_F(Win32SendTo, OptionOffDeletesReadOnlyLinksButKeepsTheUsersFiles) {
   zv::ClearSendToFolder(zv::ProcessRegistry(), zv::ProcessFileSystem());
   EXPECT_FALSE(zv::ProcessFileSystem().DirectoryExists(folder));
 }
+
+TEST_F(Win32SendTo, AFileOfTheUsersWithALinksNameIsKept) {
+  ASSERT_TRUE(zv::ProcessFileSystem().CreateFolders(folder));
+  const std::string mine = folder + "Temp.lnk";
+  const std::string own = "the user's own file";
+  HANDLE f = CreateFileA(mine.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
+                         nullptr);
+  ASSERT_NE(f, INVALID_HANDLE_VALUE);
+  DWORD done = 0;
+  WriteFile(f, own.data(), static_cast<DWORD>(own.size()), &done, nullptr);
+  CloseHandle(f);
+  Append(list, MakeShortcut(zv::stFolder, "Temp", work.Bare()));
+  Append(list, MakeShortcut(zv::stFolder, "Work", work.Bare()));
+  EXPECT_EQ(Rebuild(), zv::tsendtooutcome::Done);
+  EXPECT_EQ(zv::ProcessFileSystem().ReadFileStart(mine, 1024), own);
+  EXPECT_EQ(Names(folder), (std::vector<std::string>{"Temp.lnk", "Work.lnk"}));
+  zv::tshelllink link;
+  link.Path = work.Bare();
+  EXPECT_EQ(zv::ProcessShell().SaveLink(link, mine), zv::tlinksave::NotSaved);
+  EXPECT_EQ(zv::ProcessFileSystem().ReadFileStart(mine, 1024), own);
+  DeleteFileA(mine.c_str());
+}

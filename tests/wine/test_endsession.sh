@@ -2,7 +2,8 @@
 # The session ends while the shortcut editor is open: as the system ends it
 # (every window asked, then told), with unsaved changes in the editor, with
 # its close question on top, with only the end announced, and as Wine's own
-# end of session. Each time the program agrees and ends with exit code 0,
+# end of session; and closed from outside (taskkill, WM_CLOSE). Each time
+# the program agrees and ends with exit code 0,
 # leaves no tray icon, frees the menu hotkey and the shortcuts' hotkeys for
 # other programs, and the stored list is exactly as before.
 . "$(dirname "$0")/lib.sh"
@@ -91,6 +92,20 @@ check_ended
 case='end without question'
 open_editor changed
 zv_send_message "$main" WM_ENDSESSION 1 0x80000000 >/dev/null || zv_fail "$case: no answer"
+check_ended
+
+# Closed from outside as taskkill without /F closes a program: the same
+# shut-down as Exit, also while the editor is open.
+case='taskkill'
+zv_start "$exe"
+prog=$ZV_PID
+zv_driver wait-tray 'Zorvane (Active)' 15000 >/dev/null || zv_fail "$case: no active tray icon"
+wine taskkill /im zorvane.exe >/dev/null 2>&1 </dev/null
+check_ended
+
+case='closed with the editor open'
+open_editor changed
+zv_post "$main" WM_CLOSE 0 0 || zv_fail "$case: could not post the close"
 check_ended
 
 # Last, as it ends the prefix's other programs too.

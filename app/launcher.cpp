@@ -23,8 +23,10 @@ std::string FolderLaunchError(const std::string& caption) {
   return "Could not open folder \"" + caption + "\". The folder does not exist.";
 }
 
-void LaunchShortcut(const tzvshortcut& s, tfilesystem& files, tshell& shell,
-                    tuserprompts& prompts) {
+namespace {
+
+void Launch(const tzvshortcut& s, tfilesystem& files, tshell& shell, tuserprompts& prompts,
+            bool elevated) {
   tshellrequest request;
   request.File = s.Path;
   switch (s.ShortcutType) {
@@ -37,6 +39,12 @@ void LaunchShortcut(const tzvshortcut& s, tfilesystem& files, tshell& shell,
       request.Parameters = s.Parameters;
       request.Directory = s.WorkingDir;
       request.ShowCommand = ViewStyleToShowCommand(s.ViewStyle);
+      if (elevated) {
+        request.Verb = RunAsVerb;
+        const std::uint32_t error = shell.Execute(request);
+        if (error != 0 && error != ErrorCancelled) prompts.ErrorDialog(ApplicationLaunchError(s.Caption));
+        return;
+      }
       break;
     case stFile:
       if (!files.FileExists(s.Path)) {
@@ -57,6 +65,18 @@ void LaunchShortcut(const tzvshortcut& s, tfilesystem& files, tshell& shell,
       return;
   }
   shell.Execute(request);
+}
+
+}  // namespace
+
+void LaunchShortcut(const tzvshortcut& s, tfilesystem& files, tshell& shell,
+                    tuserprompts& prompts) {
+  Launch(s, files, shell, prompts, false);
+}
+
+void LaunchShortcut(const tzvshortcut& s, tfilesystem& files, tshell& shell, tuserprompts& prompts,
+                    tenvironment& environment, bool elevated) {
+  Launch(ExpandedShortcut(s, environment), files, shell, prompts, elevated);
 }
 
 void LaunchShortcut(const tzvshortcutlist& list, std::int32_t index, tfilesystem& files,

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "app/environment.h"
 #include "app/filesystem.h"
 #include "app/shell.h"
 #include "model/tzvshortcutlist.h"
@@ -21,8 +22,14 @@ std::string ApplicationLaunchError(const std::string& caption);
 std::string FileLaunchError(const std::string& caption);
 std::string FolderLaunchError(const std::string& caption);
 
+// Paths exactly as given.
 void LaunchShortcut(const tzvshortcut& shortcut, tfilesystem& files, tshell& shell,
                     tuserprompts& prompts);
+// Path and WorkingDir expanded first, for the tests and the shell alike.
+// Elevated: an application starts with the "runas" verb; a declined prompt
+// is no error, another failure gets the application message.
+void LaunchShortcut(const tzvshortcut& shortcut, tfilesystem& files, tshell& shell,
+                    tuserprompts& prompts, tenvironment& environment, bool elevated = false);
 // The shortcut at a menu item's tag; an index outside the list does nothing.
 void LaunchShortcut(const tzvshortcutlist& list, std::int32_t index, tfilesystem& files,
                     tshell& shell, tuserprompts& prompts);

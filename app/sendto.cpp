@@ -86,15 +86,17 @@ void ClearSendToFolder(tregistrybackend& registry, tfilesystem& files) {
 }
 
 tsendtooutcome RebuildSendTo(const tzvshortcutlist& list, const tsettings& settings,
-                             tregistrybackend& registry, tfilesystem& files, tshell& shell) {
+                             tregistrybackend& registry, tfilesystem& files, tshell& shell,
+                             tenvironment* environment) {
   const std::string folder = GetSendToFolder(registry);
   if (folder.empty()) return tsendtooutcome::NoFolder;
   ClearSendToFolder(registry, files);
   if (!settings.UseSendToMenu) return tsendtooutcome::Off;
   files.CreateFolders(folder);
   for (std::int32_t i = 0; i < list.Count(); ++i) {
-    const tzvshortcut& s = *list.GetItem(i);
-    if (s.ShortcutType != stApplication && s.ShortcutType != stFolder) continue;
+    const tzvshortcut& stored = *list.GetItem(i);
+    if (stored.ShortcutType != stApplication && stored.ShortcutType != stFolder) continue;
+    const tzvshortcut s = environment ? ExpandedShortcut(stored, *environment) : stored;
     tshelllink link;
     // Only the maximized style is written; the link's default opens normally.
     if (s.ViewStyle == vsMaximized) link.ShowCommand = ViewStyleToShowCommand(s.ViewStyle);

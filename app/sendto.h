@@ -3,6 +3,7 @@
 // application and folder shortcut, rebuilt from the list as a whole.
 #include <string>
 
+#include "app/environment.h"
 #include "app/filesystem.h"
 #include "app/shell.h"
 #include "model/registrybackend.h"
@@ -42,7 +43,9 @@ enum class tsendtooutcome {
   LinkObjectFailed,  // the shell link object could not be made; links so far stay
 };
 
+// With an environment, the links hold Path and WorkingDir expanded.
 tsendtooutcome RebuildSendTo(const tzvshortcutlist& list, const tsettings& settings,
-                             tregistrybackend& registry, tfilesystem& files, tshell& shell);
+                             tregistrybackend& registry, tfilesystem& files, tshell& shell,
+                             tenvironment* environment = nullptr);
 
 }  // namespace zv

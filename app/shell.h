@@ -1,8 +1,14 @@
 #pragma once
 // The Windows shell as launching and the Send To folder use it.
+#include <cstdint>
 #include <string>
 
 namespace zv {
+
+// The verb that starts a program as administrator, and the error of a
+// declined elevation prompt.
+inline constexpr const char* RunAsVerb = "runas";
+inline constexpr std::uint32_t ErrorCancelled = 1223;
 
 struct tshellrequest {
   std::string Verb;  // empty: the default verb
@@ -30,9 +36,10 @@ enum class tlinksave {
 class tshell {
  public:
   virtual ~tshell() = default;
-  // Hands the request to the shell, owned by the desktop window. The shell's
-  // answer is not looked at: it reports its own failures.
-  virtual void Execute(const tshellrequest& request) = 0;
+  // Hands the request to the shell, owned by the desktop window. Answers 0
+  // when the shell took it or reported its failure itself, otherwise the
+  // system's error code (the "runas" verb leaves reporting to the caller).
+  virtual std::uint32_t Execute(const tshellrequest& request) = 0;
   // Writes a new link file; an existing file of that name is never replaced
   // (NotSaved).
   virtual tlinksave SaveLink(const tshelllink& link, const std::string& fileName) = 0;

@@ -26,6 +26,16 @@ HWND FindRunningApplicationWindow() {
 
 HWND FindRunningMainWindow() { return FindWindowA("tzorvanemaindialog", "zorvanemaindialog"); }
 
+bool SendShowMenuRequest(HWND main, HWND sender, UINT timeoutMs) {
+  COPYDATASTRUCT request = {};
+  request.dwData = ShowMenuRequestId;
+  DWORD_PTR answer = 0;
+  // A hung copy must not hold every later start with it.
+  return SendMessageTimeoutA(main, WM_COPYDATA, reinterpret_cast<WPARAM>(sender),
+                             reinterpret_cast<LPARAM>(&request), SMTO_ABORTIFHUNG, timeoutMs,
+                             &answer) != 0;
+}
+
 void ReleaseInstanceMutex() {
   if (InstanceMutex) {
     ReleaseMutex(InstanceMutex);
@@ -38,12 +48,8 @@ void EnsureSingleInstance() {
   if (GetLastError() != ERROR_ALREADY_EXISTS) return;
   if (HWND app = FindRunningApplicationWindow()) {
     SetForegroundWindow(app);
-    if (HWND main = FindRunningMainWindow()) {
-      COPYDATASTRUCT request = {};
-      request.dwData = ShowMenuRequestId;
-      SendMessageA(main, WM_COPYDATA, reinterpret_cast<WPARAM>(Application().Handle()),
-                   reinterpret_cast<LPARAM>(&request));
-    }
+    if (HWND main = FindRunningMainWindow())
+      SendShowMenuRequest(main, Application().Handle(), ShowMenuRequestTimeoutMs);
   }
   ReleaseInstanceMutex();
   ExitProcess(0);

@@ -9,11 +9,13 @@
 
 #include "app/launcher.h"
 #include "app/sendto.h"
+#include "app/shortcutmenupopup_win32.h"
 #include "components/systemimagelist.h"
 #include "components/tcooltrayicon_win32.h"
 #include "editor/teditordialog_win32.h"
 #include "model/hotkeytext.h"
 #include "platform/win32appidentity.h"
+#include "platform/win32environment.h"
 #include "platform/win32filesystem.h"
 #include "platform/win32keynames.h"
 #include "platform/win32shell.h"
@@ -69,6 +71,7 @@ struct tmainwindow::parts {
   tpopupmenu contextmenu{contextPainter, tmenubuttons::LeftAndRight};
   std::unique_ptr<tcontextmenu> traymenu;
   std::unique_ptr<TCoolTrayIcon> trayicon;
+  tshortcutmenupopup shortcutpopup{shortcutsmenu};
 };
 
 tmainwindow::tmainwindow() : behaviour_(*this, Settings()), parts_(std::make_unique<parts>()) {}
@@ -161,7 +164,7 @@ void tmainwindow::RebuildShortcutMenu(tzvshortcutlist& list) {
   const TdfsSystemImageList& il = parts_->systemil;
   zv::RebuildShortcutMenu(
       parts_->shortcutsmenu, list, Settings().DisplayHotkeys,
-      [&il](const std::string& path) { return il.GetFileIconIndex(path); },
+      [&il](const std::string& p) { return il.GetFileIconIndex(ProcessEnvironment().Expand(p)); },
       [](std::uint16_t hotkey) { return HotkeyToText(hotkey); });
 }
 
@@ -169,19 +172,18 @@ int tmainwindow::ShortcutMenuItemCount() { return parts_->shortcutsmenu.Count();
 
 void tmainwindow::BringToForeground() { SetForegroundWindow(Handle()); }
 
-int tmainwindow::PopupShortcutMenu() {
-  POINT p = {};
-  if (!GetCursorPos(&p)) return -1;
-  const tmenuentry* chosen = parts_->shortcutsmenu.Popup(Handle(), p.x, p.y);
-  return chosen ? chosen->Tag : -1;
+tmenuchoice tmainwindow::PopupShortcutMenu(bool highlightFirst) {
+  return parts_->shortcutpopup.Popup(Handle(), highlightFirst);
 }
 
-void tmainwindow::LaunchShortcut(const tzvshortcut& shortcut) {
-  zv::LaunchShortcut(shortcut, ProcessFileSystem(), ProcessShell(), ProcessPrompts());
+void tmainwindow::LaunchShortcut(const tzvshortcut& shortcut, bool elevated) {
+  zv::LaunchShortcut(shortcut, ProcessFileSystem(), ProcessShell(), ProcessPrompts(),
+                     ProcessEnvironment(), elevated);
 }
 
 void tmainwindow::RebuildSendTo(tzvshortcutlist& list) {
-  if (zv::RebuildSendTo(list, Settings(), ProcessRegistry(), ProcessFileSystem(), ProcessShell()) ==
+  if (zv::RebuildSendTo(list, Settings(), ProcessRegistry(), ProcessFileSystem(), ProcessShell(),
+                        &ProcessEnvironment()) ==
       tsendtooutcome::LinkObjectFailed) {
     ReportError("The links of the \"Send to\" menu could not be created.");
   }
@@ -220,6 +222,8 @@ void tmainwindow::CloseMainWindow() {
 }
 
 LRESULT tmainwindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+  LRESULT answered = 0;
+  if (parts_->shortcutpopup.HandleMessage(Handle(), msg, wp, lp, answered)) return answered;
   switch (msg) {
     case WM_COPYDATA: {
       const auto* cds = reinterpret_cast<const COPYDATASTRUCT*>(lp);

@@ -38,8 +38,8 @@ class tmainwindow : public twindow, public tmainwindowhost {
   void RebuildShortcutMenu(tzvshortcutlist& list) override;
   int ShortcutMenuItemCount() override;
   void BringToForeground() override;
-  int PopupShortcutMenu() override;
-  void LaunchShortcut(const tzvshortcut& shortcut) override;
+  tmenuchoice PopupShortcutMenu(bool highlightFirst) override;
+  void LaunchShortcut(const tzvshortcut& shortcut, bool elevated) override;
   void RebuildSendTo(tzvshortcutlist& list) override;
   int RegisterListHotkeys(tzvshortcutlist& list) override;
   void UnregisterListHotkeys(tzvshortcutlist& list) override;

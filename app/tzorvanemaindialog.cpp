@@ -46,11 +46,13 @@ void tzorvanemaindialog::SetTrayActive(bool active) {
   host_.TraySetHint(host_.ApplicationTitle() + (active ? " (Active)" : " (Disabled)"));
 }
 
-void tzorvanemaindialog::ShowShortcutMenu() {
+void tzorvanemaindialog::ShowShortcutMenu(bool byKey) {
   if (shutDown_) return;
   host_.BringToForeground();
   if (host_.ShortcutMenuItemCount() > 0) {
-    LaunchListIndex(host_.PopupShortcutMenu());
+    const tmenuchoice choice = host_.PopupShortcutMenu(byKey);
+    // Ctrl+Shift with the choice starts as administrator, as on the taskbar.
+    LaunchListIndex(choice.Index, choice.Ctrl && choice.Shift);
     return;
   }
   // One question at a time: the tray stays deaf while it is asked.
@@ -62,10 +64,10 @@ void tzorvanemaindialog::ShowShortcutMenu() {
     SetTrayActive(true);
 }
 
-void tzorvanemaindialog::LaunchListIndex(int index) {
+void tzorvanemaindialog::LaunchListIndex(int index, bool elevated) {
   // The list may have gone while the menu was open (end of session).
   if (shutDown_ || !shortcutlist_ || index < 0) return;
-  if (const tzvshortcut* item = shortcutlist_->GetItem(index)) host_.LaunchShortcut(*item);
+  if (const tzvshortcut* item = shortcutlist_->GetItem(index)) host_.LaunchShortcut(*item, elevated);
 }
 
 void tzorvanemaindialog::ApplyOptions() {
@@ -179,7 +181,7 @@ void tzorvanemaindialog::OnContextMenuCommand(std::uint32_t command) {
 void tzorvanemaindialog::OnCloseMessage() { ShutDownMainWindow(); }
 
 void tzorvanemaindialog::OnCopyDataMessage(std::uint32_t dataIdentifier) {
-  if (dataIdentifier == ShowMenuRequestId && trayActive_ && !shutDown_) ShowShortcutMenu();
+  if (dataIdentifier == ShowMenuRequestId && trayActive_ && !shutDown_) ShowShortcutMenu(true);
 }
 
 long tzorvanemaindialog::OnQueryEndSessionMessage() {
@@ -196,7 +198,7 @@ void tzorvanemaindialog::OnEndSessionMessage(bool ending) {
 void tzorvanemaindialog::OnHotkeyMessage(int identifier) {
   if (shutDown_ || !shortcutlist_) return;
   if (identifier == MenuHotkeyId) {
-    if (trayActive_) ShowShortcutMenu();
+    if (trayActive_) ShowShortcutMenu(true);
     return;
   }
   if (identifier < 0 || identifier >= shortcutlist_->Count()) return;

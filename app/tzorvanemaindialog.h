@@ -26,6 +26,14 @@ enum : std::uint32_t {
   cmExit = 0x103,
 };
 
+// An item chosen from the shortcut menu: its list index (-1: none) and the
+// modifier keys held when it was chosen.
+struct tmenuchoice {
+  int Index = -1;
+  bool Ctrl = false;
+  bool Shift = false;
+};
+
 // The screen side of the main window.
 class tmainwindowhost {
  public:
@@ -45,13 +53,15 @@ class tmainwindowhost {
   virtual void LoadSettings(tsettings& settings) = 0;
 
   // The shortcut menu: built from the list; popping it up answers the list
-  // index of the chosen item, or -1.
+  // index of the chosen item, or -1, and the keys held at the choice. Called
+  // up by a key, it opens with its first item highlighted.
   virtual void SetLargeSystemImages(bool large) = 0;
   virtual void RebuildShortcutMenu(tzvshortcutlist& list) = 0;
   virtual int ShortcutMenuItemCount() = 0;
   virtual void BringToForeground() = 0;
-  virtual int PopupShortcutMenu() = 0;
-  virtual void LaunchShortcut(const tzvshortcut& shortcut) = 0;
+  virtual tmenuchoice PopupShortcutMenu(bool highlightFirst) = 0;
+  // Elevated: an application is started as administrator.
+  virtual void LaunchShortcut(const tzvshortcut& shortcut, bool elevated) = 0;
   virtual void RebuildSendTo(tzvshortcutlist& list) = 0;
 
   // Global hotkeys of the main window. RegisterShortcutHotkeys answers the
@@ -81,7 +91,8 @@ class tzorvanemaindialog {
 
   void FormCreate();
   void SetTrayActive(bool active);
-  void ShowShortcutMenu();
+  // byKey: called up by the menu hotkey or a second start, not a click.
+  void ShowShortcutMenu(bool byKey = false);
   void ApplyOptions();
   void ShutDownMainWindow();
   void RegisterShortcutHotkeys();
@@ -115,7 +126,7 @@ class tzorvanemaindialog {
   tzvshortcutlist* ShortcutList() const { return shortcutlist_.get(); }
 
  private:
-  void LaunchListIndex(int index);
+  void LaunchListIndex(int index, bool elevated = false);
 
   tmainwindowhost& host_;
   tsettings& settings_;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "components/trayretry.h"
 #include "components/ttrayiconhandler.h"
 
 namespace zv {
@@ -87,18 +88,57 @@ void TCoolTrayIcon::PrepareIconData() {
 void TCoolTrayIcon::AddTrayIcon() {
   iconVisible_ = true;
   PrepareIconData();
-  backend_.AddIcon(data_);
+  if (backend_.AddIcon(data_))
+    StopRetry();
+  else
+    ScheduleRetry();
 }
 
 void TCoolTrayIcon::RemoveTrayIcon() {
   iconVisible_ = false;
+  StopRetry();
   PrepareIconData();
   backend_.DeleteIcon(data_);
 }
 
 void TCoolTrayIcon::UpdateTrayIcon() {
   PrepareIconData();
-  backend_.ModifyIcon(data_);
+  const bool taken = backend_.ModifyIcon(data_);
+  // A hidden icon is refused by design; only the shown one is retried.
+  if (!iconVisible_) return;
+  if (taken)
+    StopRetry();
+  else
+    ScheduleRetry();
+}
+
+void TCoolTrayIcon::ScheduleRetry() {
+  // A retry already waiting sends the state as it will be then.
+  if (retryPending_) return;
+  const unsigned delay = TrayRetryDelay(retries_ + 1);
+  if (delay == 0) return;  // given up: the program runs on without its icon
+  ++retries_;
+  retryPending_ = true;
+  backend_.SetRetryTimer(data_.Window, data_.ID, delay);
+}
+
+void TCoolTrayIcon::StopRetry() {
+  if (retryPending_) backend_.KillRetryTimer(data_.Window, data_.ID);
+  retryPending_ = false;
+  retries_ = 0;
+}
+
+void TCoolTrayIcon::RetryTimer() {
+  if (!retryPending_) return;
+  backend_.KillRetryTimer(data_.Window, data_.ID);
+  retryPending_ = false;
+  if (!iconVisible_) return;
+  PrepareIconData();
+  // Changed if the shell has it after all, added if not.
+  if (backend_.ModifyIcon(data_) || backend_.AddIcon(data_))
+    StopRetry();
+  else
+    ScheduleRetry();
 }
 
 void TCoolTrayIcon::FireMouse(const tmouseevent& event, tmousebutton button) {
@@ -182,7 +222,10 @@ void TCoolTrayIcon::ShowPopupMenu() {
 }
 
 void TCoolTrayIcon::TaskbarCreated() {
-  if (iconVisible_) AddTrayIcon();
+  if (!iconVisible_) return;
+  // A new taskbar: a new two minutes for it, if it refuses at first.
+  StopRetry();
+  AddTrayIcon();
 }
 
 void TCoolTrayIcon::OwnerMessage(std::uint32_t msg, std::uintptr_t wParam, std::intptr_t lParam) {

@@ -97,12 +97,20 @@ class TCoolTrayIcon {
   // the taskbar.
   void HandleNotification(std::uint32_t notification);
   void TaskbarCreated();
+  // The retry timer: offers the icon, as it is now, to the shell again.
+  void RetryTimer();
+  // Retries made since the shell last took the icon; waiting for one.
+  int Retries() const { return retries_; }
+  bool RetryPending() const { return retryPending_; }
   // From the owner window, before its own procedure.
   void OwnerMessage(std::uint32_t msg, std::uintptr_t wParam, std::intptr_t lParam);
 
  private:
   friend class ttraypopupmenu;
   void PrepareIconData();
+  // After a refusal of the shown icon, and after the shell took it.
+  void ScheduleRetry();
+  void StopRetry();
   void FireMouse(const tmouseevent& event, tmousebutton button);
 
   ttraybackend& backend_;
@@ -117,6 +125,8 @@ class TCoolTrayIcon {
   ttraypopupmenu* popupMenu_ = nullptr;
   bool clickStarted_ = false;
   bool clickReady_ = false;
+  int retries_ = 0;
+  bool retryPending_ = false;
   // Cleared by the destructor: an event handler may destroy the icon.
   std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };

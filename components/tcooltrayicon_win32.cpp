@@ -48,16 +48,16 @@ std::uint32_t CommonControlsVersion() {
   return version;
 }
 
-void Notify(DWORD op, const ttrayicondata& data) {
+bool Notify(DWORD op, const ttrayicondata& data) {
   NOTIFYICONDATAA record;
   FillNotifyIconData(data, record);
-  Shell_NotifyIconA(op, &record);
+  return Shell_NotifyIconA(op, &record) != FALSE;
 }
 
 class twin32traybackend : public ttraybackend {
  public:
-  void AddIcon(const ttrayicondata& d) override { Notify(NIM_ADD, d); }
-  void ModifyIcon(const ttrayicondata& d) override { Notify(NIM_MODIFY, d); }
+  bool AddIcon(const ttrayicondata& d) override { return Notify(NIM_ADD, d); }
+  bool ModifyIcon(const ttrayicondata& d) override { return Notify(NIM_MODIFY, d); }
   void DeleteIcon(const ttrayicondata& d) override { Notify(NIM_DELETE, d); }
   void SetIconVersion(const ttrayicondata& d) override { Notify(NIM_SETVERSION, d); }
 
@@ -82,6 +82,13 @@ class twin32traybackend : public ttraybackend {
                                              ? RegisterWindowMessageA("TaskbarCreated")
                                              : 0;
     return message;
+  }
+
+  void SetRetryTimer(void* window, std::uint32_t id, unsigned milliseconds) override {
+    SetTimer(static_cast<HWND>(window), id, milliseconds, nullptr);
+  }
+  void KillRetryTimer(void* window, std::uint32_t id) override {
+    KillTimer(static_cast<HWND>(window), id);
   }
 
   void* CopyIcon(void* icon) override { return ::CopyIcon(static_cast<HICON>(icon)); }

@@ -42,10 +42,11 @@ class ttraybackend {
  public:
   virtual ~ttraybackend() = default;
 
-  // The shell's answers are not looked at: it refuses adding an icon twice or
-  // changing an absent one, and that is harmless.
-  virtual void AddIcon(const ttrayicondata& data) = 0;
-  virtual void ModifyIcon(const ttrayicondata& data) = 0;
+  // True when the shell took the icon. It refuses adding an icon twice or
+  // changing an absent one, and also everything while the taskbar is not
+  // there (at logon, or while it restarts).
+  virtual bool AddIcon(const ttrayicondata& data) = 0;
+  virtual bool ModifyIcon(const ttrayicondata& data) = 0;
   virtual void DeleteIcon(const ttrayicondata& data) = 0;
   virtual void SetIconVersion(const ttrayicondata& data) = 0;
 
@@ -56,6 +57,10 @@ class ttraybackend {
   // The registered "TaskbarCreated" message, or 0 where the shell is too old
   // to send it.
   virtual std::uint32_t TaskbarCreatedMessage() = 0;
+  // A timer on the shared window named by the icon's identifier, whose
+  // messages go to TCoolTrayIcon::RetryTimer.
+  virtual void SetRetryTimer(void* window, std::uint32_t id, unsigned milliseconds) = 0;
+  virtual void KillRetryTimer(void* window, std::uint32_t id) = 0;
 
   // The component keeps its own copy of the picture it is given. A picture
   // that cannot be copied gives nullptr.

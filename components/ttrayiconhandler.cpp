@@ -87,6 +87,12 @@ bool TTrayIconHandler::WindowMessage(std::uint32_t msg, std::uintptr_t wParam, s
     }
     return false;  // a broadcast: others see it too
   }
+  if (msg == 0x0113) {  // WM_TIMER: an icon's retry
+    result = 0;
+    if (wParam <= 0xFFFFFFFFu)
+      if (TCoolTrayIcon* icon = Find(static_cast<std::uint32_t>(wParam))) icon->RetryTimer();
+    return true;
+  }
   switch (msg) {
     case 0x0002:  // WM_DESTROY
     case 0x0010:  // WM_CLOSE: the window stays until its last icon goes

@@ -2,6 +2,7 @@
 
 #include "editor/teditordialog_win32.h"
 #include "editor/tzvshortcutdialog_win32.h"
+#include "platform/win32environment.h"
 #include "platform/win32hotkeys.h"
 #include "platform/win32registry.h"
 
@@ -32,7 +33,9 @@ void twin32editorhost::CreateEditorWindow(teditorcommands& commands) {
   s.Prompts = &prompts_;
   s.Files = files_.get();
   s.EditShortcut = [](tzvshortcut& shortcut, bool editing) { return EditShortcut(editing, shortcut); };
-  s.GetFileIconIndex = [d](const std::string& path) { return d->systemil.GetFileIconIndex(path); };
+  s.GetFileIconIndex = [d](const std::string& path) {
+    return d->systemil.GetFileIconIndex(ProcessEnvironment().Expand(path));
+  };
   s.CheckHotkeys = [d](tzvshortcutlist& list, bool resolve) {
     twin32hotkeys trial(d->Handle());
     return list.CheckHotkeys(trial, resolve);

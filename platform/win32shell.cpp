@@ -39,9 +39,26 @@ twin32shell& ProcessShell() {
   return shell;
 }
 
-void twin32shell::Execute(const tshellrequest& r) {
-  ShellExecuteA(GetDesktopWindow(), OrNull(r.Verb), r.File.c_str(), OrNull(r.Parameters),
-                OrNull(r.Directory), r.ShowCommand);
+std::uint32_t twin32shell::Execute(const tshellrequest& r) {
+  if (r.Verb != RunAsVerb) {
+    ShellExecuteA(GetDesktopWindow(), OrNull(r.Verb), r.File.c_str(), OrNull(r.Parameters),
+                  OrNull(r.Directory), r.ShowCommand);
+    return 0;
+  }
+  // No box of the shell's own: a declined elevation prompt is the user's
+  // answer, and the caller reports the other failures.
+  SHELLEXECUTEINFOA info = {};
+  info.cbSize = sizeof(info);
+  info.fMask = SEE_MASK_FLAG_NO_UI;
+  info.hwnd = GetDesktopWindow();
+  info.lpVerb = r.Verb.c_str();
+  info.lpFile = r.File.c_str();
+  info.lpParameters = OrNull(r.Parameters);
+  info.lpDirectory = OrNull(r.Directory);
+  info.nShow = r.ShowCommand;
+  if (ShellExecuteExA(&info)) return 0;
+  const DWORD error = GetLastError();
+  return error ? error : ERROR_GEN_FAILURE;
 }
 
 tlinksave twin32shell::SaveLink(const tshelllink& link, const std::string& fileName) {

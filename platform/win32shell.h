@@ -7,7 +7,7 @@ namespace zv {
 
 class twin32shell : public tshell {
  public:
-  void Execute(const tshellrequest& request) override;
+  std::uint32_t Execute(const tshellrequest& request) override;
   tlinksave SaveLink(const tshelllink& link, const std::string& fileName) override;
 };
 

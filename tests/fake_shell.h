@@ -39,7 +39,10 @@ class tfakeshell : public zv::tshell {
  public:
   explicit tfakeshell(tfakefilesystem* files = nullptr) : files_(files) {}
 
-  void Execute(const zv::tshellrequest& request) override { Requests.push_back(request); }
+  std::uint32_t Execute(const zv::tshellrequest& request) override {
+    Requests.push_back(request);
+    return ExecuteResult;
+  }
 
   zv::tlinksave SaveLink(const zv::tshelllink& link, const std::string& fileName) override {
     if (static_cast<int>(Links.size()) == ObjectFailsAt) return zv::tlinksave::ObjectFailed;
@@ -60,7 +63,8 @@ class tfakeshell : public zv::tshell {
   };
   std::vector<zv::tshellrequest> Requests;
   std::vector<savedlink> Links;
-  int ObjectFailsAt = -1;  // the save with this number reports a missing link object
+  int ObjectFailsAt = -1;
+  std::uint32_t ExecuteResult = 0;  // what every request answers  // the save with this number reports a missing link object
 
  private:
   tfakefilesystem* files_;

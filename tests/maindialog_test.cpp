@@ -28,6 +28,8 @@ class recordinghost : public tmainwindowhost {
     return s;
   }();
   int MenuChoice = -1;
+  bool ChoiceCtrl = false, ChoiceShift = false;
+  std::vector<bool> PopupsByKey, LaunchesElevated;
   std::deque<int> HotkeyFailures;
   bool MenuHotkeyResult = true;
   bool EditorResult = false;
@@ -70,12 +72,16 @@ class recordinghost : public tmainwindowhost {
   }
   int ShortcutMenuItemCount() override { return MenuItems; }
   void BringToForeground() override { Log.push_back("foreground"); }
-  int PopupShortcutMenu() override {
+  tmenuchoice PopupShortcutMenu(bool highlightFirst) override {
     Log.push_back("popup");
+    PopupsByKey.push_back(highlightFirst);
     if (DuringMenu) DuringMenu();
-    return MenuChoice;
+    return {MenuChoice, ChoiceCtrl, ChoiceShift};
   }
-  void LaunchShortcut(const tzvshortcut& s) override { Log.push_back("launch " + s.Caption); }
+  void LaunchShortcut(const tzvshortcut& s, bool elevated) override {
+    Log.push_back("launch " + s.Caption);
+    LaunchesElevated.push_back(elevated);
+  }
   void RebuildSendTo(tzvshortcutlist&) override { Log.push_back("sendto"); }
   int RegisterListHotkeys(tzvshortcutlist&) override {
     Log.push_back("register hotkeys");
@@ -223,6 +229,32 @@ TEST_F(maindialogtest, ChosenMenuItemLaunchesItsShortcut) {
   host.MenuChoice = -1;
   dialog.trayiconClick();
   EXPECT_EQ(Joined(host.Log), "foreground\npopup\n");
+}
+
+TEST_F(maindialogtest, MenuCalledUpByAKeyOpensHighlightedAClickDoesNot) {
+  StoreThree();
+  host.Loaded.UseMenuHotKey = true;
+  Start();
+  dialog.trayiconClick();
+  dialog.OnHotkeyMessage(MenuHotkeyId);
+  dialog.OnCopyDataMessage(ShowMenuRequestId);
+  EXPECT_EQ(host.PopupsByKey, (std::vector<bool>{false, true, true}));
+}
+
+TEST_F(maindialogtest, CtrlAndShiftTogetherAtTheChoiceLaunchElevated) {
+  StoreThree();
+  Start();
+  host.MenuChoice = 0;
+  const bool held[][2] = {{false, false}, {true, false}, {false, true}, {true, true}};
+  for (const auto& keys : held) {
+    host.ChoiceCtrl = keys[0];
+    host.ChoiceShift = keys[1];
+    dialog.trayiconClick();
+  }
+  host.ChoiceCtrl = host.ChoiceShift = true;
+  dialog.OnHotkeyMessage(MenuHotkeyId);
+  dialog.OnHotkeyMessage(0);  // a shortcut's own hotkey never elevates
+  EXPECT_EQ(host.LaunchesElevated, (std::vector<bool>{false, false, false, true, true, false}));
 }
 
 TEST_F(maindialogtest, EditorConfirmedRebuildsCancelledOnlyRegistersAgain) {

@@ -20,9 +20,22 @@ struct traycall {
 
 class trayfake : public zv::ttraybackend {
  public:
-  void AddIcon(const zv::ttrayicondata& d) override { Record("add", d); }
-  void ModifyIcon(const zv::ttrayicondata& d) override { Record("modify", d); }
-  void DeleteIcon(const zv::ttrayicondata& d) override { Record("delete", d); }
+  bool AddIcon(const zv::ttrayicondata& d) override {
+    Record("add", d);
+    // Never twice.
+    if (!Take() || Shown) return false;
+    Shown = true;
+    return true;
+  }
+  bool ModifyIcon(const zv::ttrayicondata& d) override {
+    Record("modify", d);
+    // The shell changes only an icon it has.
+    return Shown && Take();
+  }
+  void DeleteIcon(const zv::ttrayicondata& d) override {
+    Record("delete", d);
+    Shown = false;
+  }
   void SetIconVersion(const zv::ttrayicondata& d) override { Record("version", d); }
 
   void* CreateMessageWindow() override {
@@ -31,6 +44,11 @@ class trayfake : public zv::ttraybackend {
   }
   void DestroyMessageWindow(void* w) override { DestroyedWindows.push_back(w); }
   std::uint32_t TaskbarCreatedMessage() override { return TaskbarCreated; }
+  void SetRetryTimer(void*, std::uint32_t id, unsigned ms) override {
+    RetryTimers.push_back(ms);
+    TimerId = id;
+  }
+  void KillRetryTimer(void*, std::uint32_t) override { TimerId = 0; }
 
   void* CopyIcon(void* icon) override {
     if (icon == Unreadable) return nullptr;
@@ -75,6 +93,12 @@ class trayfake : public zv::ttraybackend {
   const traycall& Last() const { return Calls.back(); }
 
   std::vector<traycall> Calls;
+  // The shell refuses this many adds and modifies (no taskbar yet); Shown
+  // is whether it holds the icon.
+  int Refusals = 0;
+  bool Shown = false;
+  std::vector<unsigned> RetryTimers;  // every wait asked for
+  std::uint32_t TimerId = 0;          // the running timer, 0 for none
   int WindowsCreated = 0;
   std::vector<void*> DestroyedWindows;
   std::uint32_t TaskbarCreated = 0xC123;
@@ -87,6 +111,13 @@ class trayfake : public zv::ttraybackend {
   std::vector<void*> Hooked, Unhooked;
 
  private:
+  bool Take() {
+    if (Refusals > 0) {
+      --Refusals;
+      return false;
+    }
+    return true;
+  }
   void Record(const char* op, const zv::ttrayicondata& d) {
     traycall c;
     c.Op = op;

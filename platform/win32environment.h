@@ -1,0 +1,14 @@
+#pragma once
+// The real environment: ExpandEnvironmentStringsA.
+#include "app/environment.h"
+
+namespace zv {
+
+class twin32environment : public tenvironment {
+ public:
+  std::string Expand(const std::string& text) override;
+};
+
+twin32environment& ProcessEnvironment();
+
+}  // namespace zv

@@ -175,7 +175,10 @@ void teditordialog::Layout(int width, int height) {
 
 void teditordialog::UpdateLabels() {
   if (!Handle()) return;
-  if (statuslbl->Text() != commands_.StatusText()) statuslbl->SetText(commands_.StatusText());
+  if (statuslbl->Text() != commands_.StatusText()) {
+    statuslbl->SetText(commands_.StatusText());
+    SetWindowPos(statuslbl->Handle(), nullptr, 0, 0, 313, 13, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);  // fixed
+  }
   if (countlbl->Text() != commands_.CountText()) {
     countlbl->SetText(commands_.CountText());
     PlaceCountLabel();  // right-aligned: a new width moves it

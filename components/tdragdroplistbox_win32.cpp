@@ -4,6 +4,7 @@
 #include <shellapi.h>
 #include <shlobj.h>
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace zv {
@@ -148,8 +149,24 @@ void TDragDropListBox::CancelDrag() {
   if (list_ && GetCapture() == list_) DefSubclassProc(list_, WM_LBUTTONUP, 0, 0);
 }
 
+// Owner-drawn rows paint all of themselves: erased first, they would flash.
+// Only the part below the last row is the list's to clear.
+void TDragDropListBox::EraseBelowRows(HDC dc) const {
+  RECT free;
+  GetClientRect(list_, &free);
+  const int count = static_cast<int>(SendMessageA(list_, LB_GETCOUNT, 0, 0));
+  if (count > 0) free.top = std::max(free.top, RowRect(count - 1).bottom);
+  if (free.top >= free.bottom) return;
+  auto brush = reinterpret_cast<HBRUSH>(
+      SendMessageA(GetParent(list_), WM_CTLCOLORLISTBOX, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(list_)));
+  FillRect(dc, &free, brush ? brush : GetSysColorBrush(COLOR_WINDOW));
+}
+
 LRESULT TDragDropListBox::Message(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
+    case WM_ERASEBKGND:
+      EraseBelowRows(reinterpret_cast<HDC>(wp));
+      return 1;
     case WM_DROPFILES:
       DropFiles(reinterpret_cast<HDROP>(wp));
       return 0;

@@ -49,6 +49,7 @@ class TDragDropListBox {
  private:
   static LRESULT CALLBACK SubclassProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id, DWORD_PTR data);
   LRESULT Message(UINT msg, WPARAM wp, LPARAM lp);
+  void EraseBelowRows(HDC dc) const;
   void DropFiles(HDROP drop);
   void DragTo(POINT p);
   void EndDrag(bool drop, POINT p);

@@ -333,8 +333,14 @@ teditoroutcome teditorcommands::shortcutslbContextPopup(std::int32_t row) {
     selected_[static_cast<std::size_t>(row)] = true;
     focused_ = row;
   }
+  // The chosen row shows selected before its properties open over it.
+  teditoroutcome chosen;
+  chosen.SelectionChanged = true;
+  chosen.ShowRow = row;
+  if (services_.ShowOutcome) services_.ShowOutcome(chosen);
   teditoroutcome out = editlblClick();
   out.SelectionChanged = true;
+  out.ShowRow = row;
   out.Handled = true;
   return out;
 }

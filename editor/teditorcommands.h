@@ -16,6 +16,8 @@
 
 namespace zv {
 
+struct teditoroutcome;
+
 // What the editor asks of the rest of the program. Unset hooks do nothing
 // (a check finds no problem, an import or export fails).
 struct teditorservices {
@@ -33,6 +35,9 @@ struct teditorservices {
   // Disables the editor window during import and export; true enables it
   // again and gives it the focus.
   std::function<void(bool)> SetWindowEnabled;
+  // Mirrors an outcome on the window at once, while a handler still runs:
+  // before a dialog opens over the list.
+  std::function<void(const teditoroutcome&)> ShowOutcome;
 };
 
 // One change to the rows of shortcutslb, made the same way to worklist.
@@ -45,7 +50,8 @@ struct trowchange {
 };
 
 // What the window does after a handler, in this order: refill, row changes
-// (repainting suspended meanwhile), selection, repaint, close.
+// and selection (repainting suspended meanwhile), the view (editorview.h),
+// repaint, close.
 struct teditoroutcome {
   // Remove every row and add RowCount() placeholder rows.
   bool Refill = false;
@@ -53,6 +59,8 @@ struct teditoroutcome {
   // Set the list box's selection and caret from IsSelected() and FocusedRow().
   bool SelectionChanged = false;
   bool RepaintAll = false;
+  // A row to bring into view besides the inserted ones; -1 for none.
+  std::int32_t ShowRow = -1;
   // Close the window; the close runs FormClose, which may refuse.
   bool Close = false;
   // Key consumed, or context-menu request handled.

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "editor/editorrows.h"
+#include "editor/editorview.h"
 #include "editor/editortexts.h"
 #include "model/hotkeytext.h"
 #include "resources/resource.h"
@@ -53,48 +54,23 @@ teditordialog::teditordialog(teditorcommands& commands)
 
 teditordialog::~teditordialog() { Destroy(); }
 
-teditordialog::tlink teditordialog::AddLink(const std::string& name, const std::string& text, int y, int width,
-                                            int icon, bool bold, std::function<void()> click) {
-  timage& picture = AddImage(4, y, 24, 16);
-  picture.Drawing = timage::tdrawing::Centred;
-  picture.HandCursor = true;
-  picture.OnClick = click;
-  picture.SetIcon(LoadIconResource(icon, 16), 16);
-  tfontdescription font = Fonts().Font;
-  font.Bold = bold;
-  font.Underline = true;
-  font.Colour = LinkColour;
-  tlabel& label = AddOwnFontLabel(nullptr, name, text, 28, y, width, 16, font);
-  label.CentreVertically = true;
-  label.HandCursor = true;
-  OnCommand(label, std::move(click));
-  return tlink{&label, &picture};
-}
-
 void teditordialog::BuildControls() {
   AddDialogLook(189, IDB_TITLEEDITOR, 125, 16);
   leftimg->Bounds.bottom = DesignHeight + 1;
-  newlbl = AddLink("newlbl", "Create a new shortcut", 60, 157, IDI_LINKARROW, false, [this] { newlblClick(); }).Label;
-  editlbl = AddLink("editlbl", "Edit the selected shortcut", 80, 157, IDI_LINKARROW, false,
-                    [this] { editlblClick(); }).Label;
-  duplicatelbl = AddLink("duplicatelbl", "Duplicate the selected shortcut", 100, 157, IDI_LINKARROW, false,
-                         [this] { duplicatelblClick(); }).Label;
-  deletelbl = AddLink("deletelbl", "Delete the selected shortcut", 120, 157, IDI_LINKARROW, false,
-                      [this] { deletelblClick(); }).Label;
-  separatorlbl = AddLink("separatorlbl", "Insert a separator", 148, 157, IDI_LINKARROW, false,
-                         [this] { separatorlblClick(); }).Label;
-  importlbl = AddLink("importlbl", "Import a shortcut list", 176, 157, IDI_LINKARROW, false,
-                      [this] { importlblClick(); }).Label;
-  exportlbl = AddLink("exportlbl", "Export the shortcut list", 196, 157, IDI_LINKARROW, false,
-                      [this] { exportlblClick(); }).Label;
-  clearlbl = AddLink("clearlbl", "Clear the shortcut list", 216, 157, IDI_LINKARROW, false,
-                     [this] { clearlblClick(); }).Label;
-  const tlink ok = AddLink("oklbl", "OK", 364, 17, IDI_CHECKMARK, true, [this] { oklblClick(); });
-  const tlink cancel = AddLink("cancellbl", "Cancel", 384, 41, IDI_CROSS, true, [this] { cancellblClick(); });
-  oklbl = ok.Label;
-  okimg = ok.Picture;
-  cancellbl = cancel.Label;
-  cancelimg = cancel.Picture;
+  auto link = [this](const char* name, const char* text, int y, std::function<void()> click) {
+    return &AddLinkCommand(name, text, y, 157, IDI_LINKARROW, 0, false, std::move(click));
+  };
+  newlbl = link("newlbl", "Create a new shortcut", 60, [this] { newlblClick(); });
+  editlbl = link("editlbl", "Edit the selected shortcut", 80, [this] { editlblClick(); });
+  duplicatelbl = link("duplicatelbl", "Duplicate the selected shortcut", 100, [this] { duplicatelblClick(); });
+  deletelbl = link("deletelbl", "Delete the selected shortcut", 120, [this] { deletelblClick(); });
+  separatorlbl = link("separatorlbl", "Insert a separator", 148, [this] { separatorlblClick(); });
+  importlbl = link("importlbl", "Import a shortcut list", 176, [this] { importlblClick(); });
+  exportlbl = link("exportlbl", "Export the shortcut list", 196, [this] { exportlblClick(); });
+  clearlbl = link("clearlbl", "Clear the shortcut list", 216, [this] { clearlblClick(); });
+  oklbl = &AddLinkCommand("oklbl", "OK", 364, 17, IDI_CHECKMARK, 0, true, [this] { oklblClick(); }, &okimg);
+  cancellbl =
+      &AddLinkCommand("cancellbl", "Cancel", 384, 41, IDI_CROSS, 0, true, [this] { cancellblClick(); }, &cancelimg);
 
   tipshape = &AddShape(8, 248, 173, 61);
   tipimg = &AddImage(12, 252, 16, 16);
@@ -193,27 +169,36 @@ void teditordialog::Layout(int width, int height) {
   moveLink(cancellbl, cancelimg, 384 + dh);
   SetWindowPos(shortcutslb.Handle(), nullptr, 200, 8, 421 + dw, 377 + dh, flags);
   SetWindowPos(statuslbl->Handle(), nullptr, 200, 388 + dh, 313, 13, flags);
-  RECT c;
-  GetWindowRect(countlbl->Handle(), &c);
-  // Right-aligned: the right edge stays 8 pixels from the window's.
-  SetWindowPos(countlbl->Handle(), nullptr, 621 + dw - (c.right - c.left), 388 + dh, 0, 0, flags | SWP_NOSIZE);
+  PlaceCountLabel();
   InvalidateRect(Handle(), nullptr, FALSE);
 }
 
 void teditordialog::UpdateLabels() {
   if (!Handle()) return;
-  if (statuslbl->Text() != commands_.StatusText()) statuslbl->SetText(commands_.StatusText());
-  if (countlbl->Text() != commands_.CountText()) countlbl->SetText(commands_.CountText());
+  if (statuslbl->Text() != commands_.StatusText()) {
+    statuslbl->SetText(commands_.StatusText());
+    SetWindowPos(statuslbl->Handle(), nullptr, 0, 0, 313, 13, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);  // fixed
+  }
+  if (countlbl->Text() != commands_.CountText()) {
+    countlbl->SetText(commands_.CountText());
+    PlaceCountLabel();  // right-aligned: a new width moves it
+  }
   const bool warn = commands_.HotkeyWarningVisible();
   if (hotkeywarningshape->Visible != warn) {
     hotkeywarningshape->Visible = warn;
     hotkeywarningimg->Visible = warn;
     InvalidateRect(Handle(), &hotkeywarningshape->Bounds, FALSE);
+    ShowWindow(hotkeywarninglbl->Handle(), warn ? SW_SHOWNA : SW_HIDE);
   }
-  ShowWindow(hotkeywarninglbl->Handle(), warn ? SW_SHOWNA : SW_HIDE);
-  RECT r;
-  GetClientRect(Handle(), &r);
-  Layout(r.right, r.bottom);
+}
+
+void teditordialog::PlaceCountLabel() {
+  RECT client, c;
+  GetClientRect(Handle(), &client);
+  GetWindowRect(countlbl->Handle(), &c);
+  // The right edge stays 8 pixels from the window's.
+  SetWindowPos(countlbl->Handle(), nullptr, client.right - 8 - (c.right - c.left), client.bottom - 21, 0, 0,
+               SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOSIZE);
 }
 
 void teditordialog::ReportSelection() {
@@ -232,56 +217,80 @@ void teditordialog::Run(teditoroutcome (teditorcommands::*handler)()) {
 
 void teditordialog::ApplyOutcome(const teditoroutcome& outcome) {
   HWND list = shortcutslb.Handle();
-  if (outcome.Refill || !outcome.Rows.empty()) {
+  const bool rowsChanged = outcome.Refill || !outcome.Rows.empty();
+  if (rowsChanged || outcome.SelectionChanged) {
+    const int top = static_cast<int>(SendMessageA(list, LB_GETTOPINDEX, 0, 0));
+    // Nothing is painted, nor followed by the view, until all is in place.
     SendMessageA(list, WM_SETREDRAW, FALSE, 0);
-    if (outcome.Refill) {
-      SendMessageA(list, LB_RESETCONTENT, 0, 0);
-      const int n = commands_.RowCount();
-      SendMessageA(list, LB_INITSTORAGE, static_cast<WPARAM>(n), static_cast<LPARAM>(n) * 2);
-      for (int i = 0; i < n; ++i) SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(PlaceholderRow));
-    }
-    for (const trowchange& c : outcome.Rows) {
-      switch (c.Kind) {
-        case trowchange::Insert:
-          SendMessageA(list, LB_INSERTSTRING, static_cast<WPARAM>(c.Index), reinterpret_cast<LPARAM>(PlaceholderRow));
-          break;
-        case trowchange::Delete:
-          SendMessageA(list, LB_DELETESTRING, static_cast<WPARAM>(c.Index), 0);
-          break;
-        case trowchange::Move:
-          SendMessageA(list, LB_DELETESTRING, static_cast<WPARAM>(c.Index), 0);
-          SendMessageA(list, LB_INSERTSTRING, static_cast<WPARAM>(c.ToIndex), reinterpret_cast<LPARAM>(PlaceholderRow));
-          break;
-        case trowchange::Clear:
-          SendMessageA(list, LB_RESETCONTENT, 0, 0);
-          break;
-      }
-    }
-    SyncRowHeights();
+    if (rowsChanged) ChangeRows(outcome);
+    const std::vector<int> heights = SyncRowHeights();
+    if (outcome.SelectionChanged) ShowSelection();
+    RECT view;
+    GetClientRect(list, &view);
+    const WPARAM viewTop = static_cast<WPARAM>(ViewTopAfter(top, outcome, heights, view.bottom));
+    SendMessageA(list, LB_SETTOPINDEX, viewTop, 0);
     SendMessageA(list, WM_SETREDRAW, TRUE, 0);
-    InvalidateRect(list, nullptr, TRUE);
+    SendMessageA(list, LB_SETTOPINDEX, viewTop, 0);  // some lists reset their view here
+    // Rows paint all of themselves; the list erases only below them.
+    InvalidateRect(list, nullptr, rowsChanged ? TRUE : FALSE);
+  } else if (outcome.RepaintAll) {
+    InvalidateRect(list, nullptr, FALSE);
   }
-  if (outcome.SelectionChanged) {
-    const int n = static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));
-    for (int i = 0; i < n; ++i) SendMessageA(list, LB_SETSEL, commands_.IsSelected(i) ? TRUE : FALSE, i);
-    if (commands_.FocusedRow() >= 0) SendMessageA(list, LB_SETCARETINDEX, commands_.FocusedRow(), FALSE);
-  }
-  if (outcome.RepaintAll) InvalidateRect(list, nullptr, TRUE);
   UpdateLabels();
   if (outcome.Close && commands_.FormClose())
     Close(commands_.accepted ? tmodalresult::OK : tmodalresult::Cancel);
 }
 
-// A row measured when it was inserted may since show another entry (rows
-// are inserted in several steps); every row gets its entry's height.
-void teditordialog::SyncRowHeights() {
+void teditordialog::ChangeRows(const teditoroutcome& outcome) {
+  HWND list = shortcutslb.Handle();
+  auto insert = [list](int row) {
+    SendMessageA(list, LB_INSERTSTRING, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(PlaceholderRow));
+  };
+  if (outcome.Refill) {
+    SendMessageA(list, LB_RESETCONTENT, 0, 0);
+    const int n = commands_.RowCount();
+    SendMessageA(list, LB_INITSTORAGE, static_cast<WPARAM>(n), static_cast<LPARAM>(n) * 2);
+    for (int i = 0; i < n; ++i) insert(i);
+  }
+  for (const trowchange& c : outcome.Rows) {
+    if (c.Kind == trowchange::Clear) SendMessageA(list, LB_RESETCONTENT, 0, 0);
+    if (c.Kind == trowchange::Delete || c.Kind == trowchange::Move)
+      SendMessageA(list, LB_DELETESTRING, static_cast<WPARAM>(c.Index), 0);
+    if (c.Kind == trowchange::Insert) insert(c.Index);
+    if (c.Kind == trowchange::Move) insert(c.ToIndex);
+  }
+}
+
+// Selected a run at a time: selecting row by row moves the caret to each
+// row, which draws its focus frame even while repainting is suspended.
+void teditordialog::ShowSelection() {
   HWND list = shortcutslb.Handle();
   const int n = static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));
+  SendMessageA(list, LB_SETSEL, FALSE, -1);
+  for (int first = 0; first < n; ++first) {
+    if (!commands_.IsSelected(first)) continue;
+    int last = first;
+    while (last + 1 < n && commands_.IsSelected(last + 1)) ++last;
+    SendMessageA(list, LB_SELITEMRANGE, TRUE, MAKELPARAM(first, last));
+    first = last;
+  }
+  const int caret = commands_.FocusedRow();
+  if (caret >= 0 && caret != SendMessageA(list, LB_GETCARETINDEX, 0, 0))
+    SendMessageA(list, LB_SETCARETINDEX, static_cast<WPARAM>(caret), FALSE);
+}
+
+// A row measured when it was inserted may since show another entry (rows are
+// inserted in several steps): every row gets its entry's height, answered.
+std::vector<int> teditordialog::SyncRowHeights() {
+  HWND list = shortcutslb.Handle();
+  const int n = static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));
+  std::vector<int> heights(static_cast<std::size_t>(std::max(n, 0)));
   for (int i = 0; i < n; ++i) {
-    const int h = shortcutslbMeasureItem(i);
+    const int h = heights[static_cast<std::size_t>(i)] = shortcutslbMeasureItem(i);
     if (SendMessageA(list, LB_GETITEMHEIGHT, static_cast<WPARAM>(i), 0) != h)
       SendMessageA(list, LB_SETITEMHEIGHT, static_cast<WPARAM>(i), h);
   }
+  return heights;
 }
 
 trowhit teditordialog::HitAt(int x, int y, bool pastEnd) const {
@@ -433,12 +442,6 @@ LRESULT teditordialog::FormMessage(UINT msg, WPARAM wp, LPARAM lp) {
         POINT p = {static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
         ScreenToClient(shortcutslb.Handle(), &p);
         row = shortcutslb.RowAt(p, false);
-      }
-      if (row >= 0) {
-        // The row shows selected while its properties are open.
-        SendMessageA(shortcutslb.Handle(), LB_SETSEL, FALSE, -1);
-        SendMessageA(shortcutslb.Handle(), LB_SETSEL, TRUE, row);
-        SendMessageA(shortcutslb.Handle(), LB_SETCARETINDEX, static_cast<WPARAM>(row), FALSE);
       }
       ReportSelection();
       ApplyOutcome(commands_.shortcutslbContextPopup(row));

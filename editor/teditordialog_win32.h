@@ -7,6 +7,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "components/systemimagelist.h"
 #include "components/tdragdroplistbox_win32.h"
@@ -28,6 +29,7 @@ class teditordialog : public tform {
   // The row changes, selection and labels an outcome asks for; closing
   // goes through FormClose.
   void ApplyOutcome(const teditoroutcome& outcome);
+  // Only the labels and panel whose state changed are repainted.
   void UpdateLabels();
 
   // The handlers the controls run: each reports the selection first.
@@ -71,15 +73,12 @@ class teditordialog : public tform {
   LRESULT FormMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
  private:
-  struct tlink {
-    tlabel* Label;
-    timage* Picture;
-  };
-  tlink AddLink(const std::string& name, const std::string& text, int y, int width, int icon, bool bold,
-                std::function<void()> click);
   void ReportSelection();
   void Run(teditoroutcome (teditorcommands::*handler)());
-  void SyncRowHeights();
+  void ChangeRows(const teditoroutcome& outcome);
+  void ShowSelection();
+  std::vector<int> SyncRowHeights();
+  void PlaceCountLabel();
   trowhit HitAt(int x, int y, bool pastEnd) const;
   int TextHeight(HDC dc) const;
   int RowTextHeight();

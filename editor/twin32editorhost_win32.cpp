@@ -49,6 +49,10 @@ void twin32editorhost::CreateEditorWindow(teditorcommands& commands) {
       SetFocus(d->shortcutslb.Handle());
     }
   };
+  s.ShowOutcome = [d](const teditoroutcome& outcome) {
+    d->ApplyOutcome(outcome);
+    UpdateWindow(d->shortcutslb.Handle());
+  };
   if (!d->CreateForm()) throw std::runtime_error("The shortcut editor could not be created.");
   prompts_.SetMainWindow(d->Handle());
 }

@@ -2,12 +2,16 @@
 // The "Please wait..." window shown while a list file is written or read.
 #include "model/listprogress.h"
 #include "model/progressgauge.h"
+#include "ui/fontman.h"
 
 namespace zv {
 
 class tzvshortcutlistdialog : public tlistprogress {
  public:
+  // In the dialog font, or its fallback where the installed font families
+  // (the screen's by default) lack it.
   tzvshortcutlistdialog();
+  explicit tzvshortcutlistdialog(const tfontfamilies& installed);
   ~tzvshortcutlistdialog() override;
   tzvshortcutlistdialog(const tzvshortcutlistdialog&) = delete;
   tzvshortcutlistdialog& operator=(const tzvshortcutlistdialog&) = delete;
@@ -21,9 +25,11 @@ class tzvshortcutlistdialog : public tlistprogress {
   const tprogressgauge& Gauge() const { return gauge_; }
 
  private:
-  void FormCreate();
+  void FormCreate(const tfontfamilies& installed);
   void* window_ = nullptr;
   void* gaugeWindow_ = nullptr;
+  void* icon_ = nullptr;  // HICON
+  void* font_ = nullptr;  // HFONT
   tprogressgauge gauge_;
 };
 

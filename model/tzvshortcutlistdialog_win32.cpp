@@ -3,6 +3,9 @@
 #include <cstdio>
 
 #include "model/tzvshortcutlistdialog.h"
+#include "resources/resource.h"
+#include "toolkit/resourcemodule.h"
+#include "ui/fontman_win32.h"
 
 namespace zv {
 
@@ -21,12 +24,6 @@ struct gdiobject {
   gdiobject& operator=(const gdiobject&) = delete;
   HGDIOBJ Handle;
 };
-
-HFONT DialogFont(bool bold) {
-  return CreateFontA(-11, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET,
-                     OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                     DEFAULT_PITCH | FF_DONTCARE, "Tahoma");
-}
 
 // The decorative band: a 60 x 1 grey ramp stretched over the strip.
 void PaintBand(HDC dc, int width, int height) {
@@ -58,7 +55,14 @@ LRESULT CALLBACK FormProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
   return DefWindowProcA(wnd, msg, wp, lp);
 }
 
+// The gauge keeps the font it is given in its window's extra bytes.
 LRESULT CALLBACK GaugeProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_SETFONT) {
+    SetWindowLongPtrA(wnd, 0, static_cast<LONG_PTR>(wp));
+    if (lp) InvalidateRect(wnd, nullptr, FALSE);
+    return 0;
+  }
+  if (msg == WM_GETFONT) return GetWindowLongPtrA(wnd, 0);
   if (msg != WM_PAINT) return DefWindowProcA(wnd, msg, wp, lp);
   PAINTSTRUCT ps;
   HDC window = BeginPaint(wnd, &ps);
@@ -76,8 +80,7 @@ LRESULT CALLBACK GaugeProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
   FrameRect(dc, &r, GetSysColorBrush(COLOR_BTNSHADOW));
   char text[8];
   std::snprintf(text, sizeof(text), "%d%%", percent);
-  gdiobject font(DialogFont(true));
-  HGDIOBJ oldFont = SelectObject(dc, font.Handle);
+  HGDIOBJ oldFont = SelectObject(dc, reinterpret_cast<HGDIOBJ>(GetWindowLongPtrA(wnd, 0)));
   SetBkMode(dc, TRANSPARENT);
   // The part of the text over the bar in the highlight text colour.
   SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
@@ -106,6 +109,7 @@ void RegisterClasses() {
   wc.lpszClassName = FormClass;
   RegisterClassA(&wc);
   wc.lpfnWndProc = GaugeProc;
+  wc.cbWndExtra = sizeof(HFONT);
   wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
   wc.lpszClassName = GaugeClass;
   RegisterClassA(&wc);
@@ -126,7 +130,9 @@ void PumpMessages() {
 
 }  // namespace
 
-tzvshortcutlistdialog::tzvshortcutlistdialog() {
+tzvshortcutlistdialog::tzvshortcutlistdialog() : tzvshortcutlistdialog(ScreenFontFamilies()) {}
+
+tzvshortcutlistdialog::tzvshortcutlistdialog(const tfontfamilies& installed) {
   RegisterClasses();
   const DWORD style = WS_POPUP | WS_CAPTION;
   const DWORD exStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST;
@@ -140,17 +146,26 @@ tzvshortcutlistdialog::tzvshortcutlistdialog() {
   if (!form) return;
   gaugeWindow_ = CreateWindowExA(0, GaugeClass, "0%", WS_CHILD | WS_VISIBLE, 64, 8, 221, 33, form,
                                  nullptr, GetModuleHandleA(nullptr), nullptr);
-  FormCreate();
+  FormCreate(installed);
 }
 
-void tzvshortcutlistdialog::FormCreate() {
-  HICON icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1));
-  if (!icon) icon = LoadIconA(nullptr, IDI_APPLICATION);
+// As every dialog: the program's icon from where the pictures come from, and
+// the bold dialog font with its fallback.
+void tzvshortcutlistdialog::FormCreate(const tfontfamilies& installed) {
+  HICON icon = LoadIconResource(IDI_ZORVANE, 32);
+  icon_ = icon;
   SetWindowLongPtrA(static_cast<HWND>(window_), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(icon));
+  tformfonts fonts;
+  fonts.Font.Bold = true;
+  ApplyFontFallback(fonts, installed);
+  font_ = CreateDescribedFont(fonts.Font).Release();
+  if (gaugeWindow_) SendMessageA(static_cast<HWND>(gaugeWindow_), WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
 }
 
 tzvshortcutlistdialog::~tzvshortcutlistdialog() {
   if (window_) DestroyWindow(static_cast<HWND>(window_));
+  if (icon_) DestroyIcon(static_cast<HICON>(icon_));
+  if (font_) DeleteObject(static_cast<HFONT>(font_));
 }
 
 bool tzvshortcutlistdialog::Open(std::int32_t maximum) {

@@ -301,6 +301,21 @@ TEST(EditorRightClick, BelowTheLastRowEditsTheLastShortcut) {
   EXPECT_EQ(rig.Log, std::vector<std::string>{"edit B"});
 }
 
+TEST(EditorRightClick, TheChosenRowShowsSelectedBeforeItsPropertiesOpen) {
+  editorrig rig;
+  rig.Load(Entries("A,B,C"));
+  rig.Select({0}, 0);
+  rig.Editor.Services().ShowOutcome = [&](const teditoroutcome& shown) {
+    const bool onlyLast = rig.Editor.SelectedCount() == 1 && rig.Editor.IsSelected(2);
+    rig.Log.push_back(std::string("shown ") + (shown.SelectionChanged && onlyLast ? "C" : "?") + " row " +
+                      std::to_string(shown.ShowRow));
+  };
+  // Below the last row, or the context-menu key (no row).
+  auto out = rig.Editor.shortcutslbContextPopup(-1);
+  EXPECT_EQ(rig.Log, (std::vector<std::string>{"shown C row 2", "edit C"}));
+  EXPECT_EQ(out.ShowRow, 2);
+}
+
 TEST(EditorImport, ResolvesClashesWithThePresentEntriesAndTellsSo) {
   editorrig rig;
   auto items = Entries("A");

@@ -31,7 +31,29 @@ bool ForwardedToWindow(UINT msg) {
   }
 }
 
+// Whether the mouse point of a message lies in the window's client area.
+bool InClient(HWND wnd, LPARAM lp) {
+  RECT r;
+  GetClientRect(wnd, &r);
+  return PtInRect(&r, POINT{static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))}) != FALSE;
+}
+
 }  // namespace
+
+bool TrackClick(HWND wnd, tclicktracker& click, const void* target, UINT msg) {
+  if (msg == WM_LBUTTONDOWN || msg == WM_LBUTTONDBLCLK) {
+    click.Press(target);
+    if (target) SetCapture(wnd);
+  } else if (msg == WM_LBUTTONUP) {
+    const bool done = click.Release(target);
+    // Before the command, which may open a window of its own.
+    if (GetCapture() == wnd) ReleaseCapture();
+    return done;
+  } else if (msg == WM_CAPTURECHANGED) {
+    click.Cancel();
+  }
+  return false;
+}
 
 void DrawAlphaBitmap(HDC dc, HBITMAP bitmap, int x, int y) {
   BITMAP info = {};
@@ -198,9 +220,12 @@ LRESULT tlabel::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         return TRUE;
       }
       break;
+    case WM_LBUTTONDOWN:
     case WM_LBUTTONUP:
-      SendMessageA(GetParent(Handle()), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(Handle()), STN_CLICKED),
-                   reinterpret_cast<LPARAM>(Handle()));
+    case WM_CAPTURECHANGED:
+      if (TrackClick(Handle(), click_, InClient(Handle(), lp) ? this : nullptr, msg))
+        SendMessageA(GetParent(Handle()), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(Handle()), STN_CLICKED),
+                     reinterpret_cast<LPARAM>(Handle()));
       return 0;
     case WM_ENABLE:
       InvalidateRect(Handle(), nullptr, FALSE);
@@ -305,40 +330,24 @@ LRESULT tspeedbutton::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       Paint(paint.Get());
       return 0;
     }
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
-      down_ = pressed_ = true;
-      SetCapture(Handle());
-      InvalidateRect(Handle(), nullptr, FALSE);
-      return 0;
     case WM_MOUSEMOVE:
-      if (down_) {
-        RECT r;
-        GetClientRect(Handle(), &r);
-        const POINT p = {static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
-        const bool inside = PtInRect(&r, p) != FALSE;
-        if (inside != pressed_) {
-          pressed_ = inside;
-          InvalidateRect(Handle(), nullptr, FALSE);
-        }
+      // Shown pushed while the pressed button is over it.
+      if (click_.Pressed() && InClient(Handle(), lp) != pressed_) {
+        pressed_ = !pressed_;
+        InvalidateRect(Handle(), nullptr, FALSE);
       }
       return 0;
-    case WM_LBUTTONUP: {
-      const bool click = down_ && pressed_;
-      down_ = pressed_ = false;
-      if (GetCapture() == Handle()) ReleaseCapture();
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_LBUTTONUP:
+    case WM_CAPTURECHANGED: {
+      pressed_ = msg == WM_LBUTTONDOWN || msg == WM_LBUTTONDBLCLK;
       InvalidateRect(Handle(), nullptr, FALSE);
-      if (click)
+      if (TrackClick(Handle(), click_, InClient(Handle(), lp) ? this : nullptr, msg))
         SendMessageA(GetParent(Handle()), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(Handle()), BN_CLICKED),
                      reinterpret_cast<LPARAM>(Handle()));
       return 0;
     }
-    case WM_CAPTURECHANGED:
-      if (down_) {
-        down_ = pressed_ = false;
-        InvalidateRect(Handle(), nullptr, FALSE);
-      }
-      return 0;
     case WM_ENABLE:
       InvalidateRect(Handle(), nullptr, FALSE);
       break;

@@ -10,6 +10,7 @@
 
 #include "toolkit/gdi.h"
 #include "toolkit/twindow.h"
+#include "ui/clicktracker.h"
 
 namespace zv {
 
@@ -63,7 +64,8 @@ class tshape : public tgraphic {
 };
 
 // A label: text in its own font or its window's, optionally transparent,
-// word-wrapped, vertically centred and clickable (it sends STN_CLICKED).
+// word-wrapped, vertically centred and clickable (it sends STN_CLICKED for a
+// press and a release on it).
 // With AutoSize it takes the size of its text; without, it still grows to
 // fit a single line that a substitute font made wider.
 class tlabel : public twindow {
@@ -93,6 +95,7 @@ class tlabel : public twindow {
   std::string text_;
   HFONT font_ = nullptr;
   int width_ = 0, height_ = 0;
+  tclicktracker click_;
 };
 
 // A group box (etched frame with its caption) or a borderless panel, white.
@@ -128,8 +131,13 @@ class tspeedbutton : public twindow {
  private:
   void Paint(HDC dc);
   tbitmap glyph_;
-  bool down_ = false, pressed_ = false;
+  tclicktracker click_;
+  bool pressed_ = false;  // drawn pushed
 };
+
+// A press, release or lost capture of the left button (msg) over target on
+// wnd (null: nothing that clicks): true when it completes a click there.
+bool TrackClick(HWND wnd, tclicktracker& click, const void* target, UINT msg);
 
 // Draws a 32-bit premultiplied bitmap at (x, y) in its natural size.
 void DrawAlphaBitmap(HDC dc, HBITMAP bitmap, int x, int y);

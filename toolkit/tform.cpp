@@ -7,6 +7,7 @@
 #include "model/textutil.h"
 #include "resources/resource.h"
 #include "toolkit/resourcemodule.h"
+#include "ui/accesskey.h"
 #include "ui/fontman_win32.h"
 
 namespace zv {
@@ -20,16 +21,6 @@ bool IsClass(HWND wnd, const char* name) {
   char cls[64] = {};
   GetClassNameA(wnd, cls, sizeof(cls));
   return lstrcmpiA(cls, name) == 0;
-}
-
-// The letter after a single ampersand, 0 when there is none.
-char AccessKeyOf(const std::string& text) {
-  for (std::size_t i = 0; i + 1 < text.size(); ++i) {
-    if (text[i] != '&') continue;
-    if (text[i + 1] != '&') return text[i + 1];
-    ++i;
-  }
-  return 0;
 }
 
 struct tdisabling {
@@ -256,10 +247,11 @@ LRESULT tform::FormProc(UINT msg, WPARAM wp, LPARAM lp) {
         }
       }
       break;
-    case WM_LBUTTONUP: {
-      const POINT p = {static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
-      tgraphic* g = GraphicAt(p);
-      if (g && g->OnClick) g->OnClick();
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_CAPTURECHANGED: {
+      tgraphic* g = msg == WM_CAPTURECHANGED ? nullptr : ClickableAt(lp);
+      if (TrackClick(Handle(), pictureClick_, g, msg)) g->OnClick();
       return 0;
     }
     case WM_CLOSE:
@@ -318,6 +310,11 @@ tgraphic* tform::GraphicAt(POINT p) {
   for (auto it = graphics_.rbegin(); it != graphics_.rend(); ++it)
     if ((*it)->Contains(p)) return it->get();
   return nullptr;
+}
+
+tgraphic* tform::ClickableAt(LPARAM lp) {
+  tgraphic* g = GraphicAt(POINT{static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))});
+  return g && g->OnClick ? g : nullptr;
 }
 
 void tform::ApplyFontFallback() {
@@ -523,9 +520,10 @@ void tform::ShowIconAndTitle() {
 }
 
 tlabel& tform::AddLinkCommand(const std::string& name, const std::string& text, int y, int labelWidth,
-                              int pictureIcon, int pictureBitmap, bool bold,
-                              std::function<void()> click) {
+                              int pictureIcon, int pictureBitmap, bool bold, std::function<void()> click,
+                              timage** pictureOut) {
   timage& picture = AddImage(4, y, 24, 16);
+  if (pictureOut) *pictureOut = &picture;
   picture.Drawing = timage::tdrawing::Centred;
   picture.HandCursor = true;
   picture.OnClick = click;

@@ -94,9 +94,10 @@ class tform : public twindow, public tbackground {
   // zvimg gets the program's icon; the title goes 40 right of and 16 below it.
   void ShowIconAndTitle();
   // A command: the picture (24 x 16, centred) at (4, y) and the link label
-  // at (28, y), both running click.
+  // at (28, y), both running click; the picture goes to *picture if given.
   tlabel& AddLinkCommand(const std::string& name, const std::string& text, int y, int labelWidth,
-                         int pictureIcon, int pictureBitmap, bool bold, std::function<void()> click);
+                         int pictureIcon, int pictureBitmap, bool bold, std::function<void()> click,
+                         timage** picture = nullptr);
 
   timage* leftimg = nullptr;
   timage* zvimg = nullptr;
@@ -111,6 +112,8 @@ class tform : public twindow, public tbackground {
   void FitToFonts();
   void PaintGraphics(HDC dc, const RECT& area);
   tgraphic* GraphicAt(POINT p);
+  // The picture with a command under the mouse of a message, or null.
+  tgraphic* ClickableAt(LPARAM lp);
   int NextId() { return nextId_++; }
 
   std::string formClass_, caption_;
@@ -132,6 +135,7 @@ class tform : public twindow, public tbackground {
   tmodalresult modalResult_ = tmodalresult::None;
   bool modal_ = false;
   HWND savedFocus_ = nullptr;
+  tclicktracker pictureClick_;
   std::exception_ptr error_;
 };
 

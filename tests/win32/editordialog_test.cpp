@@ -11,6 +11,7 @@
 
 #include "editor/editortexts.h"
 #include "editor/teditordialog_win32.h"
+#include "screenshot.h"
 #include "win32/modalscript.h"
 #include "win32/tempfolder.h"
 
@@ -20,10 +21,15 @@ namespace {
 
 class tkeptlisthost : public twin32editorhost {
  public:
+  void CreateEditorWindow(teditorcommands& c) override {
+    commands = &c;
+    twin32editorhost::CreateEditorWindow(c);
+  }
   bool SaveToRegistry(tzvshortcutlist& list) override {
     saved = list.Count();
     return true;
   }
+  teditorcommands* commands = nullptr;
   int saved = -1;
 };
 
@@ -50,6 +56,39 @@ HDROP MakeDrop(const std::vector<std::string>& files, POINT at) {
 }
 
 LPARAM Point(int x, int y) { return MAKELPARAM(x, y); }
+
+void AddFiles(tzvshortcutlist& list, int n) {
+  for (int i = 0; i < n; ++i) {
+    auto s = FileShortcut("F" + std::to_string(i));
+    list.Add(s, true);
+  }
+}
+
+RECT RowRect(HWND list, int row) {
+  RECT r = {};
+  SendMessageA(list, LB_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&r));
+  return r;
+}
+
+int TopRow(HWND list) { return static_cast<int>(SendMessageA(list, LB_GETTOPINDEX, 0, 0)); }
+
+// Rows drawn while a call runs: the editor window's WM_DRAWITEM counted.
+LRESULT CALLBACK CountDrawItems(HWND wnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR count) {
+  if (msg == WM_DRAWITEM) ++*reinterpret_cast<int*>(count);
+  return DefSubclassProc(wnd, msg, wp, lp);
+}
+
+// Runs the steps in the editor over list and ends it with OK.
+bool RunEditor(tzvshortcutlist& list, tkeptlisthost& host, std::vector<std::function<void()>> steps) {
+  steps.push_back([&host] { host.Dialog()->oklblClick(); });
+  tmodalscript script(std::move(steps));
+  bool accepted = false;
+  script.Run([&] { accepted = EditShortcutList(list, host); }, [&] {
+    if (host.Dialog()) host.Dialog()->Close();
+  });
+  EXPECT_FALSE(script.TimedOut());
+  return accepted;
+}
 
 }  // namespace
 
@@ -139,4 +178,197 @@ TEST(EditorWindow, DroppedFilesDraggedRowAndDeleteKeyReachTheListOnOK) {
   EXPECT_EQ(list.GetItem(2)->Caption, "Data");
   EXPECT_EQ(list.GetItem(2)->ShortcutType, 3);
   EXPECT_EQ(list.GetItem(3)->Caption, "B");
+}
+
+TEST(EditorWindow, FilesDroppedBelowTheRowsOfAScrolledListComeIntoView) {
+  tzvshortcutlist list;
+  AddFiles(list, 20);
+  tkeptlisthost host;
+  int topBefore = -1, rows = 0;
+  RECT client = {}, last = {}, first = {};
+  auto lb = [&] { return host.Dialog()->shortcutslb.Handle(); };
+  ASSERT_TRUE(RunEditor(list, host, {
+      [&] {
+        // The caret on row 0, the view scrolled to the end.
+        SendMessageA(lb(), LB_SETCARETINDEX, 0, FALSE);
+        SendMessageA(lb(), LB_SETTOPINDEX, 19, 0);
+        topBefore = TopRow(lb());
+        GetClientRect(lb(), &client);
+        // On the scroll bar, right of the rows: appended.
+        SendMessageA(lb(), WM_DROPFILES,
+                     reinterpret_cast<WPARAM>(MakeDrop({"C:\\new1.txt", "C:\\new2.txt"}, {client.right + 4, 20})), 0);
+        rows = static_cast<int>(SendMessageA(lb(), LB_GETCOUNT, 0, 0));
+        first = RowRect(lb(), 20);
+        last = RowRect(lb(), 21);
+        RedrawWindow(host.Dialog()->Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+        SaveWindowScreenshot(host.Dialog()->Handle(), "editor-drop-in-view.bmp");
+      },
+  }));
+  EXPECT_GT(topBefore, 0) << "the list did not scroll";
+  EXPECT_EQ(rows, 22);
+  // Both new rows are in sight, whole.
+  EXPECT_GE(first.top, 0);
+  EXPECT_LE(last.bottom, client.bottom);
+  EXPECT_EQ(list.GetItem(21)->Path, "C:\\new2.txt");
+}
+
+TEST(EditorWindow, CtrlASelectsEveryRowWithRepaintingSuspendedAndTheViewStays) {
+  tzvshortcutlist list;
+  AddFiles(list, 20);
+  tkeptlisthost host;
+  int drawn = -1, selected = 0, top = -1;
+  auto lb = [&] { return host.Dialog()->shortcutslb.Handle(); };
+  ASSERT_TRUE(RunEditor(list, host, {
+      [&] {
+        HWND form = host.Dialog()->Handle();
+        RedrawWindow(form, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+        drawn = 0;
+        SetWindowSubclass(form, CountDrawItems, 1, reinterpret_cast<DWORD_PTR>(&drawn));
+        host.commands->SetSelection(std::vector<bool>(20, false), 0);
+        host.Dialog()->ApplyOutcome(host.commands->FormKeyDown(vkA, true));
+        RemoveWindowSubclass(form, CountDrawItems, 1);
+        selected = static_cast<int>(SendMessageA(lb(), LB_GETSELCOUNT, 0, 0));
+        top = TopRow(lb());
+      },
+  }));
+  // No row drawn while the rows were selected one by one: they are painted
+  // once, afterwards.
+  EXPECT_EQ(drawn, 0);
+  EXPECT_EQ(selected, 20);
+  EXPECT_EQ(top, 0);
+}
+
+TEST(EditorWindow, TheRowChosenByTheContextKeyShowsSelectedBeforeItsPropertiesOpen) {
+  tzvshortcutlist list;
+  AddFiles(list, 3);
+  tkeptlisthost host;
+  bool propertiesOpen = false, lastSelected = false;
+  int selectedCount = -1;
+  auto lb = [&] { return host.Dialog()->shortcutslb.Handle(); };
+  ASSERT_TRUE(RunEditor(list, host, {
+      [&] {
+        SendMessageA(lb(), LB_SETSEL, TRUE, 0);
+        SendMessageA(lb(), LB_SETCARETINDEX, 0, FALSE);
+        // The context-menu key: no position.
+        PostMessageA(host.Dialog()->Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(lb()), -1);
+      },
+      [&] {
+        HWND properties = FindWindowA("tzvshortcutdialog", nullptr);
+        propertiesOpen = properties && IsWindowVisible(properties);
+        lastSelected = SendMessageA(lb(), LB_GETSEL, 2, 0) > 0;
+        selectedCount = static_cast<int>(SendMessageA(lb(), LB_GETSELCOUNT, 0, 0));
+        SaveWindowScreenshot(GetDesktopWindow(), "editor-context-key.bmp");
+        if (properties) PostMessageA(properties, WM_CLOSE, 0, 0);
+      },
+      [] {},
+  }));
+  EXPECT_TRUE(propertiesOpen);
+  EXPECT_TRUE(lastSelected);
+  EXPECT_EQ(selectedCount, 1);
+}
+
+TEST(EditorWindow, OKRunsOnlyForAPressAndAReleaseOnIt) {
+  tzvshortcutlist list;
+  AddFiles(list, 1);
+  tkeptlisthost host;
+  bool openAfterStrayReleases = false;
+  tmodalscript script({
+      [&] {
+        teditordialog* d = host.Dialog();
+        const RECT& picture = d->okimg->Bounds;
+        const LPARAM onPicture = Point((picture.left + picture.right) / 2, (picture.top + picture.bottom) / 2);
+        // The second click of a double-click that closed a file dialog over
+        // the editor: only its release lands, on the label and the picture.
+        SendMessageA(d->oklbl->Handle(), WM_LBUTTONUP, 0, Point(4, 4));
+        SendMessageA(d->Handle(), WM_LBUTTONUP, 0, onPicture);
+        // Pressed on the picture, released on the label.
+        SendMessageA(d->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, onPicture);
+        SendMessageA(d->oklbl->Handle(), WM_LBUTTONUP, 0, Point(4, 4));
+        SendMessageA(d->Handle(), WM_LBUTTONUP, 0, Point(300, 200));
+        openAfterStrayReleases = d->ModalResult() == tmodalresult::None && !host.commands->accepted;
+      },
+      [&] { PostClick(host.Dialog()->oklbl->Handle(), 4, 4); },
+  });
+  bool accepted = false;
+  script.Run([&] { accepted = EditShortcutList(list, host); }, [&] {
+    if (host.Dialog()) host.Dialog()->Close();
+  });
+  EXPECT_FALSE(script.TimedOut());
+  EXPECT_TRUE(openAfterStrayReleases);
+  EXPECT_TRUE(accepted);
+}
+
+TEST(EditorWindow, OKPictureRunsOnAPressAndAReleaseOnIt) {
+  tzvshortcutlist list;
+  AddFiles(list, 1);
+  tkeptlisthost host;
+  tmodalscript script({
+      [&] {
+        const RECT& picture = host.Dialog()->okimg->Bounds;
+        PostClick(host.Dialog()->Handle(), (picture.left + picture.right) / 2, (picture.top + picture.bottom) / 2);
+      },
+  });
+  bool accepted = false;
+  script.Run([&] { accepted = EditShortcutList(list, host); }, [&] {
+    if (host.Dialog()) host.Dialog()->Close();
+  });
+  EXPECT_FALSE(script.TimedOut());
+  EXPECT_TRUE(accepted);
+}
+
+TEST(EditorWindow, ARowDragRepaintsOnlyTheStatusLineAndErasingSparesTheRows) {
+  tzvshortcutlist list;
+  AddFiles(list, 3);
+  tkeptlisthost host;
+  bool statusToRepaint = false, countToRepaint = true;
+  RECT formToRepaint = {0, 0, 1, 1}, statusLine = {};
+  COLORREF onRow = 0, belowRows = 0;
+  std::string during;
+  auto lb = [&] { return host.Dialog()->shortcutslb.Handle(); };
+  ASSERT_TRUE(RunEditor(list, host, {
+      [&] {
+        teditordialog* d = host.Dialog();
+        RedrawWindow(d->Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+        const RECT from = RowRect(lb(), 2), to = RowRect(lb(), 0);
+        SendMessageA(lb(), WM_LBUTTONDOWN, MK_LBUTTON, Point(20, from.top + 3));
+        SendMessageA(lb(), WM_MOUSEMOVE, MK_LBUTTON, Point(20, from.top - 10));
+        SendMessageA(lb(), WM_MOUSEMOVE, MK_LBUTTON, Point(20, to.top + 2));
+        during = d->statuslbl->Text();
+        // The window itself: at most the strip a narrower status text uncovered.
+        GetUpdateRect(d->Handle(), &formToRepaint, FALSE);
+        GetWindowRect(d->statuslbl->Handle(), &statusLine);
+        MapWindowPoints(nullptr, d->Handle(), reinterpret_cast<POINT*>(&statusLine), 2);
+        statusToRepaint = GetUpdateRect(d->statuslbl->Handle(), nullptr, FALSE) != FALSE;
+        countToRepaint = GetUpdateRect(d->countlbl->Handle(), nullptr, FALSE) != FALSE;
+        d->shortcutslb.CancelDrag();
+
+        // The list's erasing, into a picture already holding its rows.
+        RECT client;
+        GetClientRect(lb(), &client);
+        HDC screen = GetDC(nullptr);
+        HDC dc = CreateCompatibleDC(screen);
+        HBITMAP bmp = CreateCompatibleBitmap(screen, client.right, client.bottom);
+        ReleaseDC(nullptr, screen);
+        HGDIOBJ old = SelectObject(dc, bmp);
+        HBRUSH marker = CreateSolidBrush(RGB(1, 2, 3));
+        FillRect(dc, &client, marker);
+        SendMessageA(lb(), WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+        onRow = GetPixel(dc, 50, (from.top + from.bottom) / 2);
+        belowRows = GetPixel(dc, 50, from.bottom + 5);
+        SelectObject(dc, old);
+        DeleteObject(marker);
+        DeleteObject(bmp);
+        DeleteDC(dc);
+      },
+  }));
+  EXPECT_EQ(during, "Move shortcut \"F2\" before shortcut \"F0\"");
+  EXPECT_TRUE(statusToRepaint);
+  EXPECT_TRUE(IsRectEmpty(&formToRepaint) ||
+              (formToRepaint.top >= statusLine.top && formToRepaint.bottom <= statusLine.bottom &&
+               formToRepaint.left >= statusLine.left))
+      << "the window is repainted from " << formToRepaint.left << "," << formToRepaint.top << " to "
+      << formToRepaint.right << "," << formToRepaint.bottom << " for a new status text";
+  EXPECT_FALSE(countToRepaint);
+  EXPECT_EQ(onRow, RGB(1, 2, 3)) << "erasing paints over the rows";
+  EXPECT_EQ(belowRows, GetSysColor(COLOR_WINDOW));
 }

@@ -3,9 +3,13 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "model/tzvshortcutlistdialog.h"
+#include "resources/resource.h"
 #include "screenshot.h"
+#include "ui/fontman_win32.h"
+#include "win32/modalscript.h"
 
 namespace {
 
@@ -84,4 +88,69 @@ TEST(ProgressWindow, NegativeMaximumIsRefusedAndNothingIsShown) {
   ASSERT_TRUE(empty.Open(0));
   EXPECT_EQ(Text(GetWindow(static_cast<HWND>(empty.Handle()), GW_CHILD)), "0%");
   empty.Close();
+}
+
+TEST(ProgressWindow, BoldDialogFontWithTheFallbackOfEveryDialog) {
+  auto face = [](const zv::tzvshortcutlistdialog& dialog) {
+    HWND gauge = GetWindow(static_cast<HWND>(dialog.Handle()), GW_CHILD);
+    LOGFONTA lf = {};
+    GetObjectA(reinterpret_cast<HFONT>(SendMessageA(gauge, WM_GETFONT, 0, 0)), sizeof(lf), &lf);
+    return std::string(lf.lfFaceName) + (lf.lfWeight >= FW_BOLD ? " bold " : " ") + std::to_string(lf.lfHeight);
+  };
+  zv::tzvshortcutlistdialog here;
+  EXPECT_EQ(face(here), "Tahoma bold -11");
+  zv::tzvshortcutlistdialog without(zv::tfontfamilies({"Arial", "MS Sans Serif"}));
+  EXPECT_EQ(face(without), "MS Sans Serif bold -11");
+  ASSERT_TRUE(without.Open(2));
+  Settle();
+  SaveWindowScreenshot(static_cast<HWND>(without.Handle()), "progress-fallback.bmp");
+  without.Close();
+}
+
+TEST(ProgressWindow, ShowsTheProgramIconFromWhereThePicturesComeFrom) {
+  UseProgramPictures();
+  HICON icon = zv::LoadIconResource(IDI_ZORVANE, 32);
+  ASSERT_NE(icon, nullptr);
+  // The icon's opaque pixels: the same whatever lies behind it.
+  auto drawnOn = [icon](COLORREF behind) {
+    std::vector<COLORREF> px(32 * 32);
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    HBITMAP bmp = CreateCompatibleBitmap(screen, 32, 32);
+    ReleaseDC(nullptr, screen);
+    HGDIOBJ old = SelectObject(dc, bmp);
+    HBRUSH brush = CreateSolidBrush(behind);
+    RECT all = {0, 0, 32, 32};
+    FillRect(dc, &all, brush);
+    DrawIconEx(dc, 0, 0, icon, 32, 32, 0, nullptr, DI_NORMAL);
+    for (int i = 0; i < 32 * 32; ++i) px[static_cast<std::size_t>(i)] = GetPixel(dc, i % 32, i / 32);
+    SelectObject(dc, old);
+    DeleteObject(brush);
+    DeleteObject(bmp);
+    DeleteDC(dc);
+    return px;
+  };
+  const std::vector<COLORREF> onBlack = drawnOn(RGB(0, 0, 0)), onWhite = drawnOn(RGB(255, 255, 255));
+  DestroyIcon(icon);
+
+  zv::tzvshortcutlistdialog dialog;
+  zv::SetResourceModule(nullptr);
+  HWND wnd = static_cast<HWND>(dialog.Handle());
+  ASSERT_TRUE(dialog.Open(4));
+  Settle();
+  SaveWindowScreenshot(wnd, "progress-icon.bmp");
+  POINT origin = {8, 8};
+  ClientToScreen(wnd, &origin);
+  HDC screen = GetDC(nullptr);
+  int opaque = 0, differing = 0;
+  for (int i = 0; i < 32 * 32; ++i) {
+    const std::size_t k = static_cast<std::size_t>(i);
+    if (onBlack[k] != onWhite[k]) continue;
+    ++opaque;
+    if (GetPixel(screen, origin.x + i % 32, origin.y + i / 32) != onBlack[k]) ++differing;
+  }
+  ReleaseDC(nullptr, screen);
+  dialog.Close();
+  EXPECT_GT(opaque, 200);
+  EXPECT_EQ(differing, 0) << "the window does not show the program's icon at (8, 8)";
 }

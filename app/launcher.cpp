@@ -39,12 +39,7 @@ void Launch(const tzvshortcut& s, tfilesystem& files, tshell& shell, tuserprompt
       request.Parameters = s.Parameters;
       request.Directory = s.WorkingDir;
       request.ShowCommand = ViewStyleToShowCommand(s.ViewStyle);
-      if (elevated) {
-        request.Verb = RunAsVerb;
-        const std::uint32_t error = shell.Execute(request);
-        if (error != 0 && error != ErrorCancelled) prompts.ErrorDialog(ApplicationLaunchError(s.Caption));
-        return;
-      }
+      if (elevated) request.Verb = RunAsVerb;
       break;
     case stFile:
       if (!files.FileExists(s.Path)) {
@@ -64,7 +59,10 @@ void Launch(const tzvshortcut& s, tfilesystem& files, tshell& shell, tuserprompt
     default:
       return;
   }
-  shell.Execute(request);
+  const std::uint32_t error = shell.Execute(request);
+  // Only "runas" leaves reporting to the caller; a declined prompt is no error.
+  if (request.Verb == RunAsVerb && error != 0 && error != ErrorCancelled)
+    prompts.ErrorDialog(ApplicationLaunchError(s.Caption));
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "model/codepage.h"
+
 namespace zv {
 
 std::string CountLabelText(std::int32_t count) {
@@ -89,7 +91,10 @@ std::string ShortenPath(const std::string& path, std::int32_t maxWidth, const tt
   std::string bare = "...\\" + name;
   if (textWidth(bare) <= maxWidth) return bare;
   // Even the name alone is too wide: keep as much of its start as fits.
+  const bool utf8 = ProcessCodePage().IsUtf8();
   for (std::size_t keep = name.size(); keep-- > 0;) {
+    // Never inside a character: a cut sequence would show as a stray sign.
+    if (utf8 && (static_cast<unsigned char>(name[keep]) & 0xC0) == 0x80) continue;
     std::string candidate = name.substr(0, keep) + "...";
     if (textWidth(candidate) <= maxWidth) return candidate;
   }

@@ -11,7 +11,8 @@
 
 namespace zv {
 
-// Capital A with circumflex and small g: the full height of a line.
+// Capital A with circumflex and small g: the full height of a line. In
+// Windows-1252, as every text of the program: measured as ProgramText.
 inline constexpr const char* RowSampleText = "\xC2g";
 inline constexpr const char* SeparatorRowText = " Separator ";
 // RGB(255, 187, 187) as the system packs a colour (red in the low byte).

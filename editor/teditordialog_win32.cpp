@@ -7,6 +7,7 @@
 #include "editor/editorrows.h"
 #include "editor/editorview.h"
 #include "editor/editortexts.h"
+#include "model/codepage.h"
 #include "model/hotkeytext.h"
 #include "resources/resource.h"
 #include "settings/settings.h"
@@ -313,7 +314,8 @@ trowhit teditordialog::HitAt(int x, int y, bool pastEnd) const {
 
 int teditordialog::TextHeight(HDC dc) const {
   SIZE s = {0, 0};
-  GetTextExtentPoint32A(dc, RowSampleText, 2, &s);
+  const std::string& sample = ProgramText(RowSampleText);
+  GetTextExtentPoint32A(dc, sample.data(), static_cast<int>(sample.size()), &s);
   return s.cy;
 }
 

@@ -1,7 +1,9 @@
 #include "editor/tzvshortcutdialog_win32.h"
 
 #include <algorithm>
+#include <cstring>
 
+#include "model/codepage.h"
 #include "model/hotkeytext.h"
 #include "model/hotkeyvalue.h"
 #include "platform/win32folderbrowser.h"
@@ -291,13 +293,16 @@ void tzvshortcutdialog::DrawListItem(const DRAWITEMSTRUCT& d, HIMAGELIST images,
   ExtTextOutA(dc, 0, 0, ETO_OPAQUE, &r, nullptr, 0, nullptr);
   if (d.itemID == static_cast<UINT>(-1)) return;
   ImageList_Draw(images, static_cast<int>(d.itemID), dc, r.left + 2, r.top + pictureTop, ILD_TRANSPARENT);
-  char text[64] = {};
-  SendMessageA(d.hwndItem, CB_GETLBTEXT, d.itemID, reinterpret_cast<LPARAM>(text));
+  const LRESULT length = SendMessageA(d.hwndItem, CB_GETLBTEXTLEN, d.itemID, 0);
+  std::string text(length > 0 ? static_cast<std::size_t>(length) + 1 : 1, '\0');
+  if (length > 0) SendMessageA(d.hwndItem, CB_GETLBTEXT, d.itemID, reinterpret_cast<LPARAM>(text.data()));
+  text.resize(std::strlen(text.c_str()));
   SIZE sample = {};
-  GetTextExtentPoint32A(dc, "\xC2g", 2, &sample);
+  const std::string& probe = ProgramText("\xC2g");
+  GetTextExtentPoint32A(dc, probe.data(), static_cast<int>(probe.size()), &sample);
   const int itemHeight = r.bottom - r.top;
   SetBkMode(dc, TRANSPARENT);
-  TextOutA(dc, r.left + 23, r.top + (itemHeight - sample.cy) / 2, text, lstrlenA(text));
+  TextOutA(dc, r.left + 23, r.top + (itemHeight - sample.cy) / 2, text.data(), static_cast<int>(text.size()));
   if ((d.itemState & ODS_FOCUS) && !(d.itemState & ODS_NOFOCUSRECT)) DrawFocusRect(dc, &r);
 }
 

@@ -1,5 +1,6 @@
 #include "model/hotkeytext.h"
 
+#include "model/codepage.h"
 #include "model/hotkeyvalue.h"
 
 namespace zv {
@@ -17,7 +18,7 @@ const tkeynamesource* currentKeyNames = &noKeyNames;
 std::string KeyName(std::uint8_t key, const tkeynamesource& names) {
   switch (key) {
     case 0x00: return std::string();  // no key; the keyboard has no scan code for it either
-    case 0x08: return "R\xFC" "ck";
+    case 0x08: return ProgramText("R\xFC" "ck");
     case 0x09: return "Tab";
     case 0x0D: return "Enter";
     case 0x1B: return "Esc";

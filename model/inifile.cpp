@@ -1,5 +1,6 @@
 #include "model/inifile.h"
 
+#include "model/codepage.h"
 #include "model/textutil.h"
 
 namespace zv {
@@ -13,18 +14,9 @@ std::string_view Trimmed(std::string_view s) {
   return s.substr(b, e - b);
 }
 
-// Windows-1252 for the code points of its bytes 0x80 to 0x9F; the five bytes
-// the code page leaves undefined stand for themselves, as the system has it.
-const char16_t Cp1252High[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
 char ToCp1252(std::uint32_t cp) {
-  if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return static_cast<char>(cp);
-  for (int i = 0; i < 32; ++i)
-    if (Cp1252High[i] == cp) return static_cast<char>(0x80 + i);
-  return '?';
+  const int b = CharToCp1252(static_cast<char32_t>(cp));
+  return b < 0 ? '?' : static_cast<char>(b);
 }
 
 std::string FromUtf8(std::string_view s) {

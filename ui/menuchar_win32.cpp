@@ -1,5 +1,6 @@
 #include "ui/menuchar_win32.h"
 
+#include "model/codepage.h"
 #include "ui/menuchar.h"
 
 namespace zv {
@@ -10,7 +11,12 @@ namespace {
 const tcharrules& CodePageRules() {
   static const tcharrules rules = [] {
     tcharrules r;
-    r.IsLetterOrDigit = [](char c) { return IsCharAlphaNumericA(c) != FALSE; };
+    // In UTF-8 a byte above 127 is part of a character, never one: only
+    // ASCII letters and digits choose there.
+    r.IsLetterOrDigit = [](char c) {
+      if (ProcessCodePage().IsUtf8() && static_cast<unsigned char>(c) >= 0x80) return false;
+      return IsCharAlphaNumericA(c) != FALSE;
+    };
     r.Lower = [](char c) {
       const auto lowered = reinterpret_cast<ULONG_PTR>(
           CharLowerA(reinterpret_cast<LPSTR>(static_cast<ULONG_PTR>(static_cast<unsigned char>(c)))));

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "model/codepage.h"
+
 namespace zv {
 
 std::string MenuHotkeyLabel(const std::string& hotkeyText) { return "(" + hotkeyText + ")"; }
@@ -23,7 +25,7 @@ tmenuitemsize MeasureMenuItem(const tmenuentry& entry, const tmenustyle& style,
     size.Width += measure.TextWidth(MenuHotkeyLabel(entry.HotkeyText)) + 8;
   size.Height = entry.Separator
                     ? MenuSeparatorHeight
-                    : std::max(measure.TextHeight(MenuHeightProbe), style.IconHeight + 4);
+                    : std::max(measure.TextHeight(ProgramText(MenuHeightProbe)), style.IconHeight + 4);
   return size;
 }
 
@@ -46,7 +48,7 @@ tmenuitemlayout LayoutMenuItem(const tmenuentry& entry, const tmenustyle& style,
   l.HasCaption = true;
   l.Caption = entry.Caption;
   l.CaptionX = style.IconWidth + 12;
-  l.TextY = (height - measure.TextHeight(MenuHeightProbe)) / 2;
+  l.TextY = (height - measure.TextHeight(ProgramText(MenuHeightProbe))) / 2;
   if (entry.ShowsHotkey()) {
     l.HasHotkey = true;
     l.HotkeyLabel = MenuHotkeyLabel(entry.HotkeyText);

@@ -24,7 +24,8 @@ struct tmenustyle {
   int IconHeight = 16;
 };
 
-// Its text height stands for the height of one line of menu text.
+// Its text height stands for the height of one line of menu text. In
+// Windows-1252, as every text of the program: measured as ProgramText.
 inline constexpr const char* MenuHeightProbe = "\xC2g";
 inline constexpr int MenuSeparatorHeight = 5;
 

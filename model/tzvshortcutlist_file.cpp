@@ -2,12 +2,14 @@
 // class marker and the entry count, and one section "Item<i>" per entry.
 #include <algorithm>
 #include <string>
+#include <tuple>
 #include <unordered_set>
 #include <utility>
 #include <vector>
 
 #include "model/inifile.h"
 #include "model/listfileio.h"
+#include "model/listfiletext.h"
 #include "model/listprogress.h"
 #include "model/textutil.h"
 #include "model/tzvshortcutlist.h"
@@ -20,25 +22,44 @@ const char* const RootSection = "Root";
 
 std::string ItemSection(std::int32_t i) { return "Item" + std::to_string(i); }
 
-void WriteEntry(tinifile& ini, std::size_t section, const tzvshortcut& s) {
+// The texts of one entry as the file spells them.
+struct entrytexts {
+  tfiletext Caption, Path, Parameters, WorkingDir;
+  explicit entrytexts(const tzvshortcut& s) {
+    // Only what the type stores decides how the file is spelled.
+    if (s.ShortcutType != stApplication && s.ShortcutType != stFile && s.ShortcutType != stFolder) return;
+    Caption = ToFileText(s.Caption);
+    Path = ToFileText(s.Path);
+    if (s.ShortcutType == stApplication) {
+      Parameters = ToFileText(s.Parameters);
+      WorkingDir = ToFileText(s.WorkingDir);
+    }
+  }
+  bool FitCp1252() const {
+    return Caption.FitsCp1252 && Path.FitsCp1252 && Parameters.FitsCp1252 && WorkingDir.FitsCp1252;
+  }
+};
+
+void WriteEntry(tinifile& ini, std::size_t section, const tzvshortcut& s, const entrytexts& t, bool utf8) {
+  auto text = [utf8](const tfiletext& f) { return EscapeQuotes(utf8 ? f.Utf8 : f.Cp1252); };
   ini.WriteInteger(section, "ShortcutType", s.ShortcutType);
   switch (s.ShortcutType) {
     case stApplication:
-      ini.WriteString(section, "Caption", EscapeQuotes(s.Caption));
-      ini.WriteString(section, "Path", EscapeQuotes(s.Path));
-      ini.WriteString(section, "Parameters", EscapeQuotes(s.Parameters));
-      ini.WriteString(section, "WorkingDir", EscapeQuotes(s.WorkingDir));
+      ini.WriteString(section, "Caption", text(t.Caption));
+      ini.WriteString(section, "Path", text(t.Path));
+      ini.WriteString(section, "Parameters", text(t.Parameters));
+      ini.WriteString(section, "WorkingDir", text(t.WorkingDir));
       ini.WriteInteger(section, "Hotkey", s.Hotkey);
       ini.WriteInteger(section, "ViewStyle", s.ViewStyle);
       break;
     case stFile:
-      ini.WriteString(section, "Caption", EscapeQuotes(s.Caption));
-      ini.WriteString(section, "Path", EscapeQuotes(s.Path));
+      ini.WriteString(section, "Caption", text(t.Caption));
+      ini.WriteString(section, "Path", text(t.Path));
       ini.WriteInteger(section, "Hotkey", s.Hotkey);
       break;
     case stFolder:
-      ini.WriteString(section, "Caption", EscapeQuotes(s.Caption));
-      ini.WriteString(section, "Path", EscapeQuotes(s.Path));
+      ini.WriteString(section, "Caption", text(t.Caption));
+      ini.WriteString(section, "Path", text(t.Path));
       ini.WriteString(section, "FullExplorer", s.FullExplorer ? "1" : "0");
       ini.WriteInteger(section, "Hotkey", s.Hotkey);
       ini.WriteInteger(section, "ViewStyle", s.ViewStyle);
@@ -48,7 +69,8 @@ void WriteEntry(tinifile& ini, std::size_t section, const tzvshortcut& s) {
   }
 }
 
-std::unique_ptr<tzvshortcut> ReadEntry(const tinifile& ini, std::size_t section) {
+// Null when a text cannot be held in the process code page.
+std::unique_ptr<tzvshortcut> ReadEntry(const tinifile& ini, std::size_t section, bool utf8) {
   auto s = std::make_unique<tzvshortcut>();
   const std::int32_t type = ini.ReadInteger(section, "shortcuttype", 0);
   if (type >= stSeparator && type <= stFolder) s->ShortcutType = static_cast<std::uint8_t>(type);
@@ -56,10 +78,14 @@ std::unique_ptr<tzvshortcut> ReadEntry(const tinifile& ini, std::size_t section)
     const std::int32_t view = ini.ReadInteger(section, "ViewStyle", 1);
     if (view >= vsMinimized && view <= vsMaximized) s->ViewStyle = static_cast<std::uint8_t>(view);
   }
-  s->Caption = UnescapeQuotes(ini.ReadString(section, "Caption", ""));
-  s->Path = UnescapeQuotes(ini.ReadString(section, "Path", ""));
-  s->Parameters = UnescapeQuotes(ini.ReadString(section, "Parameters", ""));
-  s->WorkingDir = UnescapeQuotes(ini.ReadString(section, "WorkingDir", ""));
+  // Texts a type does not store are never used or written; only the others
+  // must come whole.
+  const bool named = s->ShortcutType != stSeparator;
+  const bool application = s->ShortcutType == stApplication;
+  for (auto [field, key, used] : {std::tuple{&s->Caption, "Caption", named}, std::tuple{&s->Path, "Path", named},
+                                  std::tuple{&s->Parameters, "Parameters", application},
+                                  std::tuple{&s->WorkingDir, "WorkingDir", application}})
+    if (!FromFileText(UnescapeQuotes(ini.ReadString(section, key, "")), utf8, *field) && used) return nullptr;
   s->FullExplorer = ini.ReadInteger(section, "FullExplorer", 0) != 0;
   s->Hotkey = static_cast<std::uint16_t>(ini.ReadInteger(section, "Hotkey", 0) & 0xFFFF);
   return s;
@@ -169,12 +195,21 @@ bool tzvshortcutlist::ExportToFile(const std::string& fileName, tlistprogress& p
   try {
     const std::int32_t count = Count();
     guard.Opened = progress.Open(count);
+    std::vector<entrytexts> texts;
+    texts.reserve(static_cast<size_t>(count));
+    bool utf8 = false;
+    for (const auto& item : items_) {
+      texts.emplace_back(*item);
+      utf8 = utf8 || !texts.back().FitCp1252();
+    }
     tinifile ini;
     ini.WriteString(RootSection, "SavedByClass", ClassName);
     ini.WriteInteger(RootSection, "Count", count);
+    if (utf8) ini.WriteString(RootSection, EncodingKey, Utf8EncodingName);
     for (std::int32_t i = 0; i < count; ++i) {
       progress.Step(i, true);
-      WriteEntry(ini, ini.AddSection(ItemSection(i)), *items_[static_cast<size_t>(i)]);
+      WriteEntry(ini, ini.AddSection(ItemSection(i)), *items_[static_cast<size_t>(i)],
+                 texts[static_cast<size_t>(i)], utf8);
     }
     // The old file stays until the new one is complete on the disk.
     return WriteFileReplacing(io, fileName, ini.Text());
@@ -190,8 +225,10 @@ bool tzvshortcutlist::ImportFromFile(const std::string& fileName, tlistprogress&
   try {
     std::string text;
     if (io.ReadAll(fileName, MaxListFileSize, text) != treadstatus::Ok) return false;
-    const tinifile ini(std::move(text));
+    bool utf8 = false;
+    const tinifile ini(DecodeByteOrderMark(std::move(text), utf8));
     if (ini.ReadString(RootSection, "SavedByClass", "undefined") != ClassName) return false;
+    utf8 = utf8 || IsUtf8ListFile(ini);
     result = true;
     const std::int32_t count = ini.ReadInteger(RootSection, "Count", 0);
     // A count may claim far more entries than the file holds, and numbers
@@ -210,6 +247,10 @@ bool tzvshortcutlist::ImportFromFile(const std::string& fileName, tlistprogress&
     for (const auto& existing : items_)
       if (existing->ShortcutType != stSeparator) present.insert(DuplicateKey(*existing));
     auto take = [&](std::unique_ptr<tzvshortcut> s) {
+      if (!s) {
+        result = false;  // a text this system cannot hold: not taken
+        return;
+      }
       std::string key;
       if (s->ShortcutType != stSeparator) {
         key = DuplicateKey(*s);
@@ -231,7 +272,7 @@ bool tzvshortcutlist::ImportFromFile(const std::string& fileName, tlistprogress&
         take(std::move(separator));
       }
       progress.Step(static_cast<std::int32_t>(e.Number), false);
-      take(ReadEntry(ini, e.Section));
+      take(ReadEntry(ini, e.Section, utf8));
       next = e.Number + 1;
     }
   } catch (...) {

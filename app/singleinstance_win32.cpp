@@ -1,6 +1,7 @@
 #include "app/singleinstance_win32.h"
 
 #include "app/tzorvanemaindialog.h"
+#include "platform/win32text.h"
 #include "toolkit/tapplication.h"
 
 namespace zv {
@@ -17,9 +18,7 @@ HWND FindRunningApplicationWindow() {
   // copy titled "Zorvane".
   while ((found = FindWindowExA(nullptr, found, tapplication::WindowClass, nullptr)) != nullptr) {
     if (found == own) continue;
-    char text[256] = {};
-    GetWindowTextA(found, text, sizeof text);
-    if (lstrcmpiA(text, title.c_str()) == 0) return found;
+    if (lstrcmpiA(WindowText(found).c_str(), title.c_str()) == 0) return found;
   }
   return nullptr;
 }

@@ -3,6 +3,7 @@
 #include <shellapi.h>
 
 #include "components/shellimages.h"
+#include "platform/win32text.h"
 
 namespace zv {
 
@@ -26,12 +27,12 @@ int twin32shellimages::ImageCount(void* list) {
 }
 
 bool twin32shellimages::PathExists(const std::string& path) {
-  return !path.empty() && GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+  return !path.empty() && GetFileAttributesW(WideFromProcess(path).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 bool twin32shellimages::IconIndex(const std::string& path, unsigned flags, int& index) {
-  SHFILEINFOA info = {};
-  if (!SHGetFileInfoA(path.c_str(), 0, &info, sizeof(info), flags)) return false;
+  SHFILEINFOW info = {};
+  if (!SHGetFileInfoW(WideFromProcess(path).c_str(), 0, &info, sizeof(info), flags)) return false;
   index = info.iIcon;
   return true;
 }

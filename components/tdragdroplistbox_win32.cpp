@@ -1,5 +1,7 @@
 #include "components/tdragdroplistbox_win32.h"
 
+#include "platform/win32text.h"
+
 #include <commctrl.h>
 #include <shellapi.h>
 #include <shlobj.h>
@@ -107,13 +109,16 @@ void TDragDropListBox::DropFiles(HDROP drop) {
   std::vector<std::string> files;
   POINT p = {0, 0};
   DragQueryPoint(drop, &p);
-  const UINT n = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
+  // The W form: the A form would hand over a name the process code page
+  // cannot hold with stand-ins, a file that does not exist. Such a name is
+  // left out like a duplicate.
+  const UINT n = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
   for (UINT i = 0; i < n; ++i) {
-    const UINT len = DragQueryFileA(drop, i, nullptr, 0);
-    std::string path(len + 1, '\0');
-    const UINT got = DragQueryFileA(drop, i, path.data(), len + 1);
-    path.resize(got);
-    files.push_back(std::move(path));
+    const UINT len = DragQueryFileW(drop, i, nullptr, 0);
+    std::wstring wide(len + 1, L'\0');
+    wide.resize(DragQueryFileW(drop, i, wide.data(), len + 1));
+    std::string path;
+    if (!wide.empty() && ProcessFromWide(wide, path)) files.push_back(std::move(path));
   }
   OnDropFiles(files, p.x, p.y);
 }

@@ -1,6 +1,7 @@
 #include <windows.h>
 
 #include "model/listfileio.h"
+#include "platform/win32text.h"
 
 namespace zv {
 
@@ -21,12 +22,13 @@ struct filehandle {
   HANDLE Handle;
 };
 
-// Windows paths in the ANSI code page, as every call of the program.
+// Paths in the process code page, handed to the W calls: the A calls of
+// some systems cut or refuse a UTF-8 path longer than MAX_PATH bytes.
 class twin32fileio : public tlistfileio {
  public:
   treadstatus ReadAll(const std::string& path, std::size_t limit, std::string& data) override {
     data.clear();
-    filehandle f(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+    filehandle f(CreateFileW(WideFromProcess(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (f.Handle == INVALID_HANDLE_VALUE) {
       const DWORD error = GetLastError();
@@ -54,7 +56,7 @@ class twin32fileio : public tlistfileio {
   }
 
   bool WriteAll(const std::string& path, const std::string& data) override {
-    filehandle f(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+    filehandle f(CreateFileW(WideFromProcess(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                              FILE_ATTRIBUTE_NORMAL, nullptr));
     if (f.Handle == INVALID_HANDLE_VALUE) return false;
     std::size_t done = 0;
@@ -72,12 +74,12 @@ class twin32fileio : public tlistfileio {
   bool Replace(const std::string& from, const std::string& to) override {
     // A read-only list file stays as it is, also where the system would
     // move over it.
-    const DWORD attributes = GetFileAttributesA(to.c_str());
+    const DWORD attributes = GetFileAttributesW(WideFromProcess(to).c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) return false;
-    return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+    return MoveFileExW(WideFromProcess(from).c_str(), WideFromProcess(to).c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
   }
 
-  bool Remove(const std::string& path) override { return DeleteFileA(path.c_str()) != 0; }
+  bool Remove(const std::string& path) override { return DeleteFileW(WideFromProcess(path).c_str()) != 0; }
 };
 
 }  // namespace

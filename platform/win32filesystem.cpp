@@ -2,6 +2,11 @@
 
 #include <windows.h>
 
+#include "platform/win32text.h"
+
+// Paths go to the W calls: the A calls of some systems cut or refuse a
+// UTF-8 path longer than MAX_PATH bytes.
+
 namespace zv {
 
 twin32filesystem& ProcessFileSystem() {
@@ -11,31 +16,35 @@ twin32filesystem& ProcessFileSystem() {
 
 bool twin32filesystem::FileExists(const std::string& path) {
   if (path.empty()) return false;
-  const DWORD a = GetFileAttributesA(path.c_str());
+  const DWORD a = GetFileAttributesW(WideFromProcess(path).c_str());
   return a != INVALID_FILE_ATTRIBUTES && !(a & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 bool twin32filesystem::DirectoryExists(const std::string& path) {
   if (path.empty()) return false;
-  const DWORD a = GetFileAttributesA(path.c_str());
+  const DWORD a = GetFileAttributesW(WideFromProcess(path).c_str());
   return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 std::vector<tfileentry> twin32filesystem::ListFiles(const std::string& folder) {
   std::vector<tfileentry> out;
-  WIN32_FIND_DATAA data;
-  HANDLE find = FindFirstFileA((folder + "*.*").c_str(), &data);
+  // The W form: the A form's name field holds MAX_PATH bytes, which a name
+  // in UTF-8 may outgrow. A name the process code page cannot hold could
+  // not be reached by the other calls either and is left out.
+  WIN32_FIND_DATAW data;
+  HANDLE find = FindFirstFileW(WideFromProcess(folder + "*.*").c_str(), &data);
   if (find == INVALID_HANDLE_VALUE) return out;
   do {
-    if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-      out.push_back({data.cFileName, data.dwFileAttributes});
-  } while (FindNextFileA(find, &data));
+    std::string name;
+    if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && ProcessFromWide(data.cFileName, name))
+      out.push_back({name, data.dwFileAttributes});
+  } while (FindNextFileW(find, &data));
   FindClose(find);
   return out;
 }
 
 std::string twin32filesystem::ReadFileStart(const std::string& path, std::size_t maxBytes) {
-  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+  HANDLE file = CreateFileW(WideFromProcess(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                             nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return std::string();
   std::string bytes(maxBytes, '\0');
@@ -47,15 +56,15 @@ std::string twin32filesystem::ReadFileStart(const std::string& path, std::size_t
 }
 
 bool twin32filesystem::SetAttributes(const std::string& path, std::uint32_t attributes) {
-  return SetFileAttributesA(path.c_str(), attributes) != 0;
+  return SetFileAttributesW(WideFromProcess(path).c_str(), attributes) != 0;
 }
 
 bool twin32filesystem::RemoveFile(const std::string& path) {
-  return DeleteFileA(path.c_str()) != 0;
+  return DeleteFileW(WideFromProcess(path).c_str()) != 0;
 }
 
 bool twin32filesystem::RemoveFolder(const std::string& path) {
-  return RemoveDirectoryA(path.c_str()) != 0;
+  return RemoveDirectoryW(WideFromProcess(path).c_str()) != 0;
 }
 
 bool twin32filesystem::CreateFolders(const std::string& path) {
@@ -68,7 +77,7 @@ bool twin32filesystem::CreateFolders(const std::string& path) {
     // A UNC share or drive root that is missing ends the climb there.
     if (!CreateFolders(folder.substr(0, cut))) return false;
   }
-  return CreateDirectoryA(folder.c_str(), nullptr) != 0 || DirectoryExists(folder);
+  return CreateDirectoryW(WideFromProcess(folder).c_str(), nullptr) != 0 || DirectoryExists(folder);
 }
 
 }  // namespace zv

@@ -39,7 +39,9 @@ std::string DialogFilter(const std::string& filter) {
 }
 
 bool twin32prompts::FileDialog(tfiledialog& d) {
-  std::vector<char> name(MAX_PATH * 4, '\0');
+  // Room for the longest path the system knows, 32,767 UTF-16 units, at
+  // three bytes of UTF-8 each: no choice is ever cut.
+  std::vector<char> name(32767 * 3 + 1, '\0');
   d.FileName.copy(name.data(), name.size() - 1);
   const std::string filter = DialogFilter(d.Filter);
   OPENFILENAMEA ofn = {};

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <vector>
 
 namespace zv {
@@ -17,6 +18,11 @@ class win32key : public tregkeyhandle {
 
 HKEY Raw(tregkeyhandle& key) { return static_cast<win32key&>(key).Key; }
 
+// Names as the A calls give them: the system's limits count UTF-16 units,
+// and a unit may take three bytes in UTF-8.
+const DWORD KeyNameBytes = 255 * 3 + 1;
+const DWORD ValueNameBytes = 16383 * 3 + 1;
+
 // The system wants paths relative to the root, without a leading backslash.
 std::string Relative(const std::string& path) {
   size_t begin = path.find_first_not_of('\\');
@@ -30,10 +36,11 @@ bool DeleteTree(HKEY parent, const std::string& name) {
   if (RegOpenKeyExA(parent, name.c_str(), 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS) return false;
   // Subkeys first: deleting a key with children is refused by the system.
   for (;;) {
-    char child[256];
-    DWORD len = sizeof(child);
-    if (RegEnumKeyExA(key, 0, child, &len, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
+    std::string child(KeyNameBytes, '\0');
+    DWORD len = KeyNameBytes;
+    if (RegEnumKeyExA(key, 0, child.data(), &len, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
       break;
+    child.resize(len);
     if (!DeleteTree(key, child)) {
       RegCloseKey(key);
       return false;
@@ -48,25 +55,33 @@ bool CopyTree(HKEY from, HKEY to) {
   if (RegQueryInfoKeyA(from, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &maxName,
                        &maxData, nullptr, nullptr) != ERROR_SUCCESS)
     return false;
-  // Buffers sized once, so each value costs one read and one write.
-  std::vector<char> name(maxName + 1);
-  std::vector<BYTE> data(maxData + 1);
+  // Buffers sized once, so each value costs one read and one write. The
+  // sizes count UTF-16; a text in UTF-8 may take half as much again, so the
+  // data buffer grows when a value needs it.
+  std::vector<char> name(ValueNameBytes);
+  std::vector<BYTE> data(maxData + maxData / 2 + 4);
   for (DWORD i = 0;; ++i) {
     DWORD nameLen = static_cast<DWORD>(name.size()), type = 0, size = static_cast<DWORD>(data.size());
     LONG r = RegEnumValueA(from, i, name.data(), &nameLen, nullptr, &type, data.data(), &size);
+    if (r == ERROR_MORE_DATA && data.size() < (1u << 28)) {
+      data.resize(std::max<size_t>(data.size() * 2, size + 1));
+      --i;
+      continue;
+    }
     if (r == ERROR_NO_MORE_ITEMS) break;
     if (r != ERROR_SUCCESS || RegSetValueExA(to, name.data(), 0, type, data.data(), size) != ERROR_SUCCESS)
       return false;
   }
   for (DWORD i = 0;; ++i) {
-    char name[256];
-    DWORD len = sizeof(name);
-    LONG r = RegEnumKeyExA(from, i, name, &len, nullptr, nullptr, nullptr, nullptr);
+    std::string name(KeyNameBytes, '\0');
+    DWORD len = KeyNameBytes;
+    LONG r = RegEnumKeyExA(from, i, name.data(), &len, nullptr, nullptr, nullptr, nullptr);
     if (r == ERROR_NO_MORE_ITEMS) break;
     if (r != ERROR_SUCCESS) return false;
+    name.resize(len);
     HKEY src, dst;
-    if (RegOpenKeyExA(from, name, 0, KEY_READ, &src) != ERROR_SUCCESS) return false;
-    if (RegCreateKeyExA(to, name, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &dst, nullptr) !=
+    if (RegOpenKeyExA(from, name.c_str(), 0, KEY_READ, &src) != ERROR_SUCCESS) return false;
+    if (RegCreateKeyExA(to, name.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &dst, nullptr) !=
         ERROR_SUCCESS) {
       RegCloseKey(src);
       return false;
@@ -181,8 +196,11 @@ bool twin32registry::QueryValue(tregkeyhandle& key, const std::string& name, tre
     return true;
   }
   if (r != ERROR_MORE_DATA) return false;
-  for (int attempt = 0; attempt < 4; ++attempt) {
-    std::vector<BYTE> big(size);
+  // The size asked for may count UTF-16 and fall short of the UTF-8 text.
+  DWORD want = std::max<DWORD>(size, sizeof(buffer) * 2);
+  for (int attempt = 0; attempt < 8; ++attempt) {
+    std::vector<BYTE> big(want);
+    size = want;
     r = RegQueryValueExA(Raw(key), name.c_str(), nullptr, &type, big.data(), &size);
     if (r == ERROR_SUCCESS) {
       out.Type = type;
@@ -190,6 +208,7 @@ bool twin32registry::QueryValue(tregkeyhandle& key, const std::string& name, tre
       return true;
     }
     if (r != ERROR_MORE_DATA) return false;
+    want = std::max<DWORD>(size, want * 2);
   }
   return false;
 }
@@ -207,12 +226,12 @@ bool twin32registry::DeleteValue(tregkeyhandle& key, const std::string& name) {
 
 std::vector<std::string> twin32registry::ValueNames(tregkeyhandle& key) {
   std::vector<std::string> names;
+  std::vector<char> name(ValueNameBytes);
   for (DWORD i = 0;; ++i) {
-    char name[16384];
-    DWORD len = sizeof(name);
-    if (RegEnumValueA(Raw(key), i, name, &len, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
+    DWORD len = ValueNameBytes;
+    if (RegEnumValueA(Raw(key), i, name.data(), &len, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
       break;
-    names.emplace_back(name, len);
+    names.emplace_back(name.data(), len);
   }
   return names;
 }
@@ -220,8 +239,8 @@ std::vector<std::string> twin32registry::ValueNames(tregkeyhandle& key) {
 std::vector<std::string> twin32registry::SubKeyNames(tregkeyhandle& key) {
   std::vector<std::string> names;
   for (DWORD i = 0;; ++i) {
-    char name[256];
-    DWORD len = sizeof(name);
+    char name[KeyNameBytes];
+    DWORD len = KeyNameBytes;
     if (RegEnumKeyExA(Raw(key), i, name, &len, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
       break;
     names.emplace_back(name, len);

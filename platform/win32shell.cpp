@@ -7,6 +7,8 @@
 
 #include <vector>
 
+#include "platform/win32text.h"
+
 namespace zv {
 
 namespace {
@@ -63,17 +65,19 @@ std::uint32_t twin32shell::Execute(const tshellrequest& r) {
 
 tlinksave twin32shell::SaveLink(const tshelllink& link, const std::string& fileName) {
   comscope com;
-  comref<IShellLinkA> shellLink;
-  if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+  // The W interface: the link keeps its texts in UTF-16, for every reader
+  // whatever its code page.
+  comref<IShellLinkW> shellLink;
+  if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
                               reinterpret_cast<void**>(&shellLink.p))) ||
       !shellLink.p)
     return tlinksave::ObjectFailed;
   if (link.ShowCommand != 0) shellLink.p->SetShowCmd(link.ShowCommand);
-  shellLink.p->SetPath(link.Path.c_str());
-  if (!link.Arguments.empty()) shellLink.p->SetArguments(link.Arguments.c_str());
+  shellLink.p->SetPath(WideFromProcess(link.Path).c_str());
+  if (!link.Arguments.empty()) shellLink.p->SetArguments(WideFromProcess(link.Arguments).c_str());
   if (!link.WorkingDirectory.empty())
-    shellLink.p->SetWorkingDirectory(link.WorkingDirectory.c_str());
-  if (!link.Description.empty()) shellLink.p->SetDescription(link.Description.c_str());
+    shellLink.p->SetWorkingDirectory(WideFromProcess(link.WorkingDirectory).c_str());
+  if (!link.Description.empty()) shellLink.p->SetDescription(WideFromProcess(link.Description).c_str());
   // The link is put together in memory and written as one file: the shell
   // link's own file save is more than ten times slower under Wine, which
   // counts with fifty links rebuilt at every start.
@@ -96,14 +100,14 @@ tlinksave twin32shell::SaveLink(const tshelllink& link, const std::string& fileN
   if (!bytes) return tlinksave::NotSaved;
   bool written = false;
   // Only a new file: one of that name may be the user's own.
-  HANDLE out = CreateFileA(fileName.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+  HANDLE out = CreateFileW(WideFromProcess(fileName).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                            FILE_ATTRIBUTE_NORMAL, nullptr);
   if (out != INVALID_HANDLE_VALUE) {
     DWORD done = 0;
     const DWORD size = static_cast<DWORD>(end.QuadPart);
     written = WriteFile(out, bytes, size, &done, nullptr) && done == size;
     CloseHandle(out);
-    if (!written) DeleteFileA(fileName.c_str());
+    if (!written) DeleteFileW(WideFromProcess(fileName).c_str());
   }
   GlobalUnlock(memory);
   return written ? tlinksave::Saved : tlinksave::NotSaved;

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "model/textutil.h"
+#include "platform/win32text.h"
 #include "resources/resource.h"
 #include "toolkit/resourcemodule.h"
 #include "ui/accesskey.h"
@@ -39,13 +40,7 @@ BOOL CALLBACK DisableOther(HWND wnd, LPARAM p) {
 
 }  // namespace
 
-std::string WindowTextOf(HWND wnd) {
-  const int n = GetWindowTextLengthA(wnd);
-  std::string text(static_cast<std::size_t>(n) + 1, '\0');
-  const int got = GetWindowTextA(wnd, text.data(), n + 1);
-  text.resize(got > 0 ? static_cast<std::size_t>(got) : 0);
-  return text;
-}
+std::string WindowTextOf(HWND wnd) { return WindowText(wnd); }
 
 tform::tform(std::string formClass, std::string caption, int clientWidth, int clientHeight)
     : formClass_(std::move(formClass)),

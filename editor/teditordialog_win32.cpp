@@ -12,6 +12,7 @@
 #include "resources/resource.h"
 #include "settings/settings.h"
 #include "toolkit/resourcemodule.h"
+#include "platform/win32text.h"
 
 namespace zv {
 
@@ -35,13 +36,11 @@ COLORREF ColourOf(trowcolour c) {
 
 int TextWidth(HDC dc, HFONT font, std::string_view text) {
   tselection picked(dc, font);
-  SIZE s = {0, 0};
-  GetTextExtentPoint32A(dc, text.data(), static_cast<int>(text.size()), &s);
-  return s.cx;
+  return TextExtent(dc, text).cx;
 }
 
 void DrawText(HDC dc, int x, int y, const std::string& text) {
-  TextOutA(dc, x, y, text.c_str(), static_cast<int>(text.size()));
+  TextOutText(dc, x, y, text);
 }
 
 }  // namespace
@@ -315,7 +314,7 @@ trowhit teditordialog::HitAt(int x, int y, bool pastEnd) const {
 int teditordialog::TextHeight(HDC dc) const {
   SIZE s = {0, 0};
   const std::string& sample = ProgramText(RowSampleText);
-  GetTextExtentPoint32A(dc, sample.data(), static_cast<int>(sample.size()), &s);
+  s = TextExtent(dc, sample);
   return s.cy;
 }
 

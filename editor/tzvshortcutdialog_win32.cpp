@@ -11,6 +11,7 @@
 #include "resources/resource.h"
 #include "toolkit/resourcemodule.h"
 #include "ui/dialogkeys.h"
+#include "platform/win32text.h"
 
 namespace zv {
 
@@ -299,10 +300,10 @@ void tzvshortcutdialog::DrawListItem(const DRAWITEMSTRUCT& d, HIMAGELIST images,
   text.resize(std::strlen(text.c_str()));
   SIZE sample = {};
   const std::string& probe = ProgramText("\xC2g");
-  GetTextExtentPoint32A(dc, probe.data(), static_cast<int>(probe.size()), &sample);
+  sample = TextExtent(dc, probe);
   const int itemHeight = r.bottom - r.top;
   SetBkMode(dc, TRANSPARENT);
-  TextOutA(dc, r.left + 23, r.top + (itemHeight - sample.cy) / 2, text.data(), static_cast<int>(text.size()));
+  TextOutText(dc, r.left + 23, r.top + (itemHeight - sample.cy) / 2, text);
   if ((d.itemState & ODS_FOCUS) && !(d.itemState & ODS_NOFOCUSRECT)) DrawFocusRect(dc, &r);
 }
 

@@ -86,4 +86,21 @@ std::string WindowText(HWND window) {
   }
 }
 
+SIZE TextExtent(HDC dc, std::string_view text) {
+  const std::wstring wide = WideFromProcess(text);
+  SIZE size = {0, 0};
+  GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &size);
+  return size;
+}
+
+BOOL TextOutText(HDC dc, int x, int y, std::string_view text) {
+  const std::wstring wide = WideFromProcess(text);
+  return TextOutW(dc, x, y, wide.c_str(), static_cast<int>(wide.size()));
+}
+
+int DrawTextText(HDC dc, std::string_view text, RECT* r, UINT format) {
+  std::wstring wide = WideFromProcess(text);
+  return DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), r, format);
+}
+
 }  // namespace zv

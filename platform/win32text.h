@@ -16,4 +16,11 @@ bool ProcessFromWide(std::wstring_view text, std::string& out);
 // The whole window text, however long.
 std::string WindowText(HWND window);
 
+// Text drawn and measured in the process code page. Through the W calls:
+// the A calls of GDI convert with the code page of the font's character
+// set, which shows UTF-8 as Windows-1252.
+SIZE TextExtent(HDC dc, std::string_view text);
+BOOL TextOutText(HDC dc, int x, int y, std::string_view text);
+int DrawTextText(HDC dc, std::string_view text, RECT* r, UINT format);
+
 }  // namespace zv

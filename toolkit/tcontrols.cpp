@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/win32text.h"
+
 namespace zv {
 
 namespace {
@@ -69,7 +71,7 @@ SIZE MeasureText(HFONT font, const std::string& text, bool noPrefix) {
   tselection picked(screen.Get(), font);
   RECT r = {0, 0, 0, 0};
   const std::string sample = text.empty() ? std::string(" ") : text;
-  DrawTextA(screen.Get(), sample.c_str(), static_cast<int>(sample.size()), &r,
+  DrawTextText(screen.Get(), sample, &r,
             DT_CALCRECT | DT_SINGLELINE | (noPrefix ? DT_NOPREFIX : 0));
   return SIZE{text.empty() ? 0 : r.right - r.left, r.bottom - r.top};
 }
@@ -174,7 +176,7 @@ void tlabel::FitToText() {
     twindowdc screen;
     tselection picked(screen.Get(), font_);
     RECT r = {0, 0, width_, 0};
-    DrawTextA(screen.Get(), text_.c_str(), static_cast<int>(text_.size()), &r, DT_CALCRECT | DT_WORDBREAK);
+    DrawTextText(screen.Get(), text_, &r, DT_CALCRECT | DT_WORDBREAK);
     const int h = std::max<int>(height_, r.bottom);
     SetWindowPos(Handle(), nullptr, 0, 0, width_, h, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     return;
@@ -211,7 +213,7 @@ LRESULT tlabel::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       tselection font(dc, font_);
       SetBkMode(dc, TRANSPARENT);
       SetTextColor(dc, IsWindowEnabled(Handle()) ? Colour : GetSysColor(COLOR_GRAYTEXT));
-      DrawTextA(dc, text_.c_str(), static_cast<int>(text_.size()), &r, Format());
+      DrawTextText(dc, text_, &r, Format());
       return 0;
     }
     case WM_SETCURSOR:
@@ -281,7 +283,7 @@ LRESULT tcontainer::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         SetBkColor(dc, White);
         SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
         RECT text = {8, 0, r.right - 8, tm.tmHeight};
-        DrawTextA(dc, caption_.c_str(), static_cast<int>(caption_.size()), &text,
+        DrawTextText(dc, caption_, &text,
                   DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP);
       }
       return 0;

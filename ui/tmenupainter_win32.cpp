@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "platform/win32text.h"
 #include "ui/fontman_win32.h"
 
 namespace zv {
@@ -16,9 +17,7 @@ class tdcmeasure : public ttextmeasure {
 
  private:
   SIZE Extent(const std::string& text) const {
-    SIZE size = {0, 0};
-    GetTextExtentPoint32A(dc_, text.c_str(), static_cast<int>(text.size()), &size);
-    return size;
+    return TextExtent(dc_, text);
   }
   HDC dc_;
 };
@@ -108,10 +107,9 @@ void tmenupainter::DrawItem(const tmenuentry& entry, const DRAWITEMSTRUCT& dis) 
   SetBkColor(dc.Get(), background);
   SetBkMode(dc.Get(), OPAQUE);
   if (l.HasCaption)
-    TextOutA(dc.Get(), l.CaptionX, l.TextY, l.Caption.c_str(), static_cast<int>(l.Caption.size()));
+    TextOutText(dc.Get(), l.CaptionX, l.TextY, l.Caption);
   if (l.HasHotkey)
-    TextOutA(dc.Get(), l.HotkeyX, l.TextY, l.HotkeyLabel.c_str(),
-             static_cast<int>(l.HotkeyLabel.size()));
+    TextOutText(dc.Get(), l.HotkeyX, l.TextY, l.HotkeyLabel);
   if (l.HasLine) {
     tpen pen(CreatePen(PS_SOLID, 1, Colour(MenuLineColour)));
     tselection selectPen(dc.Get(), pen.Get());

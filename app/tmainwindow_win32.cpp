@@ -1,7 +1,6 @@
 #include "app/tmainwindow_win32.h"
 
 #include <commctrl.h>
-#include <objbase.h>
 
 #include <functional>
 #include <vector>
@@ -10,8 +9,8 @@
 
 #include "app/launcher.h"
 #include "app/sendto.h"
+#include "app/shortcutmenuicons_win32.h"
 #include "app/shortcutmenupopup_win32.h"
-#include "components/iconlookupqueue.h"
 #include "components/systemimagelist.h"
 #include "components/tcooltrayicon_win32.h"
 #include "editor/teditordialog_win32.h"
@@ -51,16 +50,6 @@ class tcontextmenu : public ttraypopupmenu {
   std::function<void(std::int32_t)> run_;
 };
 
-// Posted by the icon lookups when new indexes are in the cache.
-constexpr UINT IconsKnownMessage = WM_APP + 0x32;
-
-BOOL CALLBACK RepaintMenuWindow(HWND wnd, LPARAM) {
-  char cls[16] = {};
-  GetClassNameA(wnd, cls, sizeof(cls));
-  if (lstrcmpA(cls, "#32768") == 0) InvalidateRect(wnd, nullptr, FALSE);
-  return TRUE;
-}
-
 HICON LoadSmallIcon(int id) {
   return static_cast<HICON>(
       LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id), IMAGE_ICON, 16, 16, 0));
@@ -84,13 +73,13 @@ struct tmainwindow::parts {
   std::unique_ptr<tcontextmenu> traymenu;
   std::unique_ptr<TCoolTrayIcon> trayicon;
   tshortcutmenupopup shortcutpopup{shortcutsmenu};
-  std::unique_ptr<ticonlookupqueue> iconqueue;
+  std::unique_ptr<tshortcutmenuicons> shortcutIconLookups;
 };
 
 tmainwindow::tmainwindow() : behaviour_(*this, Settings()), parts_(std::make_unique<parts>()) {}
 
 tmainwindow::~tmainwindow() {
-  parts_->iconqueue.reset();
+  parts_->shortcutIconLookups.reset();
   parts_->trayicon.reset();
   if (parts_->normalIcon) DestroyIcon(parts_->normalIcon);
   if (parts_->grayedIcon) DestroyIcon(parts_->grayedIcon);
@@ -107,16 +96,7 @@ bool tmainwindow::CreateAndStart() {
   parts_->normalIcon = LoadSmallIcon(IDI_TRAYACTIVE);
   parts_->grayedIcon = LoadSmallIcon(IDI_TRAYDISABLED);
 
-  parts_->iconqueue = std::make_unique<ticonlookupqueue>(
-      ProcessIconCache(), [](const std::string& path) { return FileIconIndexOf(ProcessShellImages(), path); },
-      [wnd] { PostMessageA(wnd, IconsKnownMessage, 0, 0); },
-      [](bool starting) {
-        // The shell's icon lookups need COM on their thread.
-        if (starting)
-          CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-        else
-          CoUninitialize();
-      });
+  parts_->shortcutIconLookups = std::make_unique<tshortcutmenuicons>(wnd, parts_->shortcutsmenu);
   parts_->systemil.Transparent = true;
   parts_->shortcutIcons.SetList(static_cast<HIMAGELIST>(parts_->systemil.Handle()));
   parts_->contextmenuil = ImageList_Create(16, 16, ILC_COLOR32 | ILC_MASK, 4, 0);
@@ -185,27 +165,14 @@ void tmainwindow::SetLargeSystemImages(bool large) {
 }
 
 void tmainwindow::RebuildShortcutMenu(tzvshortcutlist& list) {
-  // Known icons at once; the others are looked up off this thread and drawn
-  // as they arrive.
-  ticonlookupqueue& icons = *parts_->iconqueue;
+  tshortcutmenuicons& icons = *parts_->shortcutIconLookups;
   zv::RebuildShortcutMenu(
       parts_->shortcutsmenu, list, Settings().DisplayHotkeys,
-      [&icons](const std::string& p) { return icons.IndexOrQueue(ProcessEnvironment().Expand(p)); },
+      [&icons](const std::string& p) { return icons.IndexOf(p); },
       [](std::uint16_t hotkey) { return HotkeyToText(hotkey); });
 }
 
-void tmainwindow::StartDeferredWork() { parts_->iconqueue->Start(); }
-
-void tmainwindow::TakeKnownIcons() {
-  parts_->iconqueue->Delivered();
-  const tzvshortcutlist* list = behaviour_.ShortcutList();
-  if (!list) return;
-  const bool changed = parts_->shortcutsmenu.TakeKnownIcons(*list, [](const std::string& p) {
-    return ProcessIconCache().Find(ProcessEnvironment().Expand(p));
-  });
-  // An open menu shows them at once.
-  if (changed) EnumThreadWindows(GetCurrentThreadId(), RepaintMenuWindow, 0);
-}
+void tmainwindow::StartDeferredWork() { parts_->shortcutIconLookups->Start(); }
 
 int tmainwindow::ShortcutMenuItemCount() { return parts_->shortcutsmenu.Count(); }
 
@@ -263,6 +230,8 @@ void tmainwindow::CloseMainWindow() {
 LRESULT tmainwindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
   LRESULT answered = 0;
   if (parts_->shortcutpopup.HandleMessage(Handle(), msg, wp, lp, answered)) return answered;
+  if (parts_->shortcutIconLookups && parts_->shortcutIconLookups->HandleMessage(msg, behaviour_.ShortcutList()))
+    return 0;
   switch (msg) {
     case WM_COPYDATA: {
       const auto* cds = reinterpret_cast<const COPYDATASTRUCT*>(lp);
@@ -290,9 +259,6 @@ LRESULT tmainwindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       if (parts_->shortcutsmenu.DrawItem(dis) || parts_->contextmenu.DrawItem(dis)) return TRUE;
       return Default(msg, wp, lp);
     }
-    case IconsKnownMessage:
-      TakeKnownIcons();
-      return 0;
     case WM_CLOSE:
       behaviour_.OnCloseMessage();
       DestroyWindow(Handle());

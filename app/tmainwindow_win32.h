@@ -59,7 +59,6 @@ class tmainwindow : public twindow, public tmainwindowhost {
  private:
   struct parts;
   void BuildContextMenu();
-  void TakeKnownIcons();
 
   tzorvanemaindialog behaviour_;
   std::unique_ptr<parts> parts_;

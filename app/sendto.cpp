@@ -1,8 +1,11 @@
 #include "app/sendto.h"
 
 #include <cstring>
+#include <unordered_map>
+#include <vector>
 
 #include "app/launcher.h"
+#include "app/sendtolinks.h"
 #include "app/shelllinkfile.h"
 #include "model/saferegistry.h"
 #include "model/textutil.h"
@@ -90,28 +93,41 @@ tsendtooutcome RebuildSendTo(const tzvshortcutlist& list, const tsettings& setti
                              tenvironment* environment) {
   const std::string folder = GetSendToFolder(registry);
   if (folder.empty()) return tsendtooutcome::NoFolder;
-  ClearSendToFolder(registry, files);
-  if (!settings.UseSendToMenu) return tsendtooutcome::Off;
-  files.CreateFolders(folder);
-  for (std::int32_t i = 0; i < list.Count(); ++i) {
-    const tzvshortcut& stored = *list.GetItem(i);
-    if (stored.ShortcutType != stApplication && stored.ShortcutType != stFolder) continue;
-    const tzvshortcut s = environment ? ExpandedShortcut(stored, *environment) : stored;
-    tshelllink link;
-    // Only the maximized style is written; the link's default opens normally.
-    if (s.ViewStyle == vsMaximized) link.ShowCommand = ViewStyleToShowCommand(s.ViewStyle);
-    link.Path = s.Path;
-    if (s.ShortcutType == stApplication) {
-      link.Arguments = s.Parameters;
-      link.WorkingDirectory = s.WorkingDir;
+  if (!settings.UseSendToMenu) {
+    ClearSendToFolder(registry, files);
+    return tsendtooutcome::Off;
+  }
+  const std::vector<tsendtolink> wanted = WantedSendToLinks(list, SendToLinkDescription, environment);
+  std::unordered_map<std::string, std::size_t> byName;
+  for (std::size_t i = 0; i < wanted.size(); ++i) byName.emplace(UpperAscii(wanted[i].Name), i);
+  // An own link that already holds what it would be written with stays
+  // untouched; own links no longer wanted or changed go.
+  std::vector<bool> current(wanted.size(), false);
+  for (const tfileentry& entry : files.ListFiles(folder)) {
+    if (!EndsWithLnk(entry.Name)) continue;
+    const std::string path = folder + entry.Name;
+    tshelllinkfile link;
+    if (!ReadShellLinkFile(files.ReadFileStart(path, 64 * 1024), link) ||
+        link.Description != SendToLinkDescription)
+      continue;
+    const auto it = byName.find(UpperAscii(entry.Name));
+    if (it != byName.end() && !current[it->second] &&
+        SendToLinkIsCurrent(link, entry.Attributes, wanted[it->second].Link)) {
+      current[it->second] = true;
+      continue;
     }
-    link.Description = SendToLinkDescription;
-    // A later shortcut of the same caption replaces the earlier one's link;
-    // a file of the user's that has the name is left as it is.
-    const std::string file = folder + SendToLinkName(s.Caption);
+    if (entry.Attributes & faReadOnly) files.SetAttributes(path, entry.Attributes & ~faReadOnly);
+    files.RemoveFile(path);
+  }
+  files.CreateFolders(folder);
+  for (std::size_t i = 0; i < wanted.size(); ++i) {
+    if (current[i]) continue;
+    // Of two captions that name one file, the later link replaces the
+    // earlier; a file of the user's that has the name is left as it is.
+    const std::string file = folder + wanted[i].Name;
     if (files.FileExists(file) && IsOwnSendToLink(files, file)) files.RemoveFile(file);
     // A link that cannot be saved is left out; the others are still made.
-    if (shell.SaveLink(link, file) == tlinksave::ObjectFailed)
+    if (shell.SaveLink(wanted[i].Link, file) == tlinksave::ObjectFailed)
       return tsendtooutcome::LinkObjectFailed;
   }
   return tsendtooutcome::Done;

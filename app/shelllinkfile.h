@@ -13,6 +13,11 @@ struct tshelllinkfile {
   std::string RelativePath;
   std::string WorkingDirectory;
   std::string Arguments;
+  // A text above held a character outside ASCII (read as '?').
+  bool NonAscii = false;
+  // The local target from the link's location block: its base path and
+  // suffix as stored, in the writer's code page; empty when it has none.
+  std::string TargetPath;
 };
 
 // False when bytes do not start with a well-formed shell link.

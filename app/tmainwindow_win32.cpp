@@ -9,6 +9,7 @@
 
 #include "app/launcher.h"
 #include "app/sendto.h"
+#include "app/shortcutmenuicons_win32.h"
 #include "app/shortcutmenupopup_win32.h"
 #include "components/systemimagelist.h"
 #include "components/tcooltrayicon_win32.h"
@@ -72,11 +73,13 @@ struct tmainwindow::parts {
   std::unique_ptr<tcontextmenu> traymenu;
   std::unique_ptr<TCoolTrayIcon> trayicon;
   tshortcutmenupopup shortcutpopup{shortcutsmenu};
+  std::unique_ptr<tshortcutmenuicons> shortcutIconLookups;
 };
 
 tmainwindow::tmainwindow() : behaviour_(*this, Settings()), parts_(std::make_unique<parts>()) {}
 
 tmainwindow::~tmainwindow() {
+  parts_->shortcutIconLookups.reset();
   parts_->trayicon.reset();
   if (parts_->normalIcon) DestroyIcon(parts_->normalIcon);
   if (parts_->grayedIcon) DestroyIcon(parts_->grayedIcon);
@@ -93,6 +96,7 @@ bool tmainwindow::CreateAndStart() {
   parts_->normalIcon = LoadSmallIcon(IDI_TRAYACTIVE);
   parts_->grayedIcon = LoadSmallIcon(IDI_TRAYDISABLED);
 
+  parts_->shortcutIconLookups = std::make_unique<tshortcutmenuicons>(wnd, parts_->shortcutsmenu);
   parts_->systemil.Transparent = true;
   parts_->shortcutIcons.SetList(static_cast<HIMAGELIST>(parts_->systemil.Handle()));
   parts_->contextmenuil = ImageList_Create(16, 16, ILC_COLOR32 | ILC_MASK, 4, 0);
@@ -161,12 +165,14 @@ void tmainwindow::SetLargeSystemImages(bool large) {
 }
 
 void tmainwindow::RebuildShortcutMenu(tzvshortcutlist& list) {
-  const TdfsSystemImageList& il = parts_->systemil;
+  tshortcutmenuicons& icons = *parts_->shortcutIconLookups;
   zv::RebuildShortcutMenu(
       parts_->shortcutsmenu, list, Settings().DisplayHotkeys,
-      [&il](const std::string& p) { return il.GetFileIconIndex(ProcessEnvironment().Expand(p)); },
+      [&icons](const std::string& p) { return icons.IndexOf(p); },
       [](std::uint16_t hotkey) { return HotkeyToText(hotkey); });
 }
+
+void tmainwindow::StartDeferredWork() { parts_->shortcutIconLookups->Start(); }
 
 int tmainwindow::ShortcutMenuItemCount() { return parts_->shortcutsmenu.Count(); }
 
@@ -224,6 +230,8 @@ void tmainwindow::CloseMainWindow() {
 LRESULT tmainwindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
   LRESULT answered = 0;
   if (parts_->shortcutpopup.HandleMessage(Handle(), msg, wp, lp, answered)) return answered;
+  if (parts_->shortcutIconLookups && parts_->shortcutIconLookups->HandleMessage(msg, behaviour_.ShortcutList()))
+    return 0;
   switch (msg) {
     case WM_COPYDATA: {
       const auto* cds = reinterpret_cast<const COPYDATASTRUCT*>(lp);

@@ -51,6 +51,7 @@ class tmainwindow : public twindow, public tmainwindowhost {
   void ShowAboutWindow() override;
   void ReportError(const std::string& message) override;
   void CloseMainWindow() override;
+  void StartDeferredWork() override;
 
  protected:
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;

@@ -36,6 +36,7 @@ void tzorvanemaindialog::FormCreate() {
   RegisterShortcutHotkeys();
   if (shutDown_) return;
   SetTrayActive(true);
+  host_.StartDeferredWork();
 }
 
 void tzorvanemaindialog::SetTrayActive(bool active) {

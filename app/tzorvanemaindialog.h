@@ -81,6 +81,10 @@ class tmainwindowhost {
   virtual void ReportError(const std::string& message) = 0;
 
   virtual void CloseMainWindow() = 0;
+
+  // Work the user does not wait for (the menu's icon lookups) may begin:
+  // the tray is active.
+  virtual void StartDeferredWork() {}
 };
 
 class tzorvanemaindialog {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "bench.h"
+#include "bench_win32.h"
 #include "editor/editshortcutlist.h"
 #include "editor/teditordialog_win32.h"
 #include "settings/settings.h"
@@ -140,5 +141,79 @@ ZV_TABLE(EditorWindowTable, 50, "editor window: fill and paint") {
     zvbench::AddRow("editor page-down scroll repaint, " + mode + " mode", zvbench::Ms(f.PageScroll),
                     std::to_string(f.ScrollRows) + " rows, median of " + std::to_string(rounds));
   }
+  CoUninitialize();
+}
+
+namespace {
+
+struct editoropen {
+  double Open = -1, Ok = -1;
+  double Create = 0, Fill = 0;  // parts of Open; the rest is showing and painting
+  std::string Error;
+};
+
+// As the command runs it: the window made, the list copied and filled, the
+// window shown and its rows painted; then OK: separators tidied, the list
+// handed back and stored.
+editoropen OpenAndConfirm(int count) {
+  editoropen f;
+  zv::tzvshortcutlist live;
+  FillWithHotkeys(live, count);
+  zv::teditorcommands commands;
+  zv::twin32editorhost host;
+  f.Open = zvbench::Millis([&] {
+    f.Create = zvbench::Millis([&] { host.CreateEditorWindow(commands); });
+    f.Fill = zvbench::Millis([&] {
+      commands.worklist.Assign(live);
+      host.ApplyOutcome(commands.FillShortcutList());
+    });
+    HWND wnd = host.Dialog()->Handle();
+    ShowWindow(wnd, SW_SHOWNOACTIVATE);
+    UpdateWindow(wnd);
+    UpdateWindow(host.Dialog()->shortcutslb.Handle());
+  });
+  const int rows = static_cast<int>(SendMessageA(host.Dialog()->shortcutslb.Handle(), LB_GETCOUNT, 0, 0));
+  if (rows != count) f.Error = std::to_string(rows) + " rows for " + std::to_string(count) + " entries";
+  {
+    zvbench::tkeptlist kept;
+    bool saved = false;
+    f.Ok = zvbench::Millis([&] {
+      commands.worklist.TidySeparators();
+      live.Assign(commands.worklist);
+      saved = host.SaveToRegistry(live);
+    });
+    if (!saved) f.Error = "the list was not stored";
+  }
+  host.DestroyEditorWindow();
+  return f;
+}
+
+}  // namespace
+
+ZV_TABLE(EditorOpenTable, 51, "editor opened and confirmed with long lists") {
+  CoInitialize(nullptr);
+  const bool kept = zv::Settings().UseLargeEditorIcons;
+  zv::Settings().UseLargeEditorIcons = true;
+  for (int count : {zvbench::Count(2000, 30), zvbench::Count(10000, 60)}) {
+    const std::string n = std::to_string(count) + " entries";
+    editoropen f;
+    try {
+      f = OpenAndConfirm(count);
+    } catch (const std::exception& e) {
+      f.Error = e.what();
+    }
+    if (!f.Error.empty()) {
+      zvbench::AddFailure("editor open, " + n, f.Error);
+      continue;
+    }
+    const bool target = count <= 2000;
+    zvbench::AddRow("editor open to rows painted, " + n, zvbench::Ms(f.Open),
+                    "window made " + zvbench::Ms(f.Create) + ", rows filled " + zvbench::Ms(f.Fill) +
+                        ", shown and painted " + zvbench::Ms(f.Open - f.Create - f.Fill) +
+                        (target ? "; large mode; target <= 300 ms" : "; large mode"),
+                    target ? zvbench::AtMost(f.Open, 300) : zvbench::verdict::None);
+    zvbench::AddRow("editor OK (tidy, hand back, store), " + n, zvbench::Ms(f.Ok), "registry store included");
+  }
+  zv::Settings().UseLargeEditorIcons = kept;
   CoUninitialize();
 }

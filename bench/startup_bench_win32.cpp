@@ -20,11 +20,16 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "bench.h"
 #include "bench_win32.h"
+#include "app/sendto.h"
+#include "model/saferegistry.h"
+#include "platform/win32filesystem.h"
+#include "settings/settings.h"
 #include "../tests/driver/traytips.h"
 
 namespace {
@@ -228,7 +233,10 @@ BOOL CALLBACK CloseOwnWindows(HWND wnd, LPARAM lp) {
 // Milliseconds from CreateProcess to ready, or a negative value when the
 // program did not get there in time. The program is ended afterwards: by
 // WM_CLOSE, so that it takes its tray icon away, else by force.
-double StartOnce(const target& t, DWORD timeout) {
+// Runs once the program is ready and measured, before it is ended.
+using treadyhook = std::function<void()>;
+
+double StartOnce(const target& t, DWORD timeout, const treadyhook& whenReady = {}) {
   std::string command = "\"" + t.Exe + "\"";
   if (!t.Args.empty()) command += " " + t.Args;
   STARTUPINFOA si = {};
@@ -253,6 +261,7 @@ double StartOnce(const target& t, DWORD timeout) {
       if (w) SendMessageTimeoutA(w, WM_NULL, 0, 0, SMTO_NORMAL, timeout, &answer);
       ready = Now() - start;
       ReadMemory(pi.hProcess, t.Exe);
+      if (whenReady) whenReady();
       break;
     }
     if (Now() - start > timeout || WaitForSingleObject(pi.hProcess, 0) == WAIT_OBJECT_0) break;
@@ -426,6 +435,7 @@ void StoreList(int count) {
 std::string MedianOf(int runs) { return runs > 1 ? "median of " + std::to_string(runs) : "one start"; }
 
 memoryfigures EmptyMemory;
+double EmptyListStartup = -1;
 
 }  // namespace
 
@@ -452,6 +462,7 @@ ZV_TABLE(StartupTable, 10, "start-up to active tray icon vs. an empty program") 
   zvbench::AddRow("start-up to active tray icon, empty list", zvbench::Ms(ours.Median),
                   MedianOf(runs) + "; empty program to tray icon " + zvbench::Ms(empty.Median) + ": " +
                       zvbench::Times(ours.Median / empty.Median));
+  EmptyListStartup = ours.Median;
 }
 
 ZV_TABLE(MemoryTable, 60, "memory after a start with 500 shortcuts") {
@@ -509,4 +520,269 @@ ZV_TABLE(SizeTable, 70, "the shipped program's size") {
   const double kb = file.nFileSizeLow / 1024.0;
   zvbench::AddRow("zorvane.exe size", zvbench::Format("%.0f KB", kb), "target < 1 MB (1024 KB)",
                   zvbench::AtMost(kb, 1023.99));
+}
+
+// --- long lists: start-up with 500 and 10,000 shortcuts, Send To on and
+// off, and the first shortcut menu after a start.
+
+namespace {
+
+// The settings value, set for a while and put back as it was.
+class tkeptsetting {
+ public:
+  tkeptsetting(const char* name, bool value) : name_(name) {
+    zv::TSafeRegistry r(zv::ProcessRegistry());
+    if (r.OpenKey(zv::SettingsKey, true)) {
+      had_ = r.ValueExists(name_);
+      if (had_) old_ = r.ReadBoolDef(name_, true);
+      r.WriteBool(name_, value);
+    }
+  }
+  ~tkeptsetting() {
+    zv::TSafeRegistry r(zv::ProcessRegistry());
+    if (!r.OpenKey(zv::SettingsKey, false)) return;
+    if (had_)
+      r.WriteBool(name_, old_);
+    else
+      r.DeleteValue(name_);
+  }
+  tkeptsetting(const tkeptsetting&) = delete;
+  tkeptsetting& operator=(const tkeptsetting&) = delete;
+
+ private:
+  std::string name_;
+  bool had_ = false, old_ = false;
+};
+
+HWND VisibleMenuWindow() {
+  HWND w = nullptr;
+  while ((w = FindWindowExA(nullptr, w, "#32768", nullptr)))
+    if (IsWindowVisible(w)) return w;
+  return nullptr;
+}
+
+// The menu's picture as the screen shows it, 0x00RRGGBB per pixel.
+struct tpicture {
+  int Width = 0, Height = 0;
+  std::vector<std::uint32_t> Pixels;
+  std::uint32_t At(int x, int y) const { return Pixels[static_cast<std::size_t>(y) * Width + x]; }
+};
+
+tpicture Capture(HWND wnd) {
+  tpicture p;
+  RECT r;
+  if (!GetWindowRect(wnd, &r)) return p;
+  p.Width = r.right - r.left;
+  p.Height = r.bottom - r.top;
+  if (p.Width <= 0 || p.Height <= 0) return p;
+  HDC screen = GetDC(nullptr);
+  HDC mem = CreateCompatibleDC(screen);
+  BITMAPINFO bi = {};
+  bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
+  bi.bmiHeader.biWidth = p.Width;
+  bi.bmiHeader.biHeight = -p.Height;
+  bi.bmiHeader.biPlanes = 1;
+  bi.bmiHeader.biBitCount = 32;
+  void* bits = nullptr;
+  HBITMAP dib = CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ old = SelectObject(mem, dib);
+  BitBlt(mem, 0, 0, p.Width, p.Height, screen, r.left, r.top, SRCCOPY);
+  GdiFlush();
+  const auto* px = static_cast<const std::uint32_t*>(bits);
+  p.Pixels.assign(px, px + static_cast<std::size_t>(p.Width) * p.Height);
+  SelectObject(mem, old);
+  DeleteObject(dib);
+  DeleteDC(mem);
+  ReleaseDC(nullptr, screen);
+  return p;
+}
+
+// The rows of the everyday list's menu in sight (nine shortcuts, then a
+// separator: a black line 2 pixels below its top from 14 pixels in), and
+// how many of them show no icon yet: their 16 x 16 icon box, 4 pixels in
+// and 2 down, holds nothing but the strip as the separator's top shows it.
+struct ticoncount {
+  int Rows = 0, WithoutIcon = 0;
+};
+
+ticoncount CountMenuIcons(const tpicture& p) {
+  ticoncount c;
+  std::vector<int> lines;
+  int left = -1;
+  for (int y = 0; y < p.Height; ++y) {
+    for (int x = 10; x < 40 && x + 40 < p.Width; ++x) {
+      bool line = (p.At(x - 1, y) & 0xFFFFFF) != 0;  // where a line begins
+      for (int k = 0; line && k < 40; ++k) line = (p.At(x + k, y) & 0xFFFFFF) == 0;
+      if (line) {
+        lines.push_back(y);
+        left = x - 14;
+        break;
+      }
+    }
+  }
+  if (lines.size() < 2 || left < 0) return c;
+  const int itemHeight = (lines[1] - lines[0] - 5) / 9;
+  if (itemHeight < 16) return c;
+  for (std::size_t s = 0; s < lines.size(); ++s) {
+    const int separatorTop = lines[s] - 2;
+    for (int j = 1; j <= 9; ++j) {
+      const int top = separatorTop - j * itemHeight;
+      if (top < 0 || (s > 0 && top < lines[s - 1] + 3)) break;
+      ++c.Rows;
+      bool icon = false;
+      for (int y = top + 2; y < top + 18 && !icon; ++y)
+        for (int x = left + 4; x < left + 20 && !icon; ++x)
+          icon = (p.At(x, y) & 0xFFFFFF) != (p.At(x, separatorTop) & 0xFFFFFF);
+      if (!icon) ++c.WithoutIcon;
+    }
+  }
+  return c;
+}
+
+BOOL CALLBACK FindTrayIconOf(HWND wnd, LPARAM lp) {
+  char cls[64] = {};
+  GetClassNameA(wnd, cls, sizeof(cls));
+  if (lstrcmpA(cls, "__winex11_tray_icon") != 0 || !IsWindowVisible(wnd)) return TRUE;
+  *reinterpret_cast<HWND*>(lp) = wnd;
+  return FALSE;
+}
+
+void Click(int x, int y) {
+  SetCursorPos(x, y);
+  INPUT in[2] = {};
+  in[0].type = in[1].type = INPUT_MOUSE;
+  in[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  in[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  SendInput(2, in, sizeof(INPUT));
+}
+
+void PressEscape() {
+  INPUT in[2] = {};
+  in[0].type = in[1].type = INPUT_KEYBOARD;
+  in[0].ki.wVk = in[1].ki.wVk = VK_ESCAPE;
+  in[1].ki.dwFlags = KEYEVENTF_KEYUP;
+  SendInput(2, in, sizeof(INPUT));
+}
+
+struct tfirstmenu {
+  double Shown = -1, Complete = -1;
+  ticoncount Icons;
+};
+
+// A left click on the program's tray icon; then the time until the menu is
+// on screen, and until every row in sight shows its icon.
+tfirstmenu FirstMenu(DWORD timeout) {
+  tfirstmenu f;
+  HWND icon = nullptr, tray = nullptr;
+  while (!icon && (tray = FindWindowExA(nullptr, tray, "__winex11_standalone_tray", nullptr)))
+    EnumChildWindows(tray, FindTrayIconOf, reinterpret_cast<LPARAM>(&icon));
+  RECT r;
+  if (!icon || !GetWindowRect(icon, &r)) return f;
+  const double start = Now();
+  Click((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+  while (Now() - start < timeout) {
+    HWND menu = VisibleMenuWindow();
+    if (menu) {
+      if (f.Shown < 0) f.Shown = Now() - start;
+      f.Icons = CountMenuIcons(Capture(menu));
+      if (f.Icons.Rows >= 9 && f.Icons.WithoutIcon == 0) {
+        f.Complete = Now() - start;
+        break;
+      }
+    }
+    Sleep(2);
+  }
+  for (int i = 0; i < 100 && VisibleMenuWindow(); ++i) {
+    PressEscape();
+    Sleep(20);
+  }
+  return f;
+}
+
+}  // namespace
+
+ZV_TABLE(LongListStartupTable, 15, "start-up and first menu with long lists") {
+  const int runs = zvbench::Count(5, 1);
+  const int count = zvbench::Count(500, 20);
+  startups s = TableTargets();
+  if (!s.Ok) {
+    zvbench::AddFailure("start-up with long lists", s.Error);
+    return;
+  }
+  zvbench::tkeptlist kept;
+  StoreList(count);
+  const std::string n = std::to_string(count) + " shortcuts";
+  figures on, off;
+  {
+    tkeptsetting sendTo("UseSendToMenu", true);
+    StartOnce(s.Program, s.Timeout);  // writes the links; later starts find them
+    on = Measure(runs, [&] { return StartOnce(s.Program, s.Timeout); });
+  }
+  {
+    tkeptsetting sendTo("UseSendToMenu", false);
+    off = Measure(runs, [&] { return StartOnce(s.Program, s.Timeout); });
+  }
+  if (on.Median < 0 || off.Median < 0 || on.Failed || off.Failed) {
+    zvbench::AddFailure("start-up, " + n, "a start did not get ready in time");
+    return;
+  }
+  const double ratio = EmptyListStartup > 0 ? on.Median / EmptyListStartup : -1;
+  zvbench::AddRow("start-up to active tray icon, " + n + ", Send To on", zvbench::Ms(on.Median),
+                  MedianOf(runs) + "; target <= 1.5x the empty list: " + zvbench::Times(ratio),
+                  ratio > 0 ? zvbench::AtMost(ratio, 1.5) : zvbench::verdict::None);
+  zvbench::AddRow("start-up, " + n + ", Send To off", zvbench::Ms(off.Median),
+                  "Send To on, nothing changed: " + zvbench::Times(on.Median / off.Median) +
+                      " (no link written)");
+
+  // The first menu: clicked as soon as the tray icon is active.
+  std::vector<double> shown, complete;
+  ticoncount icons;
+  for (int r = 0; r < runs; ++r) {
+    tfirstmenu f;
+    StartOnce(s.Program, s.Timeout, [&] { f = FirstMenu(s.Timeout); });
+    if (f.Shown >= 0) shown.push_back(f.Shown);
+    if (f.Complete >= 0) complete.push_back(f.Complete);
+    icons = f.Icons;
+  }
+  if (complete.size() != static_cast<std::size_t>(runs)) {
+    zvbench::AddFailure("first menu after start, " + n,
+                        "not complete in time (" + std::to_string(icons.WithoutIcon) + " of " +
+                            std::to_string(icons.Rows) + " rows without icon)");
+  } else {
+    const double c = zvbench::Median(complete);
+    zvbench::AddRow("first menu after start, " + n + ", every icon", zvbench::Ms(c),
+                    "click to menu with icons, target <= 150 ms; shown after " +
+                        zvbench::Ms(zvbench::Median(shown)) + "; " + std::to_string(icons.Rows) +
+                        " rows checked",
+                    zvbench::AtMost(c, 150));
+  }
+
+}
+
+ZV_TABLE(TenThousandStartupTable, 16, "start-up and first menu with 10,000 shortcuts") {
+  startups s = TableTargets();
+  if (!s.Ok) {
+    zvbench::AddFailure("start-up with 10,000 shortcuts", s.Error);
+    return;
+  }
+  zvbench::tkeptlist kept;
+  // Ten thousand: the program still starts, and its menu still comes up.
+  const int many = zvbench::Count(10000, 40);
+  StoreList(many);
+  tfirstmenu big;
+  StartOnce(s.Program, 240000);  // the first start writes the links
+  const figures m = Measure(1, [&] { return StartOnce(s.Program, 120000, [&] { big = FirstMenu(30000); }); });
+  const std::string nm = std::to_string(many) + " shortcuts";
+  if (m.Median < 0 || big.Complete < 0) {
+    zv::ClearSendToFolder(zv::ProcessRegistry(), zv::ProcessFileSystem());
+    zvbench::AddFailure("start-up and first menu, " + nm,
+                        m.Median < 0 ? "not ready in time" : "menu not complete in time");
+    return;
+  }
+  // The next parts start with few links again.
+  zv::ClearSendToFolder(zv::ProcessRegistry(), zv::ProcessFileSystem());
+  zvbench::AddRow("start-up to active tray icon, " + nm, zvbench::Ms(m.Median),
+                  "one start, Send To on, links in place");
+  zvbench::AddRow("first menu after start, " + nm + ", every icon", zvbench::Ms(big.Complete),
+                  "shown after " + zvbench::Ms(big.Shown) + "; scrolls as the system's menus do");
 }

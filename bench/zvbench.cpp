@@ -4,7 +4,9 @@
 //                         can still be taken (exit code 1 when one cannot)
 // zvbench names           the names of the detailed entries
 // zvbench <part of name>  the detailed entries whose name contains it
+// ZV_BENCH_PARTS=<text>    the table with only the parts whose name holds it
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 #include "bench.h"
@@ -25,7 +27,10 @@ int RunTable() {
   auto& entries = zvbench::TableEntries();
   std::stable_sort(entries.begin(), entries.end(),
                    [](const zvbench::tableentry& a, const zvbench::tableentry& b) { return a.Order < b.Order; });
+  // ZV_BENCH_PARTS: only the parts whose name holds it (while working on one).
+  const char* only = std::getenv("ZV_BENCH_PARTS");
   for (const zvbench::tableentry& e : entries) {
+    if (only && *only && e.Name.find(only) == std::string::npos) continue;
     // Progress on stderr, so the table on stdout stays one piece.
     std::fprintf(stderr, "zvbench: %s\n", e.Name.c_str());
     e.Run();

@@ -21,11 +21,15 @@ void TdfsSystemImageList::AttachSystemList() {
 int TdfsSystemImageList::Count() const { return handle_ ? shell_.ImageCount(handle_) : 0; }
 
 int TdfsSystemImageList::GetFileIconIndex(const std::string& path) const {
+  return FileIconIndexOf(shell_, path);
+}
+
+int FileIconIndexOf(tshellimages& shell, const std::string& path) {
   // A missing path still gets the icon its name (extension) stands for.
   const unsigned flags =
-      shell_.PathExists(path) ? shgfiSysIconIndex : shgfiSysIconIndex | shgfiUseFileAttributes;
-  int index = FallbackIconIndex;
-  if (!shell_.IconIndex(path, flags, index) || index < 0) return FallbackIconIndex;
+      shell.PathExists(path) ? shgfiSysIconIndex : shgfiSysIconIndex | shgfiUseFileAttributes;
+  int index = TdfsSystemImageList::FallbackIconIndex;
+  if (!shell.IconIndex(path, flags, index) || index < 0) return TdfsSystemImageList::FallbackIconIndex;
   return index;
 }
 

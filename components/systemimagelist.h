@@ -49,4 +49,7 @@ class TdfsSystemImageList {
   int height_ = 0;
 };
 
+// GetFileIconIndex without a list: what the shell answers for a path.
+int FileIconIndexOf(tshellimages& shell, const std::string& path);
+
 }  // namespace zv

@@ -70,7 +70,8 @@ teditoroutcome teditorcommands::FillShortcutList() {
   teditoroutcome out;
   for (std::int32_t i = 0; i < worklist.Count(); ++i) {
     tzvshortcut* s = worklist.GetItem(i);
-    s->ImageIndex = IconIndex(s->Path);
+    const std::int32_t known = services_.KnownIconIndex ? services_.KnownIconIndex(s->Path) : -1;
+    s->ImageIndex = known >= 0 ? known : IconIndex(s->Path);
   }
   selected_.assign(static_cast<std::size_t>(worklist.Count()), false);
   focused_ = -1;

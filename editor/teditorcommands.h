@@ -27,7 +27,11 @@ struct teditorservices {
   // The properties dialog on one shortcut: editing false for a new one.
   // Changes the shortcut only when the user confirms, and answers that.
   std::function<bool(tzvshortcut&, bool editing)> EditShortcut;
+  // A fresh lookup: for shortcuts created, changed or dropped in.
   std::function<std::int32_t(const std::string&)> GetFileIconIndex;
+  // The index the program knows already for a path, -1 when none; filling
+  // the rows takes it instead of asking the shell again.
+  std::function<std::int32_t(const std::string&)> KnownIconIndex;
   // Trial registrations on the editor window; 0, 1 (resolved) or -1.
   std::function<std::int32_t(tzvshortcutlist&, bool resolve)> CheckHotkeys;
   std::function<bool(tzvshortcutlist&, const std::string&)> ImportFromFile;

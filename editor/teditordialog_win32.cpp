@@ -223,7 +223,7 @@ void teditordialog::ApplyOutcome(const teditoroutcome& outcome) {
     // Nothing is painted, nor followed by the view, until all is in place.
     SendMessageA(list, WM_SETREDRAW, FALSE, 0);
     if (rowsChanged) ChangeRows(outcome);
-    const std::vector<int> heights = RowHeights(rowsChanged);
+    const std::vector<int> heights = RowHeights(rowsChanged, outcome.Refill && outcome.Rows.empty());
     if (outcome.SelectionChanged) ShowSelection();
     RECT view;
     GetClientRect(list, &view);
@@ -281,12 +281,18 @@ void teditordialog::ShowSelection() {
 
 // Every row's height. After row changes each row is measured again: one
 // measured when it was inserted may since show another entry (rows are
-// inserted in several steps), and the list is told where it differs.
-std::vector<int> teditordialog::RowHeights(bool remeasure) {
+// inserted in several steps), and the list is told where it differs. A
+// refill alone inserts every row with its final entry, so the list holds
+// those heights already.
+std::vector<int> teditordialog::RowHeights(bool remeasure, bool refilled) {
   HWND list = shortcutslb.Handle();
   const int n = static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));
   std::vector<int> heights(static_cast<std::size_t>(std::max(n, 0)));
   for (int i = 0; i < n; ++i) {
+    if (refilled) {
+      heights[static_cast<std::size_t>(i)] = shortcutslbMeasureItem(i);
+      continue;
+    }
     const int listed = static_cast<int>(SendMessageA(list, LB_GETITEMHEIGHT, static_cast<WPARAM>(i), 0));
     const int h = heights[static_cast<std::size_t>(i)] = remeasure ? shortcutslbMeasureItem(i) : listed;
     if (h != listed) SendMessageA(list, LB_SETITEMHEIGHT, static_cast<WPARAM>(i), h);

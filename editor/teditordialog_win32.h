@@ -77,7 +77,7 @@ class teditordialog : public tform {
   void Run(teditoroutcome (teditorcommands::*handler)());
   void ChangeRows(const teditoroutcome& outcome);
   void ShowSelection();
-  std::vector<int> RowHeights(bool remeasure);
+  std::vector<int> RowHeights(bool remeasure, bool refilled);
   void PlaceCountLabel();
   trowhit HitAt(int x, int y, bool pastEnd) const;
   int TextHeight(HDC dc) const;

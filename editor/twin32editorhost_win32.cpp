@@ -1,5 +1,6 @@
 #include <stdexcept>
 
+#include "components/iconindexcache.h"
 #include "editor/teditordialog_win32.h"
 #include "editor/tzvshortcutdialog_win32.h"
 #include "platform/win32environment.h"
@@ -34,7 +35,13 @@ void twin32editorhost::CreateEditorWindow(teditorcommands& commands) {
   s.Files = files_.get();
   s.EditShortcut = [](tzvshortcut& shortcut, bool editing) { return EditShortcut(editing, shortcut); };
   s.GetFileIconIndex = [d](const std::string& path) {
-    return d->systemil.GetFileIconIndex(ProcessEnvironment().Expand(path));
+    const std::string expanded = ProcessEnvironment().Expand(path);
+    const std::int32_t index = d->systemil.GetFileIconIndex(expanded);
+    ProcessIconCache().Store(expanded, index);
+    return index;
+  };
+  s.KnownIconIndex = [](const std::string& path) {
+    return ProcessIconCache().Find(ProcessEnvironment().Expand(path));
   };
   s.CheckHotkeys = [d](tzvshortcutlist& list, bool resolve) {
     twin32hotkeys trial(d->Handle());

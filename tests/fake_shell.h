@@ -8,7 +8,33 @@
 #include "app/shell.h"
 #include "fake_filesystem.h"
 
-// A minimal shell link file: header, then the texts in the stored order.
+inline void PutNumber(std::string& b, std::uint32_t n) {
+  for (int i = 0; i < 4; ++i) b += static_cast<char>((n >> (8 * i)) & 0xFF);
+}
+
+// A location block with a volume and the path as local base path.
+inline std::string MakeLinkInfo(const std::string& path) {
+  const std::uint32_t header = 0x1C, volume = 0x11;
+  std::string volumeId;
+  PutNumber(volumeId, volume);
+  PutNumber(volumeId, 3);  // fixed drive
+  PutNumber(volumeId, 0x1234);
+  PutNumber(volumeId, 0x10);
+  volumeId += '\0';
+  const std::uint32_t base = header + volume, suffix = base + static_cast<std::uint32_t>(path.size()) + 1;
+  std::string b;
+  PutNumber(b, suffix + 1);
+  PutNumber(b, header);
+  PutNumber(b, 1);  // volume and local base path
+  PutNumber(b, header);
+  PutNumber(b, base);
+  PutNumber(b, 0);
+  PutNumber(b, suffix);
+  return b + volumeId + path + '\0' + '\0';
+}
+
+// A minimal shell link file: header, the location of a path, then the texts
+// in the stored order.
 inline std::string MakeLinkBytes(const zv::tshelllink& link) {
   std::string b(0x4C, '\0');
   const unsigned char head[20] = {0x4C, 0, 0, 0, 0x01, 0x14, 0x02, 0, 0, 0, 0, 0,
@@ -16,6 +42,10 @@ inline std::string MakeLinkBytes(const zv::tshelllink& link) {
   for (int i = 0; i < 20; ++i) b[i] = static_cast<char>(head[i]);
   std::uint32_t flags = 0x80;  // unicode texts
   std::string texts;
+  if (!link.Path.empty()) {
+    flags |= 0x02;
+    texts += MakeLinkInfo(link.Path);
+  }
   auto add = [&](const std::string& s, std::uint32_t flag) {
     if (s.empty()) return;
     flags |= flag;

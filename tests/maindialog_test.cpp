@@ -121,6 +121,7 @@ class recordinghost : public tmainwindowhost {
   void ShowAboutWindow() override { Log.push_back("about"); }
   void ReportError(const std::string& m) override { Log.push_back("error " + m); }
   void CloseMainWindow() override { Log.push_back("close"); }
+  void StartDeferredWork() override { Log.push_back("deferred work"); }
 };
 
 struct maindialogtest : testing::Test {
@@ -155,7 +156,9 @@ TEST_F(maindialogtest, StartUpRunsInOrderAndEndsActive) {
   dialog.FormCreate();
   EXPECT_EQ(Joined(host.Log),
             "hint Zorvane (Disabled)\ntray shown\nload list\nload settings\nlarge images\nsendto\n"
-            "menu 3\nregister menu hotkey 14+81\nregister hotkeys\nhint Zorvane (Active)\n");
+            "menu 3\nregister menu hotkey 14+81\nregister hotkeys\nhint Zorvane (Active)\n"
+            // The icon lookups begin only once the tray is active.
+            "deferred work\n");
   EXPECT_TRUE(host.TrayEnabled && host.TrayActivePicture && host.TrayVisible);
   EXPECT_TRUE(dialog.MenuHotkeyRegistered());
   EXPECT_EQ(dialog.ShortcutList()->Count(), 3);

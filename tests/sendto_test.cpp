@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "app/sendto.h"
+#include "app/sendtolinks.h"
 #include "app/shelllinkfile.h"
 #include "fake_filesystem.h"
 #include "fake_shell.h"
@@ -277,4 +278,131 @@ TEST(ShellLinkFile, ReadsTheShowCommandAndTexts) {
   std::string idlist = bytes;
   idlist[0x14] |= 1;  // claims an item list that is not there
   EXPECT_FALSE(zv::ReadShellLinkFile(idlist.substr(0, 0x4C + 1), out));
+}
+
+// --- rebuilds that write only what changed
+
+TEST_F(SendToTest, AnUnchangedRebuildWritesAndRemovesNothing) {
+  Append(list, App("Tool", zv::vsNormal));
+  Append(list, App("Big", zv::vsMaximized));
+  Append(list, MakeShortcut(zv::stFolder, "Docs", "C:\\Docs"));
+  ASSERT_EQ(Rebuild(), zv::tsendtooutcome::Done);
+  ASSERT_EQ(shell.Links.size(), 3u);
+  const std::vector<std::string> before = files.AllFiles();
+  ASSERT_EQ(Rebuild(), zv::tsendtooutcome::Done);
+  EXPECT_EQ(shell.Links.size(), 3u) << "a link was written again";
+  EXPECT_TRUE(files.Removed.empty());
+  EXPECT_EQ(files.AllFiles(), before);
+}
+
+TEST_F(SendToTest, OnlyTheChangedShortcutsLinkIsWrittenAgain) {
+  Append(list, App("Tool", zv::vsNormal));
+  Append(list, App("Other", zv::vsNormal));
+  Append(list, App("Gone", zv::vsNormal));
+  Rebuild();
+  shell.Links.clear();
+  list.GetItem(0)->Parameters = "-q";
+  list.Delete(2);
+  Rebuild();
+  ASSERT_EQ(shell.Links.size(), 1u);
+  EXPECT_EQ(shell.Links[0].FileName, std::string(Folder) + "Tool.lnk");
+  EXPECT_EQ(shell.Links[0].Link.Arguments, "-q");
+  EXPECT_EQ(files.AllFiles(), (std::vector<std::string>{std::string(Folder) + "Other.lnk",
+                                                        std::string(Folder) + "Tool.lnk"}));
+  // Each field that goes into a link counts.
+  for (int field = 0; field < 4; ++field) {
+    shell.Links.clear();
+    zv::tzvshortcut& s = *list.GetItem(1);
+    if (field == 0) s.Path = "C:\\Tools\\Renamed.exe";
+    if (field == 1) s.WorkingDir = "C:\\Elsewhere";
+    if (field == 2) s.ViewStyle = zv::vsMaximized;
+    if (field == 3) s.ShortcutType = zv::stFolder;  // no arguments, no directory
+    Rebuild();
+    ASSERT_EQ(shell.Links.size(), 1u) << field;
+    EXPECT_EQ(shell.Links[0].FileName, std::string(Folder) + "Other.lnk");
+  }
+}
+
+TEST_F(SendToTest, LinksTheRebuildCannotVouchForAreWrittenAgain) {
+  Append(list, App("Tool", zv::vsNormal));
+  Rebuild();
+  const std::string file = std::string(Folder) + "Tool.lnk";
+  // Made read-only by someone: replaced by a plain new link, as before.
+  ASSERT_TRUE(files.SetAttributes(file, zv::faReadOnly));
+  shell.Links.clear();
+  Rebuild();
+  EXPECT_EQ(shell.Links.size(), 1u);
+  EXPECT_EQ(files.Get(file)->Attributes & zv::faReadOnly, 0u);
+  // Texts outside ASCII are not compared: written every time.
+  list.GetItem(0)->Parameters = "Gr\xF6\xDF" "e";
+  Rebuild();
+  shell.Links.clear();
+  Rebuild();
+  EXPECT_EQ(shell.Links.size(), 1u);
+}
+
+TEST_F(SendToTest, TwoCaptionsForOneFileGiveTheLaterLinkOnce) {
+  Append(list, App("Tool", zv::vsNormal));
+  auto later = App("TOOL", zv::vsNormal);
+  later->Parameters = "-later";
+  list.Add(later, true);
+  Rebuild();
+  ASSERT_EQ(files.ListFiles(Folder).size(), 1u);
+  zv::tshelllinkfile link;
+  ASSERT_TRUE(zv::ReadShellLinkFile(files.ReadFileStart(std::string(Folder) + "Tool.lnk", 4096), link));
+  EXPECT_EQ(link.Arguments, "-later");
+  shell.Links.clear();
+  Rebuild();
+  EXPECT_TRUE(shell.Links.empty());
+}
+
+TEST(SendToLinkIsCurrent, ComparesWhatALinkHolds) {
+  zv::tshelllink wanted;
+  wanted.Path = "C:\\Tools\\Tool.exe";
+  wanted.Arguments = "-p";
+  wanted.WorkingDirectory = "C:\\Work";
+  wanted.Description = zv::SendToLinkDescription;
+  zv::tshelllinkfile existing;
+  ASSERT_TRUE(zv::ReadShellLinkFile(MakeLinkBytes(wanted), existing));
+  EXPECT_EQ(existing.TargetPath, wanted.Path);
+  EXPECT_EQ(existing.ShowCommand, 1u);  // no show command: the link's default
+  EXPECT_TRUE(zv::SendToLinkIsCurrent(existing, zv::faArchive, wanted));
+  // The shell may spell the path as the file system does.
+  existing.TargetPath = "c:\\TOOLS\\tool.exe";
+  EXPECT_TRUE(zv::SendToLinkIsCurrent(existing, zv::faArchive, wanted));
+  existing.TargetPath.clear();  // no local target known
+  EXPECT_FALSE(zv::SendToLinkIsCurrent(existing, zv::faArchive, wanted));
+  existing.TargetPath = wanted.Path;
+  for (std::uint32_t a : {zv::faReadOnly, zv::faHidden, zv::faSystem})
+    EXPECT_FALSE(zv::SendToLinkIsCurrent(existing, a, wanted)) << a;
+  zv::tshelllink maximized = wanted;
+  maximized.ShowCommand = 3;
+  EXPECT_FALSE(zv::SendToLinkIsCurrent(existing, 0, maximized));
+  zv::tshelllink args = wanted;
+  args.Arguments = "-P";  // arguments keep their case
+  EXPECT_FALSE(zv::SendToLinkIsCurrent(existing, 0, args));
+  existing.NonAscii = true;
+  EXPECT_FALSE(zv::SendToLinkIsCurrent(existing, 0, wanted));
+}
+
+TEST(ShellLinkFile, LocationBlockOffsetsOutsideItGiveNoTarget) {
+  zv::tshelllink in;
+  in.Path = "C:\\Tools\\Tool.exe";
+  std::string bytes = MakeLinkBytes(in);
+  zv::tshelllinkfile out;
+  ASSERT_TRUE(zv::ReadShellLinkFile(bytes, out));
+  EXPECT_EQ(out.TargetPath, in.Path);
+  // The local base path's offset (block start 0x4C, field 0x10) pointing
+  // past the block, and then at a text without its zero.
+  std::string far = bytes;
+  far[0x4C + 0x10] = static_cast<char>(0xF0);
+  ASSERT_TRUE(zv::ReadShellLinkFile(far, out));
+  EXPECT_EQ(out.TargetPath, "");
+  std::string unended = bytes;
+  unended.pop_back();
+  unended.pop_back();
+  unended[0x4C] = static_cast<char>(unended[0x4C] - 2);  // the block ends before the zeros
+  zv::tshelllinkfile cut;
+  ASSERT_TRUE(zv::ReadShellLinkFile(unended, cut));
+  EXPECT_EQ(cut.TargetPath, "");
 }

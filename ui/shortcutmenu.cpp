@@ -20,12 +20,23 @@ std::vector<tmenuentry> ShortcutMenuEntries(const tzvshortcutlist& list, bool di
         if (hotkeyText) e.HotkeyText = hotkeyText(s->Hotkey);
       }
       e.Tag = i;
-      // Looked up afresh on every rebuild, so a new icon size shows at once.
+      // -1 while the index is still being looked up: no icon rather than a
+      // wrong one.
       e.ImageIndex = iconIndex ? iconIndex(s->Path) : -1;
     }
     entries.push_back(std::move(e));
   }
   return entries;
+}
+
+bool TakeKnownIcon(tmenuentry& entry, const tzvshortcutlist& list, const ticonindexfn& knownIndex) {
+  if (entry.Separator || entry.ImageIndex >= 0 || !knownIndex) return false;
+  const tzvshortcut* s = list.GetItem(entry.Tag);
+  if (!s || s->ShortcutType == stSeparator) return false;
+  const std::int32_t index = knownIndex(s->Path);
+  if (index < 0) return false;
+  entry.ImageIndex = index;
+  return true;
 }
 
 }  // namespace zv

@@ -21,4 +21,9 @@ std::vector<tmenuentry> ShortcutMenuEntries(const tzvshortcutlist& list, bool di
                                             const ticonindexfn& iconIndex,
                                             const thotkeytextfn& hotkeyText);
 
+// An entry built while its icon was not known yet (ImageIndex -1) takes the
+// index now known for its shortcut's path; true when it changed. Separators
+// and entries that have their icon stay as they are.
+bool TakeKnownIcon(tmenuentry& entry, const tzvshortcutlist& list, const ticonindexfn& knownIndex);
+
 }  // namespace zv

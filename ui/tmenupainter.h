@@ -54,8 +54,12 @@ class tmenupainter {
   void DrawItem(const tmenuentry& entry, const DRAWITEMSTRUCT& dis) const;
 
  private:
+  // The menu font, made at the first request: a long menu asks for each of
+  // its items in turn.
+  HFONT Font() const;
   const ticonsource& icons_;
   tbitmap strip_;  // the 60 x 1 grey ramp
+  mutable tfont font_;
 };
 
 }  // namespace zv

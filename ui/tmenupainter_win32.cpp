@@ -64,12 +64,16 @@ tmenupainter::tmenupainter(const ticonsource& icons)
         return RGB(grey, grey, grey);
       })) {}
 
+HFONT tmenupainter::Font() const {
+  if (!font_) font_ = CreateMenuFont();
+  return font_.Get();
+}
+
 tmenustyle tmenupainter::Style() const { return {icons_.IconWidth(), icons_.IconHeight()}; }
 
 void tmenupainter::MeasureItem(const tmenuentry& entry, MEASUREITEMSTRUCT& mis) const {
   tmemorydc dc;
-  tfont font = CreateMenuFont();
-  tselection selectFont(dc.Get(), font.Get());
+  tselection selectFont(dc.Get(), Font());
   const tmenuitemsize size = MeasureMenuItem(entry, Style(), tdcmeasure(dc.Get()));
   mis.itemWidth = static_cast<UINT>(size.Width);
   mis.itemHeight = static_cast<UINT>(size.Height);
@@ -83,8 +87,7 @@ void tmenupainter::DrawItem(const tmenuentry& entry, const DRAWITEMSTRUCT& dis) 
   tbitmap picture(CreateCompatibleBitmap(dis.hDC, w, h));
   if (!dc || !picture) return;
   tselection selectPicture(dc.Get(), picture.Get());
-  tfont font = CreateMenuFont();
-  tselection selectFont(dc.Get(), font.Get());
+  tselection selectFont(dc.Get(), Font());
 
   const tmenuitemlayout l =
       LayoutMenuItem(entry, Style(), w, h, (dis.itemState & ODS_SELECTED) != 0, tdcmeasure(dc.Get()));

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <unordered_map>
 #include <vector>
 
 #include "ui/shortcutmenu.h"
@@ -34,6 +35,10 @@ class tpopupmenu {
   // item; the menu then holds the items up to it.
   bool Rebuild(std::vector<tmenuentry> entries);
 
+  // Gives entries still without their icon the ones now known; true when
+  // any changed. The items keep their places and sizes.
+  bool TakeKnownIcons(const tzvshortcutlist& list, const ticonindexfn& knownIndex);
+
   // True when the item was this menu's and has been measured or drawn.
   bool MeasureItem(MEASUREITEMSTRUCT& mis) const;
   bool DrawItem(const DRAWITEMSTRUCT& dis) const;
@@ -50,6 +55,9 @@ class tpopupmenu {
   const tmenubuttons buttons_;
   HMENU menu_;
   std::vector<std::unique_ptr<tmenuentry>> entries_;
+  // Item data to position: the system asks per item, and a long menu must
+  // not be searched through for each.
+  std::unordered_map<ULONG_PTR, std::size_t> positions_;
 };
 
 // The shortcut menu from the list: item i is the shortcut at index i.

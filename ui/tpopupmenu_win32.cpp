@@ -22,6 +22,7 @@ void tpopupmenu::Clear() {
   if (menu_)
     for (int i = GetMenuItemCount(menu_) - 1; i >= 0; --i) DeleteMenu(menu_, static_cast<UINT>(i), MF_BYPOSITION);
   entries_.clear();
+  positions_.clear();
 }
 
 bool tpopupmenu::Rebuild(std::vector<tmenuentry> entries) {
@@ -35,16 +36,22 @@ bool tpopupmenu::Rebuild(std::vector<tmenuentry> entries) {
     if (!InsertMenuA(menu_, position, flags, MenuCommandOfPosition(static_cast<std::int32_t>(position)),
                      reinterpret_cast<LPCSTR>(owned.get())))
       return false;
+    positions_[reinterpret_cast<ULONG_PTR>(owned.get())] = entries_.size();
     entries_.push_back(std::move(owned));
   }
   return true;
 }
 
+bool tpopupmenu::TakeKnownIcons(const tzvshortcutlist& list, const ticonindexfn& knownIndex) {
+  bool changed = false;
+  for (auto& e : entries_) changed = TakeKnownIcon(*e, list, knownIndex) || changed;
+  return changed;
+}
+
 const tmenuentry* tpopupmenu::Find(ULONG_PTR data) const {
   // Compared by value only: data of other menus' items is never followed.
-  for (const auto& e : entries_)
-    if (reinterpret_cast<ULONG_PTR>(e.get()) == data) return e.get();
-  return nullptr;
+  const auto it = positions_.find(data);
+  return it == positions_.end() ? nullptr : entries_[it->second].get();
 }
 
 bool tpopupmenu::MeasureItem(MEASUREITEMSTRUCT& mis) const {

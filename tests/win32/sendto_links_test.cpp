@@ -197,3 +197,61 @@ TEST_F(Win32SendTo, AFileOfTheUsersWithALinksNameIsKept) {
   EXPECT_EQ(zv::ProcessFileSystem().ReadFileStart(mine, 1024), own);
   DeleteFileA(mine.c_str());
 }
+
+namespace {
+
+// The real shell, counting the links it is asked to write.
+class countingshell : public zv::tshell {
+ public:
+  std::uint32_t Execute(const zv::tshellrequest& r) override { return zv::ProcessShell().Execute(r); }
+  zv::tlinksave SaveLink(const zv::tshelllink& link, const std::string& file) override {
+    Saved.push_back(file.substr(file.find_last_of('\\') + 1));
+    return zv::ProcessShell().SaveLink(link, file);
+  }
+  std::vector<std::string> Saved;
+};
+
+FILETIME WriteTime(const std::string& file) {
+  WIN32_FILE_ATTRIBUTE_DATA d = {};
+  GetFileAttributesExA(file.c_str(), GetFileExInfoStandard, &d);
+  return d.ftLastWriteTime;
+}
+
+}  // namespace
+
+TEST_F(Win32SendTo, AStartWithNothingChangedWritesNoLinkFile) {
+  const std::string exe = ProgramFolder() + "markerapp.exe";
+  auto big = MakeShortcut(zv::stApplication, "Editor", exe);
+  big->Parameters = "-p \"x y\"";
+  big->WorkingDir = work.Bare();
+  big->ViewStyle = zv::vsMaximized;
+  Append(list, std::move(big));
+  Append(list, MakeShortcut(zv::stApplication, "Plain", exe));
+  Append(list, MakeShortcut(zv::stFolder, "Temp", work.Bare()));
+  Append(list, MakeShortcut(zv::stFolder, "Windows", "c:\\WINDOWS"));  // spelt otherwise on disk
+  countingshell shell;
+  auto rebuild = [&] {
+    return zv::RebuildSendTo(list, settings, zv::ProcessRegistry(), zv::ProcessFileSystem(), shell);
+  };
+  ASSERT_EQ(rebuild(), zv::tsendtooutcome::Done);
+  ASSERT_EQ(shell.Saved.size(), 4u);
+  const auto names = Names(folder);
+  std::vector<FILETIME> times;
+  for (const std::string& n : names) times.push_back(WriteTime(folder + n));
+  Sleep(30);  // a file written again would show a later time
+
+  shell.Saved.clear();
+  ASSERT_EQ(rebuild(), zv::tsendtooutcome::Done);
+  EXPECT_EQ(shell.Saved, std::vector<std::string>{}) << "links written again without a change";
+  EXPECT_EQ(Names(folder), names);
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    const FILETIME now = WriteTime(folder + names[i]);
+    EXPECT_EQ(CompareFileTime(&times[i], &now), 0) << names[i];
+  }
+
+  // A changed shortcut: its link alone is written, and holds the change.
+  list.GetItem(1)->Parameters = "-new";
+  ASSERT_EQ(rebuild(), zv::tsendtooutcome::Done);
+  EXPECT_EQ(shell.Saved, std::vector<std::string>{"Plain.lnk"});
+  EXPECT_EQ(Load(folder + "Plain.lnk").Arguments, "-new");
+}

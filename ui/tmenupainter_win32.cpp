@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "toolkit/dpi.h"
 #include "ui/fontman_win32.h"
 
 namespace zv {
@@ -44,16 +45,10 @@ void timagelisticons::DrawIcon(HDC dc, int index, int x, int y) const {
     ImageList_Draw(list_, index, dc, x, y, ILD_TRANSPARENT);
 }
 
-tfont CreateMenuFont() { return CreateMenuFont(ScreenFontFamilies()); }
+tfont CreateMenuFont(int dpi) { return CreateMenuFont(ScreenFontFamilies(), dpi); }
 
-tfont CreateMenuFont(const tfontfamilies& installed) {
-  NONCLIENTMETRICSA metrics = {};
-  metrics.cbSize = sizeof(metrics);
-  LOGFONTA font = {};
-  if (SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0))
-    font = metrics.lfMenuFont;
-  else
-    GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof(font), &font);
+tfont CreateMenuFont(const tfontfamilies& installed, int dpi) {
+  LOGFONTA font = MenuLogFontForDpi(dpi > 0 ? dpi : SystemDpi());
   const std::string face = MenuFontFace(font.lfFaceName, installed);
   lstrcpynA(font.lfFaceName, face.c_str(), LF_FACESIZE);
   return tfont(CreateFontIndirectA(&font));
@@ -65,11 +60,13 @@ tmenupainter::tmenupainter(const ticonsource& icons)
         return RGB(grey, grey, grey);
       })) {}
 
-tmenustyle tmenupainter::Style() const { return {icons_.IconWidth(), icons_.IconHeight()}; }
+int tmenupainter::Dpi() const { return dpi_ > 0 ? dpi_ : SystemDpi(); }
+
+tmenustyle tmenupainter::Style() const { return {icons_.IconWidth(), icons_.IconHeight(), Dpi()}; }
 
 void tmenupainter::MeasureItem(const tmenuentry& entry, MEASUREITEMSTRUCT& mis) const {
   tmemorydc dc;
-  tfont font = CreateMenuFont();
+  tfont font = CreateMenuFont(Dpi());
   tselection selectFont(dc.Get(), font.Get());
   const tmenuitemsize size = MeasureMenuItem(entry, Style(), tdcmeasure(dc.Get()));
   mis.itemWidth = static_cast<UINT>(size.Width);
@@ -84,7 +81,7 @@ void tmenupainter::DrawItem(const tmenuentry& entry, const DRAWITEMSTRUCT& dis) 
   tbitmap picture(CreateCompatibleBitmap(dis.hDC, w, h));
   if (!dc || !picture) return;
   tselection selectPicture(dc.Get(), picture.Get());
-  tfont font = CreateMenuFont();
+  tfont font = CreateMenuFont(Dpi());
   tselection selectFont(dc.Get(), font.Get());
 
   const tmenuitemlayout l =
@@ -113,7 +110,7 @@ void tmenupainter::DrawItem(const tmenuentry& entry, const DRAWITEMSTRUCT& dis) 
     TextOutA(dc.Get(), l.HotkeyX, l.TextY, l.HotkeyLabel.c_str(),
              static_cast<int>(l.HotkeyLabel.size()));
   if (l.HasLine) {
-    tpen pen(CreatePen(PS_SOLID, 1, Colour(MenuLineColour)));
+    tpen pen(CreatePen(PS_SOLID, l.LineWidth, Colour(MenuLineColour)));
     tselection selectPen(dc.Get(), pen.Get());
     MoveToEx(dc.Get(), l.LineFromX, l.LineY, nullptr);
     LineTo(dc.Get(), l.LineToX, l.LineY);

@@ -138,7 +138,7 @@ LRESULT tform::FormProc(UINT msg, WPARAM wp, LPARAM lp) {
       return 0;
     case WM_GETMINMAXINFO:
       if (!sizeable_) break;
-      reinterpret_cast<MINMAXINFO*>(lp)->ptMinTrackSize = POINT{Scaled(minOuter_.cx), Scaled(minOuter_.cy)};
+      reinterpret_cast<MINMAXINFO*>(lp)->ptMinTrackSize = LeastOuterSize();
       return 0;
     case WM_DPICHANGED:
       ChangeDpi(HIWORD(wp), reinterpret_cast<const RECT*>(lp));

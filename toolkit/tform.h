@@ -75,7 +75,8 @@ class tform : public twindow, public tbackground {
   virtual void FormDpiChanged() {}
 
   // Before CreateForm: a sizing border and the maximise box, and the least
-  // outer size (96 DPI) the user may drag it to.
+  // outer size the user may drag it to at 96 DPI (at others: the client
+  // area it leaves there, scaled, in the window's frame).
   void SetSizeable(int minOuterWidth, int minOuterHeight);
   DWORD FormStyle() const;
   static DWORD FormExStyle() { return WS_EX_CONTROLPARENT; }
@@ -132,6 +133,7 @@ class tform : public twindow, public tbackground {
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) final;
   LRESULT FormProc(UINT msg, WPARAM wp, LPARAM lp);
   SIZE OuterSize() const;
+  POINT LeastOuterSize() const;
   // Sizes the window so that its client area is w x h pixels.
   void FitClient(int w, int h);
   void ChangeDpi(int dpi, const RECT* suggested);

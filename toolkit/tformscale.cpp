@@ -8,6 +8,18 @@ SIZE tform::OuterSize() const {
   return WindowSizeForClientAtDpi(Scaled(clientWidth_), Scaled(clientHeight_), FormStyle(), FormExStyle(), Dpi());
 }
 
+POINT tform::LeastOuterSize() const {
+  // The least client area is the one the least outer size leaves at 96 DPI,
+  // scaled; the frame is the one the window has. Frames do not grow in step
+  // with the DPI, so scaling the outer size would not keep the same client.
+  const SIZE frame96 = WindowSizeForClientAtDpi(0, 0, FormStyle(), FormExStyle(), DesignDpi);
+  RECT outer = {}, client = {};
+  GetWindowRect(Handle(), &outer);
+  GetClientRect(Handle(), &client);
+  const int frameW = outer.right - outer.left - client.right, frameH = outer.bottom - outer.top - client.bottom;
+  return POINT{Scaled(minOuter_.cx - frame96.cx) + frameW, Scaled(minOuter_.cy - frame96.cy) + frameH};
+}
+
 void tform::FitClient(int w, int h) {
   // The frame the window really has may differ from the one the system
   // computes for the DPI (a window laid out for another monitor's DPI).

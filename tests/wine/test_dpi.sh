@@ -164,6 +164,7 @@ for dpi in 144 192; do
   row=$(zv_send_message "$list" $LB_GETITEMHEIGHT 0 0)
   [ "$row" -ge "$(scaled 20)" ] || zv_fail "small rows are $row high at $dpi DPI"
   zv_key "$ed" escape
+  zv_msgbox_text Warning 3000 >/dev/null && zv_press Warning '&Yes' >/dev/null
   zv_wait_gone "$ed" 10000 || zv_fail "Escape did not close the small editor"
   stop_zorvane
 done

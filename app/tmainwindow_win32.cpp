@@ -28,6 +28,7 @@
 #include "platform/win32registry.h"
 #include "settings/settings.h"
 #include "settings/toptionsdialog_win32.h"
+#include "toolkit/dpi.h"
 #include "toolkit/tapplication.h"
 
 namespace zv {
@@ -50,9 +51,11 @@ class tcontextmenu : public ttraypopupmenu {
   std::function<void(std::int32_t)> run_;
 };
 
-HICON LoadSmallIcon(int id) {
+// At the system's small-icon size for a DPI: the tray's and the menus'.
+HICON LoadSmallIcon(int id, int dpi) {
+  const int size = SystemMetricForDpi(SM_CXSMICON, dpi);
   return static_cast<HICON>(
-      LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id), IMAGE_ICON, 16, 16, 0));
+      LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id), IMAGE_ICON, size, size, 0));
 }
 
 }  // namespace
@@ -93,19 +96,15 @@ bool tmainwindow::CreateAndStart() {
   ProcessPrompts().SetMainWindow(wnd);
   UseKeyNames(&Win32KeyNames());
   parts_->hotkeys = std::make_unique<twin32hotkeys>(wnd);
-  parts_->normalIcon = LoadSmallIcon(IDI_TRAYACTIVE);
-  parts_->grayedIcon = LoadSmallIcon(IDI_TRAYDISABLED);
+  // The taskbar shows them at the system DPI.
+  parts_->normalIcon = LoadSmallIcon(IDI_TRAYACTIVE, SystemDpi());
+  parts_->grayedIcon = LoadSmallIcon(IDI_TRAYDISABLED, SystemDpi());
 
   parts_->shortcutIconLookups = std::make_unique<tshortcutmenuicons>(wnd, parts_->shortcutsmenu);
   parts_->systemil.Transparent = true;
   parts_->shortcutIcons.SetList(static_cast<HIMAGELIST>(parts_->systemil.Handle()));
-  parts_->contextmenuil = ImageList_Create(16, 16, ILC_COLOR32 | ILC_MASK, 4, 0);
-  for (int id : {IDI_MENUEDITOR, IDI_MENUOPTIONS, IDI_MENUABOUT, IDI_MENUEXIT}) {
-    HICON icon = LoadSmallIcon(id);
-    ImageList_AddIcon(parts_->contextmenuil, icon);
-    if (icon) DestroyIcon(icon);
-  }
-  parts_->contextIcons.SetList(parts_->contextmenuil);
+  MakeContextMenuIcons(SystemDpi());
+  parts_->contextmenu.OnDpiChange = [this](int dpi) { MakeContextMenuIcons(dpi); };
   BuildContextMenu();
   parts_->traymenu = std::make_unique<tcontextmenu>(parts_->contextmenu, wnd, [this](std::int32_t id) {
     behaviour_.OnContextMenuCommand(static_cast<std::uint32_t>(id));
@@ -120,6 +119,19 @@ bool tmainwindow::CreateAndStart() {
   tray.Loaded();
   behaviour_.FormCreate();
   return true;
+}
+
+void tmainwindow::MakeContextMenuIcons(int dpi) {
+  const int size = SystemMetricForDpi(SM_CXSMICON, dpi);
+  HIMAGELIST list = ImageList_Create(size, size, ILC_COLOR32 | ILC_MASK, 4, 0);
+  for (int id : {IDI_MENUEDITOR, IDI_MENUOPTIONS, IDI_MENUABOUT, IDI_MENUEXIT}) {
+    HICON icon = LoadSmallIcon(id, dpi);
+    ImageList_AddIcon(list, icon);
+    if (icon) DestroyIcon(icon);
+  }
+  parts_->contextIcons.SetList(list);
+  if (parts_->contextmenuil) ImageList_Destroy(parts_->contextmenuil);
+  parts_->contextmenuil = list;
 }
 
 void tmainwindow::BuildContextMenu() {

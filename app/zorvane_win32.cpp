@@ -15,6 +15,7 @@
 #include "platform/win32prompts.h"
 #include "platform/win32registry.h"
 #include "settings/settings.h"
+#include "toolkit/dpi.h"
 #include "toolkit/tapplication.h"
 
 namespace {
@@ -35,6 +36,9 @@ zv::tsetupservices SetupServices() {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+  // Where the manifest was not read (or is older than the system), before
+  // any window: drawn sharp at every display scale, never stretched.
+  zv::EnableDpiAwareness();
   // COM stays up for the whole run: the Send To links each need it, and
   // bringing it up and down again per link costs far more than the link.
   const bool com = SUCCEEDED(CoInitialize(nullptr));

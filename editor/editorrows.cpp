@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "model/codepage.h"
+#include "ui/dpiscale.h"
 
 namespace zv {
 
@@ -13,10 +14,11 @@ std::string CountLabelText(std::int32_t count) {
 }
 
 std::int32_t RowHeight(const tzvshortcut& entry, bool largeMode, std::int32_t textHeight,
-                       std::int32_t iconHeight) {
-  if (entry.ShortcutType == stSeparator) return textHeight + 4;
-  std::int32_t text = largeMode ? 2 * textHeight + 4 : textHeight + 4;
-  return std::max(text, iconHeight + 4);
+                       std::int32_t iconHeight, int dpi) {
+  const std::int32_t margin = ScaleForDpi(4, dpi);
+  if (entry.ShortcutType == stSeparator) return textHeight + margin;
+  std::int32_t text = largeMode ? 2 * textHeight + margin : textHeight + margin;
+  return std::max(text, iconHeight + margin);
 }
 
 trowcolours RowColours(const tzvshortcut& entry, bool selected) {
@@ -25,34 +27,40 @@ trowcolours RowColours(const tzvshortcut& entry, bool selected) {
   return {trowcolour::Window, trowcolour::WindowText};
 }
 
-tseparatorrow LayoutSeparatorRow(std::int32_t width, std::int32_t height, const ttextwidth& textWidth) {
+tseparatorrow LayoutSeparatorRow(std::int32_t width, std::int32_t height, const ttextwidth& textWidth,
+                                 int dpi) {
+  const std::int32_t two = ScaleForDpi(2, dpi);
   tseparatorrow r;
-  r.LineFrom = {2, height / 2};
-  r.LineTo = {width - 2, height / 2};
-  r.TextAt = {(width - textWidth(SeparatorRowText)) / 2, 2};
+  r.LineFrom = {two, height / 2};
+  r.LineTo = {width - two, height / 2};
+  r.TextAt = {(width - textWidth(SeparatorRowText)) / 2, two};
   return r;
 }
 
 tshortcutrow LayoutShortcutRow(const tzvshortcut& entry, const trowmetrics& m,
                                const std::function<std::string(std::uint16_t)>& hotkeyText) {
+  auto px = [&m](int figure) { return ScaleForDpi(figure, m.Dpi); };
   tshortcutrow r;
+  r.IconAt = {px(2), px(2)};
   r.Badge = entry.HotkeyStatus == hsInvalid;
   r.Caption = entry.Caption;
   if (entry.Hotkey != 0) r.HotkeyText = "(" + (hotkeyText ? hotkeyText(entry.Hotkey) : std::string()) + ")";
   if (m.LargeMode) {
-    r.BadgeAt = {m.IconWidth - 20, m.IconHeight - 20};
+    r.BadgeAt = {m.IconWidth - px(20), m.IconHeight - px(20)};
+    r.BadgeSize = px(22);
     std::int32_t y = (m.Height - 2 * m.TextHeight) / 2;
     r.CaptionBold = true;
-    r.CaptionAt = {m.IconWidth + 7, y};
-    r.HotkeyAt = {m.IconWidth + 12 + m.Bold(entry.Caption), y};
+    r.CaptionAt = {m.IconWidth + px(7), y};
+    r.HotkeyAt = {m.IconWidth + px(12) + m.Bold(entry.Caption), y};
     r.ShowPath = true;
-    r.PathText = ShortenPath(entry.Path, m.Width - m.IconWidth - 11, m.Regular);
-    r.PathAt = {m.IconWidth + 7, y + m.TextHeight};
+    r.PathText = ShortenPath(entry.Path, m.Width - m.IconWidth - px(11), m.Regular);
+    r.PathAt = {m.IconWidth + px(7), y + m.TextHeight};
   } else {
-    r.BadgeAt = {m.IconWidth - 9, m.IconHeight - 9};
+    r.BadgeAt = {m.IconWidth - px(9), m.IconHeight - px(9)};
+    r.BadgeSize = px(11);
     std::int32_t y = (m.Height - m.TextHeight) / 2;
-    r.CaptionAt = {m.IconWidth + 7, y};
-    if (!r.HotkeyText.empty()) r.HotkeyAt = {m.Width - m.Regular(r.HotkeyText) - 4, y};
+    r.CaptionAt = {m.IconWidth + px(7), y};
+    if (!r.HotkeyText.empty()) r.HotkeyAt = {m.Width - m.Regular(r.HotkeyText) - px(4), y};
   }
   return r;
 }

@@ -23,9 +23,10 @@ using ttextwidth = std::function<std::int32_t(std::string_view)>;
 // "1 Shortcut", otherwise "<n> Shortcuts"; separators count.
 std::string CountLabelText(std::int32_t count);
 
-// textHeight is the height of RowSampleText in the list's font.
+// textHeight is the height of RowSampleText in the list's font; the
+// margins are for the list's DPI.
 std::int32_t RowHeight(const tzvshortcut& entry, bool largeMode, std::int32_t textHeight,
-                       std::int32_t iconHeight);
+                       std::int32_t iconHeight, int dpi = 96);
 
 enum class trowcolour : std::uint8_t { Window, WindowText, Highlight, HighlightText, InvalidHotkey };
 struct trowcolours {
@@ -43,7 +44,8 @@ struct tseparatorrow {
   trowpoint LineFrom, LineTo;
   trowpoint TextAt;  // SeparatorRowText, on the background so it breaks the line
 };
-tseparatorrow LayoutSeparatorRow(std::int32_t width, std::int32_t height, const ttextwidth& textWidth);
+tseparatorrow LayoutSeparatorRow(std::int32_t width, std::int32_t height, const ttextwidth& textWidth,
+                                 int dpi = 96);
 
 struct trowmetrics {
   std::int32_t Width = 0;   // of the row
@@ -52,6 +54,7 @@ struct trowmetrics {
   std::int32_t IconHeight = 32;
   std::int32_t TextHeight = 13;
   bool LargeMode = true;
+  int Dpi = 96;        // the margins and the badge grow with it
   ttextwidth Regular;  // width in the list's font
   ttextwidth Bold;     // width in its bold style
 };
@@ -60,6 +63,7 @@ struct tshortcutrow {
   trowpoint IconAt{2, 2};
   bool Badge = false;  // the warning badge over the icon's lower right corner
   trowpoint BadgeAt;
+  std::int32_t BadgeSize = 0;  // square, in pixels
   std::string Caption;
   bool CaptionBold = false;
   trowpoint CaptionAt;

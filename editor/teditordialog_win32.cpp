@@ -56,7 +56,7 @@ teditordialog::~teditordialog() { Destroy(); }
 
 void teditordialog::BuildControls() {
   AddDialogLook(189, IDB_TITLEEDITOR, 125, 16);
-  leftimg->Bounds.bottom = DesignHeight + 1;
+  leftimg->Designed.bottom = DesignHeight + 1;
   auto link = [this](const char* name, const char* text, int y, std::function<void()> click) {
     return &AddLinkCommand(name, text, y, 157, IDI_LINKARROW, 0, false, std::move(click));
   };
@@ -74,22 +74,22 @@ void teditordialog::BuildControls() {
 
   tipshape = &AddShape(8, 248, 173, 61);
   tipimg = &AddImage(12, 252, 16, 16);
-  tipimg->SetIcon(LoadIconResource(IDI_TIP, 16), 16);
+  SetIconPicture(*tipimg, IDI_TIP, 16);
   tiplbl = &AddLabel(nullptr, "tiplbl", DropTip, 32, 252, 145, 52);
   tiplbl->WordWrap = true;
   tiplbl->FitToText();
 
   hotkeywarningshape = &AddShape(8, 316, 173, 34);
   hotkeywarningimg = &AddImage(12, 322, 22, 22);
-  hotkeywarningimg->SetIcon(LoadIconResource(IDI_HOTKEYWARNING, 22), 22);
+  SetIconPicture(*hotkeywarningimg, IDI_HOTKEYWARNING, 22);
   hotkeywarninglbl = &AddLabel(nullptr, "hotkeywarninglbl", HotkeyWarningText, 40, 320, 137, 26);
   hotkeywarninglbl->WordWrap = true;
   hotkeywarninglbl->FitToText();
   attentionlargeimg = &AddImage(0, 0, 22, 22);
-  attentionlargeimg->SetIcon(LoadIconResource(IDI_HOTKEYWARNING, 22), 22);
+  SetIconPicture(*attentionlargeimg, IDI_HOTKEYWARNING, 22);
   attentionlargeimg->Visible = false;
   attentionsmallimg = &AddImage(0, 0, 11, 11);
-  attentionsmallimg->SetIcon(LoadIconResource(IDI_HOTKEYWARNINGSMALL, 11), 11);
+  SetIconPicture(*attentionsmallimg, IDI_HOTKEYWARNINGSMALL, 11);
   attentionsmallimg->Visible = false;
 
   HWND list = AddControl(nullptr, "LISTBOX", "", ListStyle, WS_EX_CLIENTEDGE | TDragDropListBox::ExStyle, 200, 8,
@@ -125,14 +125,26 @@ void teditordialog::BuildControls() {
 
 void teditordialog::FormCreate() {
   ApplyFontFallback();
-  rowTextHeight_ = 0;
   ShowIconAndTitle();
+  FitToText();
+  FormResize();
+  const bool large = Settings().UseLargeEditorIcons;
+  systemil.SetImageSize(large ? isLarge : isSmall);
+  systemil.Transparent = true;
+  commands_.FormCreate(large);
+  UpdateLabels();
+}
+
+// What depends on the font: the frames around wrapped texts, the bold face
+// and the rows' text height.
+void teditordialog::FitToText() {
+  rowTextHeight_ = 0;
   // A wider substitute face wraps to more lines: the frames grow with them.
   auto frame = [this](tshape* shape, tlabel* label, int minHeight) {
     RECT text;
     GetWindowRect(label->Handle(), &text);
     MapWindowPoints(nullptr, Handle(), reinterpret_cast<POINT*>(&text), 2);
-    shape->Bounds.bottom = std::max<LONG>(shape->Bounds.top + minHeight, text.bottom + 4);
+    shape->Bounds.bottom = std::max<LONG>(shape->Bounds.top + Scaled(minHeight), text.bottom + Scaled(4));
   };
   frame(tipshape, tiplbl, 61);
   frame(hotkeywarningshape, hotkeywarninglbl, 34);
@@ -140,11 +152,17 @@ void teditordialog::FormCreate() {
   GetObjectA(FormFont(), sizeof(lf), &lf);
   lf.lfWeight = FW_BOLD;
   boldFont_ = tfont(CreateFontIndirectA(&lf));
+}
+
+void teditordialog::FormDpiChanged() {
+  FitToText();
   FormResize();
-  const bool large = Settings().UseLargeEditorIcons;
-  systemil.SetImageSize(large ? isLarge : isSmall);
-  systemil.Transparent = true;
-  commands_.FormCreate(large);
+  if (shortcutslb.Handle()) {
+    SendMessageA(shortcutslb.Handle(), WM_SETREDRAW, FALSE, 0);
+    RowHeights(true);
+    SendMessageA(shortcutslb.Handle(), WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(shortcutslb.Handle(), nullptr, TRUE);
+  }
   UpdateLabels();
 }
 
@@ -158,17 +176,22 @@ void teditordialog::FormResize() {
 
 void teditordialog::Layout(int width, int height) {
   if (width <= 0 || height <= 0) return;  // minimised
-  const int dw = width - DesignWidth, dh = height - DesignHeight;
+  // How much larger than designed the window is, in pixels.
+  const int dw = width - Scaled(DesignWidth), dh = height - Scaled(DesignHeight);
   const UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
-  leftimg->Bounds.bottom = DesignHeight + 1 + dh;
+  leftimg->Bounds.bottom = Scaled(DesignHeight + 1) + dh;
   auto moveLink = [&](tlabel* label, timage* picture, int top) {
-    picture->MoveTo(4, top);
-    SetWindowPos(label->Handle(), nullptr, 28, top, 0, 0, flags | SWP_NOSIZE);
+    picture->MoveTo(Scaled(4), Scaled(top) + dh);
+    SetWindowPos(label->Handle(), nullptr, Scaled(28), Scaled(top) + dh, 0, 0, flags | SWP_NOSIZE);
   };
-  moveLink(oklbl, okimg, 364 + dh);
-  moveLink(cancellbl, cancelimg, 384 + dh);
-  SetWindowPos(shortcutslb.Handle(), nullptr, 200, 8, 421 + dw, 377 + dh, flags);
-  SetWindowPos(statuslbl->Handle(), nullptr, 200, 388 + dh, 313, 13, flags);
+  moveLink(oklbl, okimg, 364);
+  moveLink(cancellbl, cancelimg, 384);
+  const RECT list = Scale().Rect(200, 8, 421, 377);
+  SetWindowPos(shortcutslb.Handle(), nullptr, list.left, list.top, list.right - list.left + dw,
+               list.bottom - list.top + dh, flags);
+  const RECT status = Scale().Rect(200, 388, 313, 13);
+  SetWindowPos(statuslbl->Handle(), nullptr, status.left, status.top + dh, status.right - status.left,
+               status.bottom - status.top, flags);
   PlaceCountLabel();
   InvalidateRect(Handle(), nullptr, FALSE);
 }
@@ -177,7 +200,8 @@ void teditordialog::UpdateLabels() {
   if (!Handle()) return;
   if (statuslbl->Text() != commands_.StatusText()) {
     statuslbl->SetText(commands_.StatusText());
-    SetWindowPos(statuslbl->Handle(), nullptr, 0, 0, 313, 13, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);  // fixed
+    SetWindowPos(statuslbl->Handle(), nullptr, 0, 0, Scaled(313), Scaled(13),
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);  // fixed
   }
   if (countlbl->Text() != commands_.CountText()) {
     countlbl->SetText(commands_.CountText());
@@ -197,7 +221,8 @@ void teditordialog::PlaceCountLabel() {
   GetClientRect(Handle(), &client);
   GetWindowRect(countlbl->Handle(), &c);
   // The right edge stays 8 pixels from the window's.
-  SetWindowPos(countlbl->Handle(), nullptr, client.right - 8 - (c.right - c.left), client.bottom - 21, 0, 0,
+  SetWindowPos(countlbl->Handle(), nullptr, client.right - Scaled(8) - (c.right - c.left),
+               client.bottom - Scaled(21), 0, 0,
                SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOSIZE);
 }
 
@@ -338,8 +363,8 @@ int teditordialog::RowTextHeight() {
 int teditordialog::shortcutslbMeasureItem(int row) {
   const tzvshortcut* entry = commands_.worklist.GetItem(row);
   const int th = RowTextHeight();
-  if (!entry) return th + 4;
-  return RowHeight(*entry, commands_.LargeMode(), th, systemil.Height());
+  if (!entry) return th + Scaled(4);
+  return RowHeight(*entry, commands_.LargeMode(), th, systemil.Height(), Dpi());
 }
 
 void teditordialog::shortcutslbDrawItem(const DRAWITEMSTRUCT& item) {
@@ -372,7 +397,7 @@ void teditordialog::shortcutslbDrawItem(const DRAWITEMSTRUCT& item) {
     HFONT bold = boldFont_.Get() ? boldFont_.Get() : regular;
     if (entry->ShortcutType == 0) {
       const tseparatorrow sep =
-          LayoutSeparatorRow(w, h, [&](std::string_view t) { return TextWidth(dc, regular, t); });
+          LayoutSeparatorRow(w, h, [&](std::string_view t) { return TextWidth(dc, regular, t); }, Dpi());
       tpen pen(CreatePen(PS_SOLID, 1, fg));
       tselection picked(dc, pen.Get());
       MoveToEx(dc, sep.LineFrom.X, sep.LineFrom.Y, nullptr);
@@ -386,14 +411,15 @@ void teditordialog::shortcutslbDrawItem(const DRAWITEMSTRUCT& item) {
       m.IconHeight = systemil.Height();
       m.TextHeight = TextHeight(dc);
       m.LargeMode = commands_.LargeMode();
+      m.Dpi = Dpi();
       m.Regular = [&](std::string_view t) { return TextWidth(dc, regular, t); };
       m.Bold = [&](std::string_view t) { return TextWidth(dc, bold, t); };
       const tshortcutrow row = LayoutShortcutRow(*entry, m, [](std::uint16_t hk) { return HotkeyToText(hk); });
       systemil.Draw(dc, row.IconAt.X, row.IconAt.Y, entry->ImageIndex);
       if (row.Badge) {
         const timage* badge = m.LargeMode ? attentionlargeimg : attentionsmallimg;
-        const int size = m.LargeMode ? 22 : 11;
-        DrawIconEx(dc, row.BadgeAt.X, row.BadgeAt.Y, badge->Icon(), size, size, 0, nullptr, DI_NORMAL);
+        DrawIconEx(dc, row.BadgeAt.X, row.BadgeAt.Y, badge->Icon(), row.BadgeSize, row.BadgeSize, 0, nullptr,
+                   DI_NORMAL);
       }
       {
         tselection face(dc, row.CaptionBold ? bold : regular);

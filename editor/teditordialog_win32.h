@@ -22,7 +22,7 @@ class teditordialog : public tform {
   explicit teditordialog(teditorcommands& commands);
   ~teditordialog() override;
 
-  // The designed client size and the least outer size.
+  // The designed client size and the least outer size, at 96 DPI.
   static constexpr int DesignWidth = 629, DesignHeight = 409;
   static constexpr int MinWidth = 637, MinHeight = 436;
 
@@ -71,8 +71,10 @@ class teditordialog : public tform {
   bool FormKeyDown(WPARAM virtualKey) override;
   bool FormCloseQuery() override;
   LRESULT FormMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+  void FormDpiChanged() override;
 
  private:
+  void FitToText();
   void ReportSelection();
   void Run(teditoroutcome (teditorcommands::*handler)());
   void ChangeRows(const teditoroutcome& outcome);
@@ -101,6 +103,8 @@ class twin32editorhost : public teditorwindowhost {
   bool SaveToRegistry(tzvshortcutlist& list) override;
 
   teditordialog* Dialog() const { return dialog_.get(); }
+  // The DPI the window is laid out for; 0: its monitor's.
+  int Dpi = 0;
 
  private:
   std::unique_ptr<teditordialog> dialog_;

@@ -60,6 +60,7 @@ void twin32editorhost::CreateEditorWindow(teditorcommands& commands) {
     d->ApplyOutcome(outcome);
     UpdateWindow(d->shortcutslb.Handle());
   };
+  d->UseDpi(Dpi);
   if (!d->CreateForm()) throw std::runtime_error("The shortcut editor could not be created.");
   prompts_.SetMainWindow(d->Handle());
 }

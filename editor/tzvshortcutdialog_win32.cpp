@@ -17,10 +17,11 @@ namespace zv {
 
 namespace {
 
-HIMAGELIST IconList(int firstIcon) {
-  HIMAGELIST list = ImageList_Create(16, 16, ILC_COLOR32 | ILC_MASK, 3, 0);
+// Three pictures of size x size pixels.
+HIMAGELIST IconList(int firstIcon, int size) {
+  HIMAGELIST list = ImageList_Create(size, size, ILC_COLOR32 | ILC_MASK, 3, 0);
   for (int id = firstIcon; id < firstIcon + 3; ++id) {
-    HICON icon = LoadIconResource(id, 16);
+    HICON icon = LoadIconResource(id, size);
     ImageList_AddIcon(list, icon);
     if (icon) DestroyIcon(icon);
   }
@@ -55,7 +56,7 @@ HWND tzvshortcutdialog::Edit(HWND parent, int x, int y, int w) {
 
 tspeedbutton& tzvshortcutdialog::BrowseButton(HWND parent, int x, int y, std::function<void()> click) {
   tspeedbutton& button = AddSpeedButton(parent, x, y, 21, 21);
-  button.SetGlyph(LoadBitmapResource(IDB_FOLDERGLYPH));
+  button.SetGlyph(LoadBitmapResourceForDpi(IDB_FOLDERGLYPH, Dpi()));
   OnCommand(button.Handle(), [click = std::move(click)](int code) {
     if (code == BN_CLICKED) click();
   });
@@ -66,21 +67,31 @@ HWND tzvshortcutdialog::OwnerDrawnList(HWND parent, int x, int y, int w, int ite
   HWND list = AddControl(parent, "COMBOBOX", "",
                          CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS | WS_TABSTOP | WS_VSCROLL,
                          0, x, y, w, 200);
-  SendMessageA(list, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), itemHeight);
-  SendMessageA(list, CB_SETITEMHEIGHT, 0, itemHeight);
+  SetItemHeight(list, itemHeight);
   return list;
+}
+
+void tzvshortcutdialog::SetItemHeight(HWND list, int itemHeight) {
+  SendMessageA(list, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), Scaled(itemHeight));
+  SendMessageA(list, CB_SETITEMHEIGHT, 0, Scaled(itemHeight));
+}
+
+void tzvshortcutdialog::MakeImageLists() {
+  if (shortcuttypeil_) ImageList_Destroy(shortcuttypeil_);
+  if (viewstyleil_) ImageList_Destroy(viewstyleil_);
+  shortcuttypeil_ = IconList(IDI_TYPEAPPLICATION, Scaled(16));
+  viewstyleil_ = IconList(IDI_VIEWMINIMIZED, Scaled(16));
 }
 
 void tzvshortcutdialog::BuildControls() {
   INITCOMMONCONTROLSEX icc = {sizeof(icc), ICC_HOTKEY_CLASS};
   InitCommonControlsEx(&icc);
-  shortcuttypeil_ = IconList(IDI_TYPEAPPLICATION);
-  viewstyleil_ = IconList(IDI_VIEWMINIMIZED);
+  MakeImageLists();
 
   AddDialogLook(185, IDB_TITLEEDITOR, 125, 16);
   hotkeywarningshape = &AddShape(8, 124, 169, 73);
   hotkeywarningimg = &AddImage(12, 128, 22, 22);
-  hotkeywarningimg->SetIcon(LoadIconResource(IDI_HOTKEYWARNING, 22), 22);
+  SetIconPicture(*hotkeywarningimg, IDI_HOTKEYWARNING, 22);
   hotkeywarninglbl = &AddLabel(nullptr, "hotkeywarninglbl", "", 40, 128, 133, 65);
   hotkeywarninglbl->AutoSize = false;
   hotkeywarninglbl->WordWrap = true;
@@ -183,13 +194,27 @@ void tzvshortcutdialog::FormShow() {
   hotkeywarningimg->Visible = warn;
   ShowWindow(hotkeywarninglbl->Handle(), warn ? SW_SHOWNA : SW_HIDE);
   hotkeywarninglbl->SetText(HotkeyWarningText(HotkeyToText(shortcut_.Hotkey)));
-  // The frame holds the whole text, also when a wider face needed more lines.
+  FrameWarning();
+  captionebChange();
+}
+
+// The frame holds the whole text, also when a wider face needed more lines.
+void tzvshortcutdialog::FrameWarning() {
   RECT text;
   GetWindowRect(hotkeywarninglbl->Handle(), &text);
   MapWindowPoints(nullptr, Handle(), reinterpret_cast<POINT*>(&text), 2);
-  hotkeywarningshape->Bounds.bottom = std::max<LONG>(hotkeywarningshape->Bounds.top + 73, text.bottom + 4);
+  hotkeywarningshape->Bounds.bottom =
+      std::max<LONG>(hotkeywarningshape->Bounds.top + Scaled(73), text.bottom + Scaled(4));
   InvalidateRect(Handle(), nullptr, FALSE);
-  captionebChange();
+}
+
+void tzvshortcutdialog::FormDpiChanged() {
+  MakeImageLists();
+  SetItemHeight(shortcuttypecb, 20);
+  SetItemHeight(viewstylecb, 18);
+  for (tspeedbutton* b : {executablebtn, workingdirectorybtn, filenamebtn, folderbtn})
+    b->SetGlyph(LoadBitmapResourceForDpi(IDB_FOLDERGLYPH, Dpi()));
+  FrameWarning();
 }
 
 tshortcutformvalues tzvshortcutdialog::FormValues() const {
@@ -293,7 +318,8 @@ void tzvshortcutdialog::DrawListItem(const DRAWITEMSTRUCT& d, HIMAGELIST images,
   SetTextColor(dc, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
   ExtTextOutA(dc, 0, 0, ETO_OPAQUE, &r, nullptr, 0, nullptr);
   if (d.itemID == static_cast<UINT>(-1)) return;
-  ImageList_Draw(images, static_cast<int>(d.itemID), dc, r.left + 2, r.top + pictureTop, ILD_TRANSPARENT);
+  ImageList_Draw(images, static_cast<int>(d.itemID), dc, r.left + Scaled(2), r.top + Scaled(pictureTop),
+                 ILD_TRANSPARENT);
   const LRESULT length = SendMessageA(d.hwndItem, CB_GETLBTEXTLEN, d.itemID, 0);
   std::string text(length > 0 ? static_cast<std::size_t>(length) + 1 : 1, '\0');
   if (length > 0) SendMessageA(d.hwndItem, CB_GETLBTEXT, d.itemID, reinterpret_cast<LPARAM>(text.data()));
@@ -303,7 +329,7 @@ void tzvshortcutdialog::DrawListItem(const DRAWITEMSTRUCT& d, HIMAGELIST images,
   sample = TextExtent(dc, probe);
   const int itemHeight = r.bottom - r.top;
   SetBkMode(dc, TRANSPARENT);
-  TextOutText(dc, r.left + 23, r.top + (itemHeight - sample.cy) / 2, text);
+  TextOutText(dc, r.left + Scaled(23), r.top + (itemHeight - sample.cy) / 2, text);
   if ((d.itemState & ODS_FOCUS) && !(d.itemState & ODS_NOFOCUSRECT)) DrawFocusRect(dc, &r);
 }
 

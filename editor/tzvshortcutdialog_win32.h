@@ -59,8 +59,12 @@ class tzvshortcutdialog : public tform {
   void FormCreate() override;
   void FormShow() override;
   void FormKeyPress(char& key) override;
+  void FormDpiChanged() override;
 
  private:
+  void SetItemHeight(HWND list, int itemHeight);
+  void MakeImageLists();
+  void FrameWarning();
   tlabel& FieldLabel(HWND parent, const std::string& name, const std::string& text, int x, int y);
   HWND Edit(HWND parent, int x, int y, int w);
   tspeedbutton& BrowseButton(HWND parent, int x, int y, std::function<void()> click);

@@ -4,6 +4,7 @@
 
 #include "model/tzvshortcutlistdialog.h"
 #include "resources/resource.h"
+#include "toolkit/dpi.h"
 #include "toolkit/resourcemodule.h"
 #include "ui/fontman_win32.h"
 
@@ -43,9 +44,10 @@ LRESULT CALLBACK FormProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
       RECT client;
       GetClientRect(wnd, &client);
       FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-      PaintBand(dc, 53, ClientHeight);
+      const tdpiscale scale(WindowDpi(wnd));
+      PaintBand(dc, scale(53), client.bottom);
       HICON icon = reinterpret_cast<HICON>(GetWindowLongPtrA(wnd, GWLP_USERDATA));
-      if (icon) DrawIconEx(dc, 8, 8, icon, 32, 32, 0, nullptr, DI_NORMAL);
+      if (icon) DrawIconEx(dc, scale(8), scale(8), icon, scale(32), scale(32), 0, nullptr, DI_NORMAL);
       EndPaint(wnd, &ps);
       return 0;
     }
@@ -136,28 +138,32 @@ tzvshortcutlistdialog::tzvshortcutlistdialog(const tfontfamilies& installed) {
   RegisterClasses();
   const DWORD style = WS_POPUP | WS_CAPTION;
   const DWORD exStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST;
-  RECT r = {0, 0, ClientWidth, ClientHeight};
-  AdjustWindowRectEx(&r, style, FALSE, exStyle);
-  const int w = r.right - r.left, h = r.bottom - r.top;
+  const tdpiscale scale(SystemDpi());
+  const SIZE size = WindowSizeForClientAtDpi(scale(ClientWidth), scale(ClientHeight), style, exStyle, scale.Dpi());
+  const int w = size.cx, h = size.cy;
   const int x = (GetSystemMetrics(SM_CXSCREEN) - w) / 2, y = (GetSystemMetrics(SM_CYSCREEN) - h) / 2;
   HWND form = CreateWindowExA(exStyle, FormClass, "Please wait...", style, x, y, w, h, nullptr,
                               nullptr, GetModuleHandleA(nullptr), nullptr);
   window_ = form;
   if (!form) return;
-  gaugeWindow_ = CreateWindowExA(0, GaugeClass, "0%", WS_CHILD | WS_VISIBLE, 64, 8, 221, 33, form,
-                                 nullptr, GetModuleHandleA(nullptr), nullptr);
+  const RECT gauge = scale.Rect(64, 8, 221, 33);
+  gaugeWindow_ = CreateWindowExA(0, GaugeClass, "0%", WS_CHILD | WS_VISIBLE, gauge.left, gauge.top,
+                                 gauge.right - gauge.left, gauge.bottom - gauge.top, form, nullptr,
+                                 GetModuleHandleA(nullptr), nullptr);
   FormCreate(installed);
 }
 
 // As every dialog: the program's icon from where the pictures come from, and
 // the bold dialog font with its fallback.
 void tzvshortcutlistdialog::FormCreate(const tfontfamilies& installed) {
-  HICON icon = LoadIconResource(IDI_ZORVANE, 32);
+  const tdpiscale scale(SystemDpi());
+  HICON icon = LoadIconResource(IDI_ZORVANE, scale(32));
   icon_ = icon;
   SetWindowLongPtrA(static_cast<HWND>(window_), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(icon));
   tformfonts fonts;
   fonts.Font.Bold = true;
   ApplyFontFallback(fonts, installed);
+  fonts.Font.Height = scale(fonts.Font.Height);
   font_ = CreateDescribedFont(fonts.Font).Release();
   if (gaugeWindow_) SendMessageA(static_cast<HWND>(gaugeWindow_), WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
 }

@@ -43,6 +43,10 @@
 // The 60 x 1 grey ramp of the left bands and menu strips, 24-bit and opaque:
 // pixel x is RGB(195 + x, 195 + x, 195 + x).
 #define IDB_RAMP 100
+// The bitmaps below (not the ramp, which is stretched anyway) are drawn
+// again at 125, 150, 175 and 200 %: the picture for step k (1 to 4) is
+// id + IDB_SCALESTEP x k. Icons hold every scale's size in one resource.
+#define IDB_SCALESTEP 1000
 // The 24 x 16 link arrow of the options window (arrow centred).
 #define IDB_LINKARROW 101
 // The 17 x 10 opened yellow folder of the browse buttons.

@@ -1,5 +1,8 @@
 #include "toolkit/resourcemodule.h"
 
+#include "resources/resource.h"
+#include "ui/dpiscale.h"
+
 namespace zv {
 
 namespace {
@@ -18,6 +21,13 @@ HICON LoadIconResource(int id, int size) {
 HBITMAP LoadBitmapResource(int id) {
   return static_cast<HBITMAP>(
       LoadImageA(ResourceModule(), MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+}
+
+HBITMAP LoadBitmapResourceForDpi(int id, int dpi) {
+  const int step = (ArtworkScalePercent(dpi) - 100) / 25;
+  if (step > 0)
+    if (HBITMAP scaled = LoadBitmapResource(id + IDB_SCALESTEP * step)) return scaled;
+  return LoadBitmapResource(id);
 }
 
 }  // namespace zv

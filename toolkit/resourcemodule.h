@@ -12,5 +12,8 @@ void SetResourceModule(HINSTANCE module);  // null: the executable again
 HICON LoadIconResource(int id, int size);
 // LR_CREATEDIBSECTION, so 32-bit pictures keep their alpha.
 HBITMAP LoadBitmapResource(int id);
+// The bitmap drawn for the artwork scale nearest to dpi (125 % and up are
+// the ids id + IDB_SCALESTEP x step); the 96-DPI one where that is missing.
+HBITMAP LoadBitmapResourceForDpi(int id, int dpi);
 
 }  // namespace zv

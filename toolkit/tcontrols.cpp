@@ -168,6 +168,13 @@ void tlabel::SetText(const std::string& text) {
   if (Handle()) InvalidateRect(Handle(), nullptr, FALSE);
 }
 
+void tlabel::SetBox(int w, int h) {
+  width_ = w;
+  height_ = h;
+  FitToText();
+  if (Handle()) InvalidateRect(Handle(), nullptr, FALSE);
+}
+
 void tlabel::FitToText() {
   if (!Handle() || !font_) return;
   if (WordWrap) {

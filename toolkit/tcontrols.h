@@ -29,7 +29,8 @@ class tgraphic {
   virtual void Paint(HDC dc) const = 0;
   bool Contains(POINT p) const { return Visible && PtInRect(&Bounds, p); }
 
-  RECT Bounds = {};
+  RECT Bounds = {};    // in pixels
+  RECT Designed = {};  // the same at 96 DPI, where the form placed it
   bool Visible = true;
   bool HandCursor = false;
   std::function<void()> OnClick;
@@ -75,6 +76,9 @@ class tlabel : public twindow {
   bool Create(HWND parent, int id, const std::string& text, int x, int y, int w, int h);
   void SetFont(HFONT font);
   void SetText(const std::string& text);
+  // The designed box in pixels (after a change of DPI); AutoSize labels
+  // take their text's size all the same.
+  void SetBox(int w, int h);
   std::string Text() const { return text_; }
   void FitToText();
 

@@ -4,6 +4,9 @@
 // font with its fallback; the grey band at the left, the program's icon with
 // the title lettering beside it, and commands as link labels with a picture
 // that does the same. The form sees key presses before its controls.
+// Every position, size and font height a form is given is a figure for 96
+// DPI; the form shows it in pixels for the DPI of its monitor, and lays
+// itself out again when it moves to a monitor of another DPI.
 #include <windows.h>
 
 #include <exception>
@@ -13,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "toolkit/dpi.h"
 #include "toolkit/tcontrols.h"
 #include "toolkit/twindow.h"
 #include "ui/fontman.h"
@@ -26,8 +30,17 @@ inline constexpr COLORREF LinkColour = RGB(0, 0, 128);  // navy
 class tform : public twindow, public tbackground {
  public:
   // formClass is also the window class, so other programs find the window.
+  // The client size is for 96 DPI.
   tform(std::string formClass, std::string caption, int clientWidth, int clientHeight);
   ~tform() override;
+
+  // Before CreateForm: lay the form out for this DPI rather than for its
+  // monitor's (0: the monitor's again). WM_DPICHANGED still moves it on.
+  void UseDpi(int dpi) { forcedDpi_ = dpi; }
+  int Dpi() const { return scale_.Dpi(); }
+  // A 96-DPI figure in pixels for the form's DPI.
+  int Scaled(int figure) const { return scale_(figure); }
+  const tdpiscale& Scale() const { return scale_; }
 
   // Creates the window (hidden), its controls and runs FormCreate.
   bool CreateForm();
@@ -57,11 +70,16 @@ class tform : public twindow, public tbackground {
   virtual bool FormKeyDown(WPARAM virtualKey) { (void)virtualKey; return false; }
   // The close button and the system menu's Close ask this first.
   virtual bool FormCloseQuery() { return true; }
+  // After the form has been laid out again for a new DPI (fonts, controls,
+  // pictures): what the form placed or measured itself is done again here.
+  virtual void FormDpiChanged() {}
 
   // Before CreateForm: a sizing border and the maximise box, and the least
-  // outer size the user may drag it to.
+  // outer size the user may drag it to at 96 DPI (at others: the client
+  // area it leaves there, scaled, in the window's frame).
   void SetSizeable(int minOuterWidth, int minOuterHeight);
   DWORD FormStyle() const;
+  static DWORD FormExStyle() { return WS_EX_CONTROLPARENT; }
   // An error caught outside the form's own handlers (a subclassed control's):
   // ends the modal loop and is thrown on like the form's own.
   void Fail(std::exception_ptr error);
@@ -70,7 +88,15 @@ class tform : public twindow, public tbackground {
   // fits the labels to them.
   void ApplyFontFallback();
 
-  // --- building: children of parent (null: the form itself)
+  // A control's place, given at 96 DPI relative to its parent, in pixels;
+  // it keeps that place when the DPI changes.
+  void PlaceControl(HWND control, int x, int y, int w, int h);
+  // A picture from the program's resources at the form's DPI, again after
+  // a change: an icon of a 96-DPI size, or a bitmap drawn for the scale.
+  void SetIconPicture(timage& image, int iconId, int size);
+  void SetBitmapPicture(timage& image, int bitmapId, bool alpha);
+
+  // --- building: children of parent (null: the form itself), at 96 DPI
   timage& AddImage(int x, int y, int w, int h);
   tshape& AddShape(int x, int y, int w, int h);
   tlabel& AddLabel(HWND parent, const std::string& name, const std::string& text, int x, int y,
@@ -106,6 +132,13 @@ class tform : public twindow, public tbackground {
  private:
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) final;
   LRESULT FormProc(UINT msg, WPARAM wp, LPARAM lp);
+  SIZE OuterSize() const;
+  POINT LeastOuterSize() const;
+  // Sizes the window so that its client area is w x h pixels.
+  void FitClient(int w, int h);
+  void ChangeDpi(int dpi, const RECT* suggested);
+  void ReloadPictures();
+  void Remember(HWND control, const RECT& designed);
   bool PreviewMessage(MSG& msg);
   bool LabelAccessKey(char key);
   void RealizeFonts();
@@ -116,8 +149,22 @@ class tform : public twindow, public tbackground {
   tgraphic* ClickableAt(LPARAM lp);
   int NextId() { return nextId_++; }
 
+  struct tplacement {
+    HWND Control;
+    RECT Designed;  // 96 DPI, in its parent
+  };
+  struct tpicture {
+    timage* Image;
+    int IconId, IconSize, BitmapId;
+    bool Alpha;
+  };
+
   std::string formClass_, caption_;
-  int clientWidth_, clientHeight_;
+  int clientWidth_, clientHeight_;  // 96 DPI
+  int forcedDpi_ = 0;
+  tdpiscale scale_;
+  std::vector<tplacement> placements_;
+  std::vector<tpicture> pictures_;
   bool sizeable_ = false;
   SIZE minOuter_ = {0, 0};
   tformfonts fonts_;
@@ -141,5 +188,7 @@ class tform : public twindow, public tbackground {
 
 // Text of a window (control).
 std::string WindowTextOf(HWND wnd);
+// Whether a window is of the class, by name in any letter case.
+bool IsClassOf(HWND wnd, const char* name);
 
 }  // namespace zv

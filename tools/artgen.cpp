@@ -6,6 +6,9 @@
 //
 // --preview also writes each picture as a .pam file (RGBA) for viewing.
 // Shapes are sampled 8 x 8 times per pixel, which gives the smooth edges.
+// Every picture is drawn at 100, 125, 150, 175 and 200 %: the shapes are
+// given in 100 % pixels and sampled at the scale, so each size is sharp.
+// Icons hold all sizes; bitmaps get one file per scale (name-150.bmp).
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -29,11 +32,21 @@ rgba Mix(const rgba& a, const rgba& b, double t) {
           a.A + (b.A - a.A) * t};
 }
 
+// The scale the pictures are drawn at now (1 is 100 %).
+double Scale = 1.0;
+
+// A size in 100 % pixels at the current scale, halves rounded up as the
+// program rounds them.
+int Px(int v) { return static_cast<int>(std::floor(v * Scale + 0.5)); }
+
 class canvas {
  public:
-  canvas(int w, int h) : W(w), H(h), Pixels(static_cast<size_t>(w) * h) {}
+  canvas(int w, int h)
+      : W(Px(w)), H(Px(h)), DesignW(w), DesignH(h), S(Scale), Pixels(static_cast<size_t>(W) * H) {}
 
-  int W, H;
+  int W, H;            // pixels
+  int DesignW, DesignH;  // at 100 %, the units the shapes are given in
+  double S;
   std::vector<rgba> Pixels;
 
   rgba& At(int x, int y) { return Pixels[static_cast<size_t>(y) * W + x]; }
@@ -62,8 +75,8 @@ class canvas {
         int hits = 0;
         for (int sy = 0; sy < n; ++sy)
           for (int sx = 0; sx < n; ++sx)
-            if (inside(x + (sx + 0.5) / n, y + (sy + 0.5) / n)) ++hits;
-        if (hits) Blend(x, y, paint(x + 0.5, y + 0.5), double(hits) / (n * n));
+            if (inside((x + (sx + 0.5) / n) / S, (y + (sy + 0.5) / n) / S)) ++hits;
+        if (hits) Blend(x, y, paint((x + 0.5) / S, (y + 0.5) / S), double(hits) / (n * n));
       }
     }
   }
@@ -252,7 +265,7 @@ void Lettering(canvas& c, const std::string& text, double baseline, double scale
   width -= spacing;
   const double left = 1.0 + pen / 2;
   double sx = scale;
-  if (left + width * sx + pen / 2 + 0.5 > c.W) sx = (c.W - left - pen / 2 - 0.5) / width;
+  if (left + width * sx + pen / 2 + 0.5 > c.DesignW) sx = (c.DesignW - left - pen / 2 - 0.5) / width;
   std::vector<shape> strokes;
   double x = 0;
   for (char ch : text) {
@@ -413,7 +426,7 @@ canvas Warning(int size) {
                                1.6 * s)}),
          Rgb(150, 20, 16));
   c.Fill(tri(1.4 * s), Vertical(Rgb(240, 80, 66), Rgb(200, 30, 24), top, bottom));
-  if (size >= 16) {
+  if (Px(size) >= 16) {  // room for the rounded mark
     c.Fill(Stroke({{mid, 7.4 * s}, {mid, 13.2 * s}}, 2.3 * s), White);
     c.Fill(Circle(mid, 16.6 * s, 1.3 * s), White);
   } else {
@@ -640,45 +653,65 @@ int main(int argc, char** argv) {
   const std::string dir = std::string(argv[1]) + "/";
   const bool preview = argc > 2 && std::string(argv[2]) == "--preview";
   bool ok = true;
-  auto ico = [&](const std::string& name, const std::vector<canvas>& images) {
+  const int percents[] = {100, 125, 150, 175, 200};
+  // Each picture at every scale; an icon keeps one image per size (the
+  // 100 % drawing of a size wins over a scaled smaller one).
+  auto ico = [&](const std::string& name, const std::function<std::vector<canvas>()>& draw) {
+    std::vector<canvas> images;
+    for (int percent : percents) {
+      Scale = percent / 100.0;
+      for (canvas& c : draw()) {
+        const bool known = std::any_of(images.begin(), images.end(), [&](const canvas& o) { return o.W == c.W; });
+        if (!known) images.push_back(std::move(c));
+      }
+    }
+    Scale = 1.0;
     ok = Save(dir + name + ".ico", Ico(images)) && ok;
     if (preview)
       for (const canvas& c : images)
         ok = Save(dir + name + "-" + std::to_string(c.W) + ".pam", Pam(c)) && ok;
   };
-  auto bmp = [&](const std::string& name, const canvas& c, int bits) {
-    ok = Save(dir + name + ".bmp", Bmp(c, bits)) && ok;
-    if (preview) ok = Save(dir + name + ".pam", Pam(c)) && ok;
+  auto bmp = [&](const std::string& name, const std::function<canvas()>& draw, int bits) {
+    for (int percent : percents) {
+      Scale = percent / 100.0;
+      const std::string file = percent == 100 ? name : name + "-" + std::to_string(percent);
+      const canvas c = draw();
+      ok = Save(dir + file + ".bmp", Bmp(c, bits)) && ok;
+      if (preview) ok = Save(dir + file + ".pam", Pam(c)) && ok;
+    }
+    Scale = 1.0;
   };
 
-  ico("zorvane", {ProgramIcon(32, false), ProgramIcon(16, false)});
-  ico("trayactive", {ProgramIcon(16, false)});
-  ico("traydisabled", {ProgramIcon(16, true)});
-  ico("menueditor", {EditorIcon()});
-  ico("menuoptions", {OptionsIcon()});
-  ico("menuabout", {AboutIcon()});
-  ico("menuexit", {ExitIcon()});
-  ico("checkmark", {CheckMark()});
-  ico("cross", {Cross()});
-  ico("linkarrow", {LinkArrow(16)});
-  ico("tip", {TipIcon()});
-  ico("warning", {Warning(22)});
-  ico("warningsmall", {Warning(11)});
-  ico("typeapplication", {ApplicationIcon()});
-  ico("typefile", {FileIcon()});
-  ico("typefolder", {FolderIcon()});
-  ico("viewminimized", {ShowMinimizedIcon()});
-  ico("viewnormal", {ShowNormalIcon()});
-  ico("viewmaximized", {ShowMaximizedIcon()});
+  ico("zorvane", [] { return std::vector<canvas>{ProgramIcon(32, false), ProgramIcon(16, false)}; });
+  ico("trayactive", [] { return std::vector<canvas>{ProgramIcon(16, false)}; });
+  ico("traydisabled", [] { return std::vector<canvas>{ProgramIcon(16, true)}; });
+  ico("menueditor", [] { return std::vector<canvas>{EditorIcon()}; });
+  ico("menuoptions", [] { return std::vector<canvas>{OptionsIcon()}; });
+  ico("menuabout", [] { return std::vector<canvas>{AboutIcon()}; });
+  ico("menuexit", [] { return std::vector<canvas>{ExitIcon()}; });
+  ico("checkmark", [] { return std::vector<canvas>{CheckMark()}; });
+  ico("cross", [] { return std::vector<canvas>{Cross()}; });
+  ico("linkarrow", [] { return std::vector<canvas>{LinkArrow(16)}; });
+  ico("tip", [] { return std::vector<canvas>{TipIcon()}; });
+  ico("warning", [] { return std::vector<canvas>{Warning(22)}; });
+  ico("warningsmall", [] { return std::vector<canvas>{Warning(11)}; });
+  ico("typeapplication", [] { return std::vector<canvas>{ApplicationIcon()}; });
+  ico("typefile", [] { return std::vector<canvas>{FileIcon()}; });
+  ico("typefolder", [] { return std::vector<canvas>{FolderIcon()}; });
+  ico("viewminimized", [] { return std::vector<canvas>{ShowMinimizedIcon()}; });
+  ico("viewnormal", [] { return std::vector<canvas>{ShowNormalIcon()}; });
+  ico("viewmaximized", [] { return std::vector<canvas>{ShowMaximizedIcon()}; });
 
+  // The ramp is stretched wherever it is shown: one picture serves all.
   canvas ramp(60, 1);
   for (int x = 0; x < 60; ++x) ramp.At(x, 0) = Rgb(195 + x, 195 + x, 195 + x);
-  bmp("ramp", ramp, 24);
-  bmp("linkarrowwide", LinkArrow(24), 32);
-  bmp("folderglyph", FolderGlyph(), 32);
-  bmp("titleabout", Title(49, 16, "About"), 32);
-  bmp("titleoptions", Title(64, 18, "Options"), 32);
-  bmp("titleeditor", Title(125, 16, "Shortcut Editor"), 32);
+  ok = Save(dir + "ramp.bmp", Bmp(ramp, 24)) && ok;
+  if (preview) ok = Save(dir + "ramp.pam", Pam(ramp)) && ok;
+  bmp("linkarrowwide", [] { return LinkArrow(24); }, 32);
+  bmp("folderglyph", [] { return FolderGlyph(); }, 32);
+  bmp("titleabout", [] { return Title(49, 16, "About"); }, 32);
+  bmp("titleoptions", [] { return Title(64, 18, "Options"); }, 32);
+  bmp("titleeditor", [] { return Title(125, 16, "Shortcut Editor"); }, 32);
 
   if (!ok) {
     std::fprintf(stderr, "artgen: could not write to %s\n", dir.c_str());

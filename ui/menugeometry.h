@@ -18,16 +18,20 @@ class ttextmeasure {
   virtual int TextHeight(const std::string& text) const = 0;
 };
 
-// The icon size of the menu's icon source.
+// The icon size of the menu's icon source, in pixels, and the DPI the menu
+// is shown at: the margins, the strip and the separator grow with it.
 struct tmenustyle {
   int IconWidth = 16;
   int IconHeight = 16;
+  int Dpi = 96;
 };
 
 // Its text height stands for the height of one line of menu text. In
 // Windows-1252, as every text of the program: measured as ProgramText.
 inline constexpr const char* MenuHeightProbe = "\xC2g";
+// At 96 DPI; MenuSeparatorHeightForDpi at others.
 inline constexpr int MenuSeparatorHeight = 5;
+int MenuSeparatorHeightForDpi(int dpi);
 
 // The strip picture: 60 x 1 pixels, pixel x the grey 195 + x.
 inline constexpr int StripRampWidth = 60;
@@ -59,7 +63,7 @@ struct tmenuitemlayout {
   int StripRight = 0;
   bool HasIcon = false;
   std::int32_t ImageIndex = -1;
-  int IconX = 4, IconY = 2;
+  int IconX = 4, IconY = 2;  // at 96 DPI; scaled with the style
   bool HasCaption = false;
   std::string Caption;
   int CaptionX = 0, TextY = 0;
@@ -68,6 +72,7 @@ struct tmenuitemlayout {
   int HotkeyX = 0;
   bool HasLine = false;  // from (LineFromX, LineY) up to, not including, (LineToX, LineY)
   int LineFromX = 14, LineToX = 0, LineY = 2;
+  int LineWidth = 1;
 };
 
 tmenuitemlayout LayoutMenuItem(const tmenuentry& entry, const tmenustyle& style, int width,

@@ -37,9 +37,10 @@ class timagelisticons : public ticonsource {
 };
 
 // The system's menu font with "Tahoma" as its face where that is installed
-// (among the screen's families unless others are given).
-tfont CreateMenuFont();
-tfont CreateMenuFont(const tfontfamilies& installed);
+// (among the screen's families unless others are given), for a DPI (0: the
+// system's).
+tfont CreateMenuFont(int dpi = 0);
+tfont CreateMenuFont(const tfontfamilies& installed, int dpi = 0);
 
 class tmenupainter {
  public:
@@ -49,6 +50,9 @@ class tmenupainter {
   tmenupainter(const tmenupainter&) = delete;
   tmenupainter& operator=(const tmenupainter&) = delete;
 
+  // The DPI the menu is shown at (0 until set: the system's).
+  void SetDpi(int dpi) { dpi_ = dpi; }
+  int Dpi() const;
   tmenustyle Style() const;
   void MeasureItem(const tmenuentry& entry, MEASUREITEMSTRUCT& mis) const;
   void DrawItem(const tmenuentry& entry, const DRAWITEMSTRUCT& dis) const;
@@ -58,8 +62,10 @@ class tmenupainter {
   // its items in turn.
   HFONT Font() const;
   const ticonsource& icons_;
-  tbitmap strip_;  // the 60 x 1 grey ramp
+  tbitmap strip_;  // the 60 x 1 grey ramp; stretched, so one serves every DPI
+  int dpi_ = 0;
   mutable tfont font_;
+  mutable int fontDpi_ = 0;
 };
 
 }  // namespace zv

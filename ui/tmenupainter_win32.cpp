@@ -3,6 +3,7 @@
 #include <string>
 
 #include "platform/win32text.h"
+#include "toolkit/dpi.h"
 #include "ui/fontman_win32.h"
 
 namespace zv {
@@ -43,16 +44,10 @@ void timagelisticons::DrawIcon(HDC dc, int index, int x, int y) const {
     ImageList_Draw(list_, index, dc, x, y, ILD_TRANSPARENT);
 }
 
-tfont CreateMenuFont() { return CreateMenuFont(ScreenFontFamilies()); }
+tfont CreateMenuFont(int dpi) { return CreateMenuFont(ScreenFontFamilies(), dpi); }
 
-tfont CreateMenuFont(const tfontfamilies& installed) {
-  NONCLIENTMETRICSA metrics = {};
-  metrics.cbSize = sizeof(metrics);
-  LOGFONTA font = {};
-  if (SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0))
-    font = metrics.lfMenuFont;
-  else
-    GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof(font), &font);
+tfont CreateMenuFont(const tfontfamilies& installed, int dpi) {
+  LOGFONTA font = MenuLogFontForDpi(dpi > 0 ? dpi : SystemDpi());
   const std::string face = MenuFontFace(font.lfFaceName, installed);
   lstrcpynA(font.lfFaceName, face.c_str(), LF_FACESIZE);
   return tfont(CreateFontIndirectA(&font));
@@ -64,12 +59,18 @@ tmenupainter::tmenupainter(const ticonsource& icons)
         return RGB(grey, grey, grey);
       })) {}
 
+int tmenupainter::Dpi() const { return dpi_ > 0 ? dpi_ : SystemDpi(); }
+
 HFONT tmenupainter::Font() const {
-  if (!font_) font_ = CreateMenuFont();
+  const int dpi = Dpi();
+  if (!font_ || fontDpi_ != dpi) {
+    font_ = CreateMenuFont(dpi);
+    fontDpi_ = dpi;
+  }
   return font_.Get();
 }
 
-tmenustyle tmenupainter::Style() const { return {icons_.IconWidth(), icons_.IconHeight()}; }
+tmenustyle tmenupainter::Style() const { return {icons_.IconWidth(), icons_.IconHeight(), Dpi()}; }
 
 void tmenupainter::MeasureItem(const tmenuentry& entry, MEASUREITEMSTRUCT& mis) const {
   tmemorydc dc;
@@ -114,7 +115,7 @@ void tmenupainter::DrawItem(const tmenuentry& entry, const DRAWITEMSTRUCT& dis) 
   if (l.HasHotkey)
     TextOutText(dc.Get(), l.HotkeyX, l.TextY, l.HotkeyLabel);
   if (l.HasLine) {
-    tpen pen(CreatePen(PS_SOLID, 1, Colour(MenuLineColour)));
+    tpen pen(CreatePen(PS_SOLID, l.LineWidth, Colour(MenuLineColour)));
     tselection selectPen(dc.Get(), pen.Get());
     MoveToEx(dc.Get(), l.LineFromX, l.LineY, nullptr);
     LineTo(dc.Get(), l.LineToX, l.LineY);

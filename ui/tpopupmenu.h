@@ -4,6 +4,7 @@
 // WM_DRAWITEM, and the menu answers for the items that are its own.
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 #include <unordered_map>
 #include <vector>
@@ -18,7 +19,7 @@ enum class tmenubuttons { Left, LeftAndRight };
 
 class tpopupmenu {
  public:
-  explicit tpopupmenu(const tmenupainter& painter, tmenubuttons buttons = tmenubuttons::Left);
+  explicit tpopupmenu(tmenupainter& painter, tmenubuttons buttons = tmenubuttons::Left);
   ~tpopupmenu();
   tpopupmenu(const tpopupmenu&) = delete;
   tpopupmenu& operator=(const tpopupmenu&) = delete;
@@ -45,13 +46,18 @@ class tpopupmenu {
 
   // Pops the menu up at (x, y) for the owner and answers the chosen entry,
   // null when none was chosen. The owner comes to the foreground first, so
-  // the menu closes on a click elsewhere.
+  // the menu closes on a click elsewhere. On a monitor of another DPI than
+  // the last one the items are measured again for it.
   const tmenuentry* Popup(HWND owner, int x, int y) const;
+  // Lays the items out for a DPI; OnDpiChange runs first, when it changes.
+  void UseDpi(int dpi) const;
+  std::function<void(int dpi)> OnDpiChange;
 
  private:
   const tmenuentry* Find(ULONG_PTR data) const;
   void Clear();
-  const tmenupainter& painter_;
+  bool Insert(UINT position, const tmenuentry* entry) const;
+  tmenupainter& painter_;
   const tmenubuttons buttons_;
   HMENU menu_;
   std::vector<std::unique_ptr<tmenuentry>> entries_;

@@ -1,8 +1,10 @@
 #include "ui/tpopupmenu.h"
 
+#include "toolkit/dpi.h"
+
 namespace zv {
 
-tpopupmenu::tpopupmenu(const tmenupainter& painter, tmenubuttons buttons)
+tpopupmenu::tpopupmenu(tmenupainter& painter, tmenubuttons buttons)
     : painter_(painter), buttons_(buttons), menu_(CreatePopupMenu()) {}
 
 tpopupmenu::~tpopupmenu() {
@@ -30,12 +32,7 @@ bool tpopupmenu::Rebuild(std::vector<tmenuentry> entries) {
   if (!menu_) return false;
   for (tmenuentry& e : entries) {
     auto owned = std::make_unique<tmenuentry>(std::move(e));
-    const UINT position = static_cast<UINT>(entries_.size());
-    const UINT flags = MF_BYPOSITION | MF_OWNERDRAW | (owned->Separator ? MF_SEPARATOR : 0);
-    // The item data is the entry itself; the menu never reads it as text.
-    if (!InsertMenuA(menu_, position, flags, MenuCommandOfPosition(static_cast<std::int32_t>(position)),
-                     reinterpret_cast<LPCSTR>(owned.get())))
-      return false;
+    if (!Insert(static_cast<UINT>(entries_.size()), owned.get())) return false;
     positions_[reinterpret_cast<ULONG_PTR>(owned.get())] = entries_.size();
     entries_.push_back(std::move(owned));
   }
@@ -46,6 +43,24 @@ bool tpopupmenu::TakeKnownIcons(const tzvshortcutlist& list, const ticonindexfn&
   bool changed = false;
   for (auto& e : entries_) changed = TakeKnownIcon(*e, list, knownIndex) || changed;
   return changed;
+}
+
+bool tpopupmenu::Insert(UINT position, const tmenuentry* entry) const {
+  const UINT flags = MF_BYPOSITION | MF_OWNERDRAW | (entry->Separator ? MF_SEPARATOR : 0);
+  // The item data is the entry itself; the menu never reads it as text.
+  return InsertMenuA(menu_, position, flags, MenuCommandOfPosition(static_cast<std::int32_t>(position)),
+                     reinterpret_cast<LPCSTR>(entry)) != FALSE;
+}
+
+void tpopupmenu::UseDpi(int dpi) const {
+  if (dpi <= 0 || dpi == painter_.Dpi()) return;
+  painter_.SetDpi(dpi);
+  if (OnDpiChange) OnDpiChange(dpi);
+  // The system keeps the size an item was measured at: new items are
+  // measured afresh.
+  if (!menu_) return;
+  for (int i = GetMenuItemCount(menu_) - 1; i >= 0; --i) DeleteMenu(menu_, static_cast<UINT>(i), MF_BYPOSITION);
+  for (std::size_t i = 0; i < entries_.size(); ++i) Insert(static_cast<UINT>(i), entries_[i].get());
 }
 
 const tmenuentry* tpopupmenu::Find(ULONG_PTR data) const {
@@ -72,6 +87,7 @@ bool tpopupmenu::DrawItem(const DRAWITEMSTRUCT& dis) const {
 
 const tmenuentry* tpopupmenu::Popup(HWND owner, int x, int y) const {
   if (!menu_ || entries_.empty()) return nullptr;
+  UseDpi(DpiAtPoint(POINT{x, y}));
   SetForegroundWindow(owner);
   const UINT button = buttons_ == tmenubuttons::Left ? TPM_LEFTBUTTON : TPM_RIGHTBUTTON;
   const UINT command = static_cast<UINT>(

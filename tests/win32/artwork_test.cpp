@@ -107,16 +107,19 @@ void ExpectDrawnWithAlpha(const image& img, const std::string& what) {
 TEST(Artwork, ProgramIconHas32And16PixelImagesThatLoad) {
   ASSERT_NE(Program(), nullptr) << "zorvane.exe not found next to the tests folder";
   std::vector<image> images = IconImages(IDI_ZORVANE);
-  ASSERT_EQ(images.size(), 2u);
-  EXPECT_EQ(images[0].W, 32);
-  EXPECT_EQ(images[0].H, 32);
-  EXPECT_EQ(images[1].W, 16);
-  EXPECT_EQ(images[1].H, 16);
+  // 32 and 16 first, then both drawn at 125 to 200 % (16 at 200 % is the
+  // 32 already there).
+  const int sizes[] = {32, 16, 40, 20, 48, 24, 56, 28, 64};
+  ASSERT_EQ(images.size(), std::size(sizes));
+  for (std::size_t i = 0; i < images.size(); ++i) {
+    EXPECT_EQ(images[i].W, sizes[i]);
+    EXPECT_EQ(images[i].H, sizes[i]);
+  }
   for (const image& img : images) {
     EXPECT_EQ(img.Bits, 32);
     ExpectDrawnWithAlpha(img, "program icon");
   }
-  for (int size : {16, 32}) {
+  for (int size : {16, 32, 24, 48, 64}) {
     HICON icon = static_cast<HICON>(
         LoadImageA(Program(), MAKEINTRESOURCEA(IDI_ZORVANE), IMAGE_ICON, size, size, 0));
     ASSERT_NE(icon, nullptr) << size;
@@ -149,14 +152,20 @@ TEST(Artwork, SmallIconsAreThereWithTheirSizes) {
   };
   for (const auto& i : icons) {
     std::vector<image> images = IconImages(i.Id);
-    ASSERT_EQ(images.size(), 1u) << i.Name;
-    EXPECT_EQ(images[0].W, i.Size) << i.Name;
-    EXPECT_EQ(images[0].H, i.Size) << i.Name;
-    EXPECT_EQ(images[0].Bits, 32) << i.Name;
-    HICON icon = static_cast<HICON>(
-        LoadImageA(Program(), MAKEINTRESOURCEA(i.Id), IMAGE_ICON, i.Size, i.Size, 0));
-    EXPECT_NE(icon, nullptr) << i.Name;
-    if (icon) DestroyIcon(icon);
+    // The designed size first, then 125, 150, 175 and 200 % of it.
+    ASSERT_EQ(images.size(), 5u) << i.Name;
+    int k = 0;
+    for (int percent : {100, 125, 150, 175, 200}) {
+      const image& img = images[static_cast<std::size_t>(k++)];
+      const int size = (i.Size * percent + 50) / 100;
+      EXPECT_EQ(img.W, size) << i.Name << " " << percent;
+      EXPECT_EQ(img.H, size) << i.Name << " " << percent;
+      EXPECT_EQ(img.Bits, 32) << i.Name;
+      HICON icon = static_cast<HICON>(
+          LoadImageA(Program(), MAKEINTRESOURCEA(i.Id), IMAGE_ICON, size, size, 0));
+      EXPECT_NE(icon, nullptr) << i.Name;
+      if (icon) DestroyIcon(icon);
+    }
   }
 }
 
@@ -225,6 +234,30 @@ TEST(Artwork, AlphaBitmapsHaveTheirSizesAndPremultipliedPixels) {
         if (p[0] > p[3] || p[1] > p[3] || p[2] > p[3]) ++badPixels;
       }
     EXPECT_EQ(badPixels, 0) << b.Name << " is not premultiplied";
+  }
+}
+
+// Drawn again for every display scale, not stretched: each step has its own
+// bitmap of the scaled size, and the DPI picks the nearest step.
+TEST(Artwork, AlphaBitmapsAreDrawnForEveryScale) {
+  ASSERT_NE(Program(), nullptr);
+  struct {
+    int Id, W, H;
+    const char* Name;
+  } bitmaps[] = {
+      {IDB_LINKARROW, 24, 16, "link arrow"},      {IDB_FOLDERGLYPH, 17, 10, "folder glyph"},
+      {IDB_TITLEABOUT, 49, 16, "About title"},    {IDB_TITLEOPTIONS, 64, 18, "Options title"},
+      {IDB_TITLEEDITOR, 125, 16, "Shortcut Editor title"},
+  };
+  for (const auto& b : bitmaps) {
+    for (int step = 1; step <= 4; ++step) {
+      const int percent = 100 + 25 * step;
+      const image img = Bitmap(b.Id + IDB_SCALESTEP * step);
+      EXPECT_EQ(img.W, (b.W * percent + 50) / 100) << b.Name << " " << percent;
+      EXPECT_EQ(img.H, (b.H * percent + 50) / 100) << b.Name << " " << percent;
+      ASSERT_EQ(img.Bits, 32) << b.Name;
+      ExpectDrawnWithAlpha(img, b.Name);
+    }
   }
 }
 

@@ -1,0 +1,138 @@
+// A form's modal loop and its key preview: the form sees key strokes and
+// typed characters before its controls, and the labels' access keys move
+// the focus to the controls they name.
+#include "toolkit/tform.h"
+
+#include <commctrl.h>
+
+#include "model/textutil.h"
+#include "ui/accesskey.h"
+
+namespace zv {
+
+namespace {
+
+struct tdisabling {
+  HWND Form;
+  std::vector<HWND>* Windows;
+};
+
+BOOL CALLBACK DisableOther(HWND wnd, LPARAM p) {
+  auto* d = reinterpret_cast<tdisabling*>(p);
+  if (wnd != d->Form && IsWindowVisible(wnd) && IsWindowEnabled(wnd)) {
+    EnableWindow(wnd, FALSE);
+    d->Windows->push_back(wnd);
+  }
+  return TRUE;
+}
+
+}  // namespace
+
+tmodalresult tform::ShowModal() {
+  if (!Handle()) return tmodalresult::Cancel;
+  modalResult_ = tmodalresult::None;
+  modal_ = true;
+  std::vector<HWND> disabled;
+  tdisabling d{Handle(), &disabled};
+  EnumThreadWindows(GetCurrentThreadId(), DisableOther, reinterpret_cast<LPARAM>(&d));
+  // Whatever ends the loop, the other windows come back before this one
+  // hides, so the activation returns to them.
+  struct tguard {
+    tform& Form;
+    std::vector<HWND>& Disabled;
+    ~tguard() {
+      for (HWND w : Disabled)
+        if (IsWindow(w)) EnableWindow(w, TRUE);
+      if (Form.Handle()) ShowWindow(Form.Handle(), SW_HIDE);
+      Form.modal_ = false;
+    }
+  } guard{*this, disabled};
+
+  FormShow();
+  bool quit = false;
+  WPARAM quitCode = 0;
+  if (modalResult_ == tmodalresult::None && Handle()) {
+    ShowWindow(Handle(), SW_SHOWNORMAL);
+    SetForegroundWindow(Handle());
+    HWND focus = GetFocus();
+    if (!focus || !IsChild(Handle(), focus)) {
+      if (HWND first = GetNextDlgTabItem(Handle(), nullptr, FALSE)) SetFocus(first);
+    }
+    UpdateWindow(Handle());
+  }
+  MSG msg;
+  while (modalResult_ == tmodalresult::None && !error_) {
+    if (!Handle()) {
+      modalResult_ = tmodalresult::Cancel;
+      break;
+    }
+    const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+    if (got == 0) {
+      // The program is ending: close as Cancel, and leave the quit request
+      // for the loop that runs the program.
+      quit = true;
+      quitCode = msg.wParam;
+      modalResult_ = tmodalresult::Cancel;
+      break;
+    }
+    if (got < 0) {
+      modalResult_ = tmodalresult::Cancel;
+      break;
+    }
+    if (!PreviewMessage(msg)) {
+      TranslateMessage(&msg);
+      DispatchMessageA(&msg);
+    }
+  }
+  if (quit) PostQuitMessage(static_cast<int>(quitCode));
+  if (error_) std::rethrow_exception(std::exchange(error_, nullptr));
+  return modalResult_;
+}
+
+void tform::Close(tmodalresult result) {
+  modalResult_ = result == tmodalresult::None ? tmodalresult::Cancel : result;
+  if (!modal_ && Handle()) ShowWindow(Handle(), SW_HIDE);
+}
+
+bool tform::PreviewMessage(MSG& msg) {
+  if (!Handle() || (msg.hwnd != Handle() && !IsChild(Handle(), msg.hwnd))) return false;
+  if (msg.message == WM_KEYDOWN && FormKeyDown(msg.wParam)) return true;
+  HWND focus = GetFocus();
+  const bool hotkeyFocused = focus && IsClassOf(focus, HOTKEY_CLASSA);
+  if (msg.message == WM_KEYDOWN && (msg.wParam == VK_RETURN || msg.wParam == VK_ESCAPE) &&
+      GetKeyState(VK_CONTROL) >= 0 && GetKeyState(VK_MENU) >= 0) {
+    // Only the character goes on, to the form's key preview.
+    TranslateMessage(&msg);
+    return true;
+  }
+  if (msg.message == WM_CHAR) {
+    char key = static_cast<char>(msg.wParam);
+    FormKeyPress(key);
+    if (key == 0) return true;
+    msg.wParam = static_cast<unsigned char>(key);
+  }
+  if (msg.message == WM_SYSCHAR && hotkeyFocused) return true;  // Alt+letter is a hotkey there
+  if (msg.message == WM_SYSCHAR ||
+      (msg.message == WM_CHAR && focus &&
+       !(SendMessageA(focus, WM_GETDLGCODE, 0, reinterpret_cast<LPARAM>(&msg)) & DLGC_WANTCHARS))) {
+    if (LabelAccessKey(static_cast<char>(msg.wParam))) return true;
+  }
+  return IsDialogMessageA(Handle(), &msg) != FALSE;
+}
+
+bool tform::LabelAccessKey(char key) {
+  for (auto& label : labels_) {
+    HWND target = label->FocusControl;
+    if (!target || !label->Handle()) continue;
+    const char accel = AccessKeyOf(label->Text());
+    if (!accel || AsciiUpper(accel) != AsciiUpper(key)) continue;
+    if (!IsWindowVisible(label->Handle()) || !IsWindowVisible(target) || !IsWindowEnabled(target))
+      continue;
+    SetFocus(target);
+    if (IsClassOf(target, "Edit")) SendMessageA(target, EM_SETSEL, 0, -1);
+    return true;
+  }
+  return false;
+}
+
+}  // namespace zv

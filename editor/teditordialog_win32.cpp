@@ -159,7 +159,7 @@ void teditordialog::FormDpiChanged() {
   FormResize();
   if (shortcutslb.Handle()) {
     SendMessageA(shortcutslb.Handle(), WM_SETREDRAW, FALSE, 0);
-    RowHeights(true);
+    RowHeights(true, false);
     SendMessageA(shortcutslb.Handle(), WM_SETREDRAW, TRUE, 0);
     InvalidateRect(shortcutslb.Handle(), nullptr, TRUE);
   }

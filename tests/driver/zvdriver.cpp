@@ -565,16 +565,22 @@ int CmdFileDialog(int argc, char** argv) {
   if (!dialog) return Fail(ExitNotFound, std::string("no file dialog titled '") + argv[2] + "'");
   HWND field = FileNameField(dialog);
   if (!field) return Fail(ExitFailed, "the dialog has no file name field");
-  DWORD_PTR result;
-  if (!SendMessageTimeoutA(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(argv[3]),
-                           SMTO_ABORTIFHUNG, MessageTimeout, &result))
-    return Fail(ExitFailed, "could not type the file name");
-  HWND ok = GetDlgItem(dialog, IDOK);
-  PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(ok));
-  // A folder name makes the dialog change folder, an existing file may bring
-  // up an overwrite question: the dialog stays, and the caller must know.
-  if (!WaitGone(dialog, 3000)) return Fail(ExitFailed, "the dialog is still open");
-  return ExitOk;
+  // A dialog that has only just appeared may still be filling its fields and
+  // clear the name again: type it once more while nothing else is asked.
+  for (int attempt = 0; attempt < 3; ++attempt) {
+    DWORD_PTR result;
+    if (!SendMessageTimeoutA(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(argv[3]),
+                             SMTO_ABORTIFHUNG, MessageTimeout, &result))
+      return Fail(ExitFailed, "could not type the file name");
+    HWND ok = GetDlgItem(dialog, IDOK);
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(ok));
+    if (WaitGone(dialog, 3000)) return ExitOk;
+    // A folder name makes the dialog change folder, an existing file may
+    // bring up an overwrite question: the dialog stays, and the caller must
+    // know.
+    if (GetWindow(dialog, GW_ENABLEDPOPUP) || !IsWindowEnabled(dialog)) break;
+  }
+  return Fail(ExitFailed, "the dialog is still open");
 }
 
 // Synchronous like a second start of the launcher: returns when the target

@@ -71,11 +71,25 @@ zv_start_xvfb() {
     done
     if kill -0 $ZV_XVFB_PID 2>/dev/null; then
       export DISPLAY=:$n
+      zv_start_wmstate || return 1
       return 0
     fi
   done
   echo "no free X display" >&2
   return 1
+}
+
+# A bare X server has no window manager to set WM_STATE, and Wine waits 2 s
+# for it each time it hides a window. A small helper sets it; it ends with
+# the X server.
+zv_start_wmstate() {
+  local src="$zv_scripts/../tools/x11wmstate.cpp" bin="$zv_scripts/../build/tools/x11wmstate"
+  if [ ! -x "$bin" ] || [ "$src" -nt "$bin" ]; then
+    mkdir -p "$(dirname "$bin")"
+    g++ -std=c++17 -O1 -o "$bin.$$" "$src" -lX11 && mv -f "$bin.$$" "$bin" ||
+      { echo "could not build $src" >&2; return 1; }
+  fi
+  "$bin" >/dev/null 2>&1 </dev/null &
 }
 
 # A fresh Wine prefix, made once; later copies of it are cheap.

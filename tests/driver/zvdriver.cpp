@@ -1,6 +1,7 @@
 // zvdriver: drives and reads the windows of other programs from outside,
-// for the end-to-end scripts. One command per run; results go to stdout as
-// raw bytes (no CR/LF translation), diagnostics to stderr.
+// for the end-to-end scripts. One command per run, or one per line read
+// with "serve"; results go to stdout as raw bytes (no CR/LF translation),
+// diagnostics to stderr.
 //
 // Exit codes: 0 done / condition true, 1 not found / timed out / condition
 // false, 2 bad usage, 3 the operation itself failed.
@@ -63,6 +64,8 @@ const char* const Usage =
     "                                              menus by copy data 1001 or tray clicks\n"
     "  start-rounds <exe> <count> <tip> [mods:vk ...]\n"
     "                                              start, Exit from the tray menu, exit code 0\n"
+    "  serve                                       commands from stdin, one per line, tab-separated;\n"
+    "                                              each answered by its output and \\x01<exit code>\n"
     "A window is a handle (0x... or decimal). Messages are numbers, names such as WM_CLOSE,\n"
     "or registered:<name> for a registered message. In texts \\xHH stands for the byte HH.\n";
 
@@ -1030,13 +1033,9 @@ bool IsFileArgument(int argc, char** argv, int i) {
   return false;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+int RunCommand(int argc, char** argv) {
   for (int i = 2; i < argc; ++i)
     if (!IsFileArgument(argc, argv, i)) DecodeEscapes(argv[i]);
-  // Texts go out byte for byte: no "\r\n" for "\n".
-  _setmode(_fileno(stdout), _O_BINARY);
   if (argc < 2) {
     std::fputs(Usage, stderr);
     return ExitUsage;
@@ -1050,4 +1049,41 @@ int main(int argc, char** argv) {
   }
   std::fputs(Usage, stderr);
   return ExitUsage;
+}
+
+// "serve": commands from stdin, one per line with tab-separated arguments;
+// after each command's output, "\x01<exit code>\n". Starting a Windows
+// program costs far more than most commands, so a script keeps one of these.
+int Serve() {
+  _setmode(_fileno(stdin), _O_BINARY);
+  GetDesktopWindow();  // stays on the desktop until the script ends
+  for (;;) {
+    std::string line;
+    int ch;
+    while ((ch = std::fgetc(stdin)) != EOF && ch != '\n') line += static_cast<char>(ch);
+    if (ch == EOF) return ExitOk;
+    std::vector<std::string> words{"zvdriver"};
+    for (std::size_t start = 0;;) {
+      const std::size_t tab = line.find('\t', start);
+      words.push_back(line.substr(start, tab == std::string::npos ? std::string::npos : tab - start));
+      if (tab == std::string::npos) break;
+      start = tab + 1;
+    }
+    std::vector<char*> args;
+    for (std::string& w : words) args.push_back(w.data());
+    args.push_back(nullptr);
+    const int code = RunCommand(static_cast<int>(words.size()), args.data());
+    std::fflush(stderr);
+    std::printf("\x01%d\n", code);
+    std::fflush(stdout);
+  }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  // Texts go out byte for byte: no "\r\n" for "\n".
+  _setmode(_fileno(stdout), _O_BINARY);
+  if (argc == 2 && std::strcmp(argv[1], "serve") == 0) return Serve();
+  return RunCommand(argc, argv);
 }

@@ -15,8 +15,81 @@ zv_driver_exe() {
   fi
 }
 
+# Starting a Windows program costs more than most commands, so one driver
+# per prefix serves the script's commands in turn ("zvdriver serve").
+# A command goes to a driver of its own when another command is still being
+# served (one run in the background), when an argument holds a tab, a line
+# break or a byte above 127, or when ZV_DRIVER_SERVER=0.
 zv_driver() {
+  local rc
+  if [ "${ZV_DRIVER_SERVER:-1}" = 1 ] && zv_driver_servable "$@"; then
+    {
+      rc=255
+      if flock -n 9 && zv_driver_serving; then
+        zv_driver_served "$@"
+        rc=$?
+      fi
+    } 9>>"${ZV_TEST_WORK:-/tmp}/zvdriver.lock"
+    [ "$rc" != 255 ] && return "$rc"
+  fi
   wine "$(zv_driver_exe)" "$@" </dev/null
+}
+
+zv_driver_servable() {
+  local LC_ALL=C a
+  for a in "$@"; do
+    [[ $a =~ [^[:print:]] ]] && return 1
+  done
+  return 0
+}
+
+# Starts the serving driver for this prefix unless it runs already; 255
+# from zv_driver_served means it has gone.
+zv_driver_serving() {
+  if [ -n "${zv_serve_pid:-}" ] && [ "$zv_serve_prefix" = "${WINEPREFIX:-}" ] &&
+    kill -0 "$zv_serve_pid" 2>/dev/null; then
+    return 0
+  fi
+  zv_driver_stop
+  local exe dir
+  exe=$(zv_driver_exe)
+  [ -f "$exe" ] || return 1
+  # Wine starts its desktop process for the first program that uses windows,
+  # and that process inherits the program's output. Started here, by a
+  # driver whose output goes nowhere, it never holds a pipe of the script's
+  # (the serving driver keeps it running).
+  wine "$exe" exists '*' '*' </dev/null >/dev/null 2>&1
+  dir=$(mktemp -d "${ZV_TEST_WORK:-/tmp}/zvdriver-XXXXXX") || return 1
+  mkfifo "$dir/in" "$dir/out" || return 1
+  # Its output goes nowhere but the pipes and a file, so it never keeps the
+  # test runner waiting on the script's own output.
+  wine "$exe" serve <"$dir/in" >"$dir/out" 2>>"$dir/err" 9>&- &
+  zv_serve_pid=$!
+  exec {zv_serve_in}>"$dir/in" {zv_serve_out}<"$dir/out"
+  zv_serve_prefix=${WINEPREFIX:-} zv_serve_dir=$dir
+}
+
+zv_driver_stop() {
+  [ -n "${zv_serve_pid:-}" ] || return 0
+  exec {zv_serve_in}>&- {zv_serve_out}<&-
+  kill "$zv_serve_pid" 2>/dev/null
+  rm -rf "$zv_serve_dir"
+  zv_serve_pid=
+}
+
+zv_driver_served() {
+  local IFS=$'\t' out rc
+  (trap '' PIPE; printf '%s\n' "$*" >&"$zv_serve_in") 2>/dev/null || { zv_driver_stop; return 255; }
+  if ! IFS= read -r -d $'\x01' out <&"$zv_serve_out" || ! read -r rc <&"$zv_serve_out"; then
+    zv_driver_stop
+    return 255
+  fi
+  if [ -s "$zv_serve_dir/err" ]; then
+    cat "$zv_serve_dir/err" >&2
+    : >"$zv_serve_dir/err"
+  fi
+  printf '%s' "$out"
+  return "$rc"
 }
 
 # A Unix path as the driver (a Windows program) can open it: Wine's Z: drive

@@ -16,7 +16,10 @@ zv_fresh_prefix() {
   export WINEPREFIX="$dir"
   wineserver -p >/dev/null 2>&1 </dev/null
   wine cmd /c exit >/dev/null 2>&1 </dev/null
-  trap 'wineserver -k >/dev/null 2>&1; rm -rf "$WINEPREFIX"' EXIT
+  trap 'zv_driver_stop; wineserver -k >/dev/null 2>&1; rm -rf "$WINEPREFIX"' EXIT
+  # Started here, not inside the first $(...) that needs it.
+  [ "${ZV_DRIVER_SERVER:-1}" = 1 ] && zv_driver_serving
+  return 0
 }
 
 zv_fail() {

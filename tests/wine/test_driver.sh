@@ -51,7 +51,7 @@ zv_wait_exit $ZV_PID
 
 # A window of its own with a tray icon.
 zv_start "$app" /window
-probe=$(zv_wait_window zvdriverprobe 'Driver Probe') || zv_fail "probe window did not appear"
+probe=$(zv_wait_visible zvdriverprobe 'Driver Probe') || zv_fail "probe window did not appear"
 [ "$(zv_window_text "$probe")" = "Driver Probe" ] || zv_fail "window-text of the probe"
 kids=$(zv_children "$probe" | cut -f2,3,4,5,6,7)
 [ "$kids" = $'Static\t101\t10,10,100,16\tvisible\tenabled\tReady\nButton\t102\t10,40,60,22\thidden\tdisabled\t&Go' ] ||

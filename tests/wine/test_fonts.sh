@@ -12,11 +12,13 @@ zv_fresh_prefix
 out=$(run_font_tests)
 grep -q '^Tahoma installed: yes' <<<"$out" || { echo "$out"; zv_fail "Tahoma is not found in a test prefix"; }
 grep -q '^\[  PASSED  \] 2 tests' <<<"$out" || { echo "$out"; zv_fail "font tests with Tahoma"; }
+zv_driver_stop
 wineserver -k >/dev/null 2>&1
 rm -rf "$WINEPREFIX"
 
 zv_fresh_prefix
 rm -f "$WINEPREFIX/drive_c/windows/Fonts/tahoma.ttf" "$WINEPREFIX/drive_c/windows/Fonts/tahomabd.ttf"
+zv_driver_stop
 wineserver -k >/dev/null 2>&1
 out=$(run_font_tests)
 grep -q '^Tahoma installed: no' <<<"$out" || { echo "$out"; zv_fail "Tahoma still found after its removal"; }

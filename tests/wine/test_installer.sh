@@ -62,7 +62,8 @@ run=$(zv_reg_value "$RUN" zorvane)
 expect_value() {
   local got
   got=$(zv_reg_value "$UNINST" "$1")
-  [ "$got" = "$2" ] || zv_fail "Uninstall value $1 is '$got', expected '$2'"
+  [ "$got" = "$2" ] && return
+  zv_fail "Uninstall value $1 is '$got', expected '$2'; the key now: $(wine reg query "$UNINST" 2>&1 | tr -d '\r' | tr '\n' ' '; echo " (exit ${PIPESTATUS[0]})")"
 }
 expect_value DisplayName Zorvane
 expect_value DisplayVersion "$version"

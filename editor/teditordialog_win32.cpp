@@ -7,6 +7,7 @@
 #include "editor/editorrows.h"
 #include "editor/editorview.h"
 #include "editor/editortexts.h"
+#include "editor/statusline.h"
 #include "model/codepage.h"
 #include "model/hotkeytext.h"
 #include "resources/resource.h"
@@ -189,9 +190,6 @@ void teditordialog::Layout(int width, int height) {
   const RECT list = Scale().Rect(200, 8, 421, 377);
   SetWindowPos(shortcutslb.Handle(), nullptr, list.left, list.top, list.right - list.left + dw,
                list.bottom - list.top + dh, flags);
-  const RECT status = Scale().Rect(200, 388, 313, 13);
-  SetWindowPos(statuslbl->Handle(), nullptr, status.left, status.top + dh, status.right - status.left,
-               status.bottom - status.top, flags);
   PlaceCountLabel();
   InvalidateRect(Handle(), nullptr, FALSE);
 }
@@ -200,8 +198,7 @@ void teditordialog::UpdateLabels() {
   if (!Handle()) return;
   if (statuslbl->Text() != commands_.StatusText()) {
     statuslbl->SetText(commands_.StatusText());
-    SetWindowPos(statuslbl->Handle(), nullptr, 0, 0, Scaled(313), Scaled(13),
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);  // fixed
+    PlaceStatusLabel();
   }
   if (countlbl->Text() != commands_.CountText()) {
     countlbl->SetText(commands_.CountText());
@@ -224,6 +221,23 @@ void teditordialog::PlaceCountLabel() {
   SetWindowPos(countlbl->Handle(), nullptr, client.right - Scaled(8) - (c.right - c.left),
                client.bottom - Scaled(21), 0, 0,
                SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOSIZE);
+  PlaceStatusLabel();  // its room ends where the count begins
+}
+
+// Designed at 313 x 13 beside the count; a font that grew more than the
+// scale (Tahoma at 150 %) takes the room up to the count rather than cut.
+void teditordialog::PlaceStatusLabel() {
+  RECT client, count;
+  GetClientRect(Handle(), &client);
+  GetWindowRect(countlbl->Handle(), &count);
+  MapWindowPoints(nullptr, Handle(), reinterpret_cast<POINT*>(&count), 2);
+  const RECT designed = Scale().Rect(200, 388, 313, 13);
+  const SIZE text = MeasureText(FormFont(), statuslbl->Text());
+  const int w =
+      StatusLineWidth(designed.left, designed.right - designed.left, text.cx, count.left, Scaled(7));
+  const int h = std::max<int>(designed.bottom - designed.top, text.cy);
+  const int top = designed.top + client.bottom - Scaled(DesignHeight);  // anchored to the bottom
+  SetWindowPos(statuslbl->Handle(), nullptr, designed.left, top, w, h, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void teditordialog::ReportSelection() {

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The running program at 150 and 200 % display scale (LogPixels 144 and 192
 # in the prefix before it starts): the tray icon, the shortcut menu small and
-# large, the context menu, the options, about, editor (both modes, with rows)
-# and properties windows and a message box, each photographed into the
+# large, the context menu, the options, about, editor (both modes, with rows),
+# properties and progress windows and a message box, each photographed into the
 # build's screenshots folder as <name>-<dpi>.png; the menus' and rows'
 # heights and the windows' sizes grow with the scale.
 . "$(dirname "$0")/lib.sh"
@@ -73,6 +73,19 @@ shortcut_menu() {  # $1: picture name
 
 for dpi in 144 192; do
   zv_wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d $dpi /f
+  # The progress window at the prefix's own DPI, as the program makes it
+  # (the unit tests' binary shows and photographs it), and moved to the
+  # other DPI.
+  log="$ZV_TEST_WORK/progress-$dpi.log"
+  (cd "$shots" && wine "$build/tests/zvtests.exe" --gtest_color=no \
+    --gtest_filter='DpiSystem.*:DpiChange.TheProgressWindow*' </dev/null >"$log" 2>&1) ||
+    zv_fail "progress window at $dpi DPI: $(grep -m3 -A3 'Failure' "$log")"
+  convert "$shots/progress-$dpi.bmp" "$shots/progress-$dpi.png" || zv_fail "no progress picture at $dpi DPI"
+  for to in 144 192; do
+    convert "$shots/progress-moved-$to.bmp" "$shots/progress-moved-$to-from-$dpi.png"
+  done
+  rm -f "$shots"/progress-*.bmp
+  rm -f "$shots/messagebox-$dpi.bmp"
   zv_wine reg add "$settings" /v UseLargeIcons /t REG_DWORD /d 0 /f
   zv_wine reg add "$settings" /v UseLargeEditorIcons /t REG_DWORD /d 1 /f
   start_zorvane

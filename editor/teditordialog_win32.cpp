@@ -131,6 +131,7 @@ void teditordialog::FormCreate() {
   FormResize();
   const bool large = Settings().UseLargeEditorIcons;
   systemil.SetImageSize(large ? isLarge : isSmall);
+  systemil.SetDpi(Dpi());
   systemil.Transparent = true;
   commands_.FormCreate(large);
   UpdateLabels();
@@ -156,6 +157,7 @@ void teditordialog::FitToText() {
 }
 
 void teditordialog::FormDpiChanged() {
+  systemil.SetDpi(Dpi());  // the rows' icons, then their heights
   FitToText();
   FormResize();
   if (shortcutslb.Handle()) {

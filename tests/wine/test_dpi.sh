@@ -145,13 +145,17 @@ for dpi in 144 192; do
   zv_press 'Delete Shortcut' '&No' >/dev/null || zv_press 'Delete Shortcut' 'No' >/dev/null ||
     zv_fail "could not answer the question"
   zv_wait_gone "$box" 5000 || zv_fail "the question stayed"
-  read -r lx ly lw lh < <(zv_window_rect "$list")
+  # WM_CONTEXTMENU takes a point on the screen.
+  read -r lx ly lw lh < <(zv_driver rect --screen "$list")
+  captions=(Marker '' 'Read me' Documents)
   for item in 0:application 2:file 3:folder; do
     index=${item%%:*}
     top=0
     for ((i = 0; i < index; i++)); do top=$((top + $(zv_send_message "$list" $LB_GETITEMHEIGHT $i 0))); done
     zv_post "$ed" 0x7B "$list" $(((ly + top + 6) * 65536 + lx + 20))
     props=$(zv_wait_visible tzvshortcutdialog '*' 10000) || zv_fail "no properties for row $index at $dpi DPI"
+    zv_find_child "$props" Edit "${captions[$index]}" >/dev/null ||
+      zv_fail "the properties at $dpi DPI are not those of row $index (${captions[$index]})"
     sleep 0.5
     zv_screenshot "$props" "$shots/properties-${item#*:}-$dpi.png" || zv_fail "properties screenshot"
     zv_key "$props" escape

@@ -7,7 +7,6 @@
 #include "editor/editorrows.h"
 #include "editor/editorview.h"
 #include "editor/editortexts.h"
-#include "editor/statusline.h"
 #include "model/codepage.h"
 #include "model/hotkeytext.h"
 #include "resources/resource.h"
@@ -213,33 +212,6 @@ void teditordialog::UpdateLabels() {
     InvalidateRect(Handle(), &hotkeywarningshape->Bounds, FALSE);
     ShowWindow(hotkeywarninglbl->Handle(), warn ? SW_SHOWNA : SW_HIDE);
   }
-}
-
-void teditordialog::PlaceCountLabel() {
-  RECT client, c;
-  GetClientRect(Handle(), &client);
-  GetWindowRect(countlbl->Handle(), &c);
-  // The right edge stays 8 pixels from the window's.
-  SetWindowPos(countlbl->Handle(), nullptr, client.right - Scaled(8) - (c.right - c.left),
-               client.bottom - Scaled(21), 0, 0,
-               SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOSIZE);
-  PlaceStatusLabel();  // its room ends where the count begins
-}
-
-// Designed at 313 x 13 beside the count; a font that grew more than the
-// scale (Tahoma at 150 %) takes the room up to the count rather than cut.
-void teditordialog::PlaceStatusLabel() {
-  RECT client, count;
-  GetClientRect(Handle(), &client);
-  GetWindowRect(countlbl->Handle(), &count);
-  MapWindowPoints(nullptr, Handle(), reinterpret_cast<POINT*>(&count), 2);
-  const RECT designed = Scale().Rect(200, 388, 313, 13);
-  const SIZE text = MeasureText(FormFont(), statuslbl->Text());
-  const int w =
-      StatusLineWidth(designed.left, designed.right - designed.left, text.cx, count.left, Scaled(7));
-  const int h = std::max<int>(designed.bottom - designed.top, text.cy);
-  const int top = designed.top + client.bottom - Scaled(DesignHeight);  // anchored to the bottom
-  SetWindowPos(statuslbl->Handle(), nullptr, designed.left, top, w, h, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void teditordialog::ReportSelection() {

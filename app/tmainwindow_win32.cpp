@@ -11,6 +11,7 @@
 #include "app/sendto.h"
 #include "app/shortcutmenuicons_win32.h"
 #include "app/shortcutmenupopup_win32.h"
+#include "app/systemimageicons_win32.h"
 #include "components/systemimagelist.h"
 #include "components/tcooltrayicon_win32.h"
 #include "editor/teditordialog_win32.h"
@@ -66,7 +67,7 @@ struct tmainwindow::parts {
   HIMAGELIST contextmenuil = nullptr;
   std::unique_ptr<twin32hotkeys> hotkeys;
   TdfsSystemImageList systemil{ProcessShellImages()};
-  timagelisticons shortcutIcons;
+  tsystemimageicons shortcutIcons{systemil};
   timagelisticons contextIcons;
   tmenupainter shortcutPainter{shortcutIcons};
   tmenupainter contextPainter{contextIcons};
@@ -102,7 +103,7 @@ bool tmainwindow::CreateAndStart() {
 
   parts_->shortcutIconLookups = std::make_unique<tshortcutmenuicons>(wnd, parts_->shortcutsmenu);
   parts_->systemil.Transparent = true;
-  parts_->shortcutIcons.SetList(static_cast<HIMAGELIST>(parts_->systemil.Handle()));
+  parts_->shortcutsmenu.OnDpiChange = [this](int dpi) { parts_->systemil.SetDpi(dpi); };
   MakeContextMenuIcons(SystemDpi());
   parts_->contextmenu.OnDpiChange = [this](int dpi) { MakeContextMenuIcons(dpi); };
   BuildContextMenu();
@@ -173,7 +174,6 @@ void tmainwindow::LoadSettings(tsettings& settings) {
 
 void tmainwindow::SetLargeSystemImages(bool large) {
   parts_->systemil.SetImageSize(large ? isLarge : isSmall);
-  parts_->shortcutIcons.SetList(static_cast<HIMAGELIST>(parts_->systemil.Handle()));
 }
 
 void tmainwindow::RebuildShortcutMenu(tzvshortcutlist& list) {

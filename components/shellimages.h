@@ -22,6 +22,11 @@ class tshellimages {
   virtual ~tshellimages() = default;
   // The handle (HIMAGELIST) of the system list of that size; null on failure.
   virtual void* SystemList(TImageSize size) = 0;
+  // The shell's extra-large list (48 pixels at 96 DPI), whose indexes are
+  // the same; null where the shell has none.
+  virtual void* ExtraLargeList() = 0;
+  // The system's small or large icon size for a DPI.
+  virtual int IconSizeForDpi(TImageSize size, int dpi) = 0;
   virtual bool ImageSizeOf(void* list, int& width, int& height) = 0;
   virtual int ImageCount(void* list) = 0;
   // An existing file or folder.
@@ -31,6 +36,9 @@ class tshellimages {
   virtual bool IconIndex(const std::string& path, unsigned flags, int& index) = 0;
   // Draws image index of list on a device context (HDC).
   virtual bool Draw(void* list, int index, void* dc, int x, int y, unsigned style) = 0;
+  // The same, shrunk or grown to size x size pixels.
+  virtual bool DrawSized(void* list, int index, void* dc, int x, int y, int size,
+                         unsigned style) = 0;
   // A new icon (HICON) the caller destroys; null on failure.
   virtual void* GetIcon(void* list, int index, unsigned style) = 0;
 };
@@ -39,11 +47,14 @@ class tshellimages {
 class twin32shellimages : public tshellimages {
  public:
   void* SystemList(TImageSize size) override;
+  void* ExtraLargeList() override;
+  int IconSizeForDpi(TImageSize size, int dpi) override;
   bool ImageSizeOf(void* list, int& width, int& height) override;
   int ImageCount(void* list) override;
   bool PathExists(const std::string& path) override;
   bool IconIndex(const std::string& path, unsigned flags, int& index) override;
   bool Draw(void* list, int index, void* dc, int x, int y, unsigned style) override;
+  bool DrawSized(void* list, int index, void* dc, int x, int y, int size, unsigned style) override;
   void* GetIcon(void* list, int index, unsigned style) override;
 };
 

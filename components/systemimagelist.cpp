@@ -1,5 +1,9 @@
 #include "components/systemimagelist.h"
 
+#include <vector>
+
+#include "components/systemiconsize.h"
+
 namespace zv {
 
 TdfsSystemImageList::TdfsSystemImageList(tshellimages& shell) : shell_(shell) {
@@ -12,10 +16,32 @@ void TdfsSystemImageList::SetImageSize(TImageSize size) {
   AttachSystemList();
 }
 
+void TdfsSystemImageList::SetDpi(int dpi) {
+  if (dpi == dpi_) return;
+  dpi_ = dpi;
+  AttachSystemList();
+}
+
 void TdfsSystemImageList::AttachSystemList() {
   handle_ = shell_.SystemList(imageSize_);
   width_ = height_ = 0;
+  sized_ = false;
   if (handle_ && !shell_.ImageSizeOf(handle_, width_, height_)) width_ = height_ = 0;
+  const int wanted = dpi_ > 0 ? shell_.IconSizeForDpi(imageSize_, dpi_) : 0;
+  if (wanted <= 0 || (width_ == wanted && height_ == wanted)) return;
+  // Every list of the shell holds the same images under the same indexes.
+  void* lists[] = {handle_, shell_.SystemList(imageSize_ == isLarge ? isSmall : isLarge),
+                   shell_.ExtraLargeList()};
+  std::vector<int> sizes;
+  for (void* list : lists) {
+    int w = 0, h = 0;
+    sizes.push_back(list && shell_.ImageSizeOf(list, w, h) && w == h ? w : 0);
+  }
+  const int chosen = ChooseSystemList(wanted, sizes);
+  if (chosen < 0) return;
+  handle_ = lists[chosen];
+  width_ = height_ = wanted;
+  sized_ = sizes[static_cast<std::size_t>(chosen)] != wanted;
 }
 
 int TdfsSystemImageList::Count() const { return handle_ ? shell_.ImageCount(handle_) : 0; }
@@ -34,7 +60,10 @@ int FileIconIndexOf(tshellimages& shell, const std::string& path) {
 }
 
 bool TdfsSystemImageList::Draw(void* dc, int x, int y, int index) const {
-  return handle_ && shell_.Draw(handle_, index, dc, x, y, Transparent ? ildTransparent : ildNormal);
+  const unsigned style = Transparent ? ildTransparent : ildNormal;
+  if (!handle_) return false;
+  return sized_ ? shell_.DrawSized(handle_, index, dc, x, y, width_, style)
+                : shell_.Draw(handle_, index, dc, x, y, style);
 }
 
 void* TdfsSystemImageList::GetIcon(int index) const {

@@ -25,9 +25,16 @@ class TdfsSystemImageList {
   // Draw with the transparent style rather than the normal one.
   bool Transparent = false;
 
+  // Icons at the system's small or large icon size for a window's DPI,
+  // drawn from the shell's list nearest to it (0, as at first: the shell's
+  // list of ImageSize as it is). A change attaches that list.
+  void SetDpi(int dpi);
+  int Dpi() const { return dpi_; }
+
   void AttachSystemList();
   // The shell's list (HIMAGELIST); null when the shell gave none.
   void* Handle() const { return handle_; }
+  // The size the icons are drawn at.
   int Width() const { return width_; }
   int Height() const { return height_; }
   int Count() const;
@@ -44,9 +51,11 @@ class TdfsSystemImageList {
  private:
   tshellimages& shell_;
   TImageSize imageSize_ = isLarge;
+  int dpi_ = 0;
   void* handle_ = nullptr;
   int width_ = 0;
   int height_ = 0;
+  bool sized_ = false;  // drawn at another size than the list's own
 };
 
 // GetFileIconIndex without a list: what the shell answers for a path.

@@ -130,6 +130,7 @@ void teditordialog::FormCreate() {
   FormResize();
   const bool large = Settings().UseLargeEditorIcons;
   systemil.SetImageSize(large ? isLarge : isSmall);
+  systemil.SetDpi(Dpi());
   systemil.Transparent = true;
   commands_.FormCreate(large);
   UpdateLabels();
@@ -155,6 +156,7 @@ void teditordialog::FitToText() {
 }
 
 void teditordialog::FormDpiChanged() {
+  systemil.SetDpi(Dpi());  // the rows' icons, then their heights
   FitToText();
   FormResize();
   if (shortcutslb.Handle()) {
@@ -189,9 +191,6 @@ void teditordialog::Layout(int width, int height) {
   const RECT list = Scale().Rect(200, 8, 421, 377);
   SetWindowPos(shortcutslb.Handle(), nullptr, list.left, list.top, list.right - list.left + dw,
                list.bottom - list.top + dh, flags);
-  const RECT status = Scale().Rect(200, 388, 313, 13);
-  SetWindowPos(statuslbl->Handle(), nullptr, status.left, status.top + dh, status.right - status.left,
-               status.bottom - status.top, flags);
   PlaceCountLabel();
   InvalidateRect(Handle(), nullptr, FALSE);
 }
@@ -200,8 +199,7 @@ void teditordialog::UpdateLabels() {
   if (!Handle()) return;
   if (statuslbl->Text() != commands_.StatusText()) {
     statuslbl->SetText(commands_.StatusText());
-    SetWindowPos(statuslbl->Handle(), nullptr, 0, 0, Scaled(313), Scaled(13),
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);  // fixed
+    PlaceStatusLabel();
   }
   if (countlbl->Text() != commands_.CountText()) {
     countlbl->SetText(commands_.CountText());
@@ -214,16 +212,6 @@ void teditordialog::UpdateLabels() {
     InvalidateRect(Handle(), &hotkeywarningshape->Bounds, FALSE);
     ShowWindow(hotkeywarninglbl->Handle(), warn ? SW_SHOWNA : SW_HIDE);
   }
-}
-
-void teditordialog::PlaceCountLabel() {
-  RECT client, c;
-  GetClientRect(Handle(), &client);
-  GetWindowRect(countlbl->Handle(), &c);
-  // The right edge stays 8 pixels from the window's.
-  SetWindowPos(countlbl->Handle(), nullptr, client.right - Scaled(8) - (c.right - c.left),
-               client.bottom - Scaled(21), 0, 0,
-               SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOSIZE);
 }
 
 void teditordialog::ReportSelection() {

@@ -81,6 +81,7 @@ class teditordialog : public tform {
   void ShowSelection();
   std::vector<int> RowHeights(bool remeasure, bool refilled);
   void PlaceCountLabel();
+  void PlaceStatusLabel();
   trowhit HitAt(int x, int y, bool pastEnd) const;
   int TextHeight(HDC dc) const;
   int RowTextHeight();

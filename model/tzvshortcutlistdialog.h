@@ -24,8 +24,19 @@ class tzvshortcutlistdialog : public tlistprogress {
   void* Handle() const { return window_; }
   const tprogressgauge& Gauge() const { return gauge_; }
 
+  // The DPI the window is laid out for: the screen's at first.
+  int Dpi() const { return dpi_; }
+  // On a monitor of another DPI: the designed client size in pixels for it
+  // at the place the system suggests (the rectangle's left and top), then
+  // the gauge, the font and the icon again.
+  void ChangeDpi(int dpi, int suggestedLeft, int suggestedTop);
+
  private:
   void FormCreate(const tfontfamilies& installed);
+  // The gauge's place, the font and the icon for dpi.
+  void UseDpi(int dpi);
+  tfontdescription font96_;  // after the fallback; its height for 96 DPI
+  int dpi_ = 0;
   void* window_ = nullptr;
   void* gaugeWindow_ = nullptr;
   void* icon_ = nullptr;  // HICON

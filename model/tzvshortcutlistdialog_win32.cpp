@@ -15,6 +15,10 @@ namespace {
 const char* const FormClass = "tzvshortcutlistdialog";
 const char* const GaugeClass = "tzvprogressgauge";
 const int ClientWidth = 293, ClientHeight = 49;
+const DWORD FormStyle = WS_POPUP | WS_CAPTION;
+const DWORD FormExStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST;
+// The form's window extra bytes hold its object, for WM_DPICHANGED.
+const int ObjectSlot = 0;
 
 struct gdiobject {
   explicit gdiobject(HGDIOBJ h) : Handle(h) {}
@@ -36,6 +40,10 @@ void PaintBand(HDC dc, int width, int height) {
   }
 }
 
+tzvshortcutlistdialog* ObjectOf(HWND wnd) {
+  return reinterpret_cast<tzvshortcutlistdialog*>(GetWindowLongPtrA(wnd, ObjectSlot));
+}
+
 LRESULT CALLBACK FormProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
     case WM_PAINT: {
@@ -44,7 +52,8 @@ LRESULT CALLBACK FormProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
       RECT client;
       GetClientRect(wnd, &client);
       FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-      const tdpiscale scale(WindowDpi(wnd));
+      const tzvshortcutlistdialog* self = ObjectOf(wnd);
+      const tdpiscale scale(self ? self->Dpi() : WindowDpi(wnd));
       PaintBand(dc, scale(53), client.bottom);
       HICON icon = reinterpret_cast<HICON>(GetWindowLongPtrA(wnd, GWLP_USERDATA));
       if (icon) DrawIconEx(dc, scale(8), scale(8), icon, scale(32), scale(32), 0, nullptr, DI_NORMAL);
@@ -53,6 +62,12 @@ LRESULT CALLBACK FormProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
     }
     case WM_CLOSE:
       return 0;  // it takes no input; the list operation closes it
+    case WM_DPICHANGED: {
+      const RECT* suggested = reinterpret_cast<const RECT*>(lp);
+      if (tzvshortcutlistdialog* self = ObjectOf(wnd); self && suggested)
+        self->ChangeDpi(HIWORD(wp), suggested->left, suggested->top);
+      return 0;
+    }
   }
   return DefWindowProcA(wnd, msg, wp, lp);
 }
@@ -106,6 +121,7 @@ void RegisterClasses() {
   if (done) return;
   WNDCLASSA wc = {};
   wc.lpfnWndProc = FormProc;
+  wc.cbWndExtra = sizeof(void*);
   wc.hInstance = GetModuleHandleA(nullptr);
   wc.hCursor = LoadCursorA(nullptr, IDC_WAIT);
   wc.lpszClassName = FormClass;
@@ -136,36 +152,69 @@ tzvshortcutlistdialog::tzvshortcutlistdialog() : tzvshortcutlistdialog(ScreenFon
 
 tzvshortcutlistdialog::tzvshortcutlistdialog(const tfontfamilies& installed) {
   RegisterClasses();
-  const DWORD style = WS_POPUP | WS_CAPTION;
-  const DWORD exStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST;
-  const tdpiscale scale(SystemDpi());
-  const SIZE size = WindowSizeForClientAtDpi(scale(ClientWidth), scale(ClientHeight), style, exStyle, scale.Dpi());
+  const int dpi = SystemDpi();
+  const SIZE size = WindowSizeForClientAtDpi(ScaleForDpi(ClientWidth, dpi), ScaleForDpi(ClientHeight, dpi),
+                                             FormStyle, FormExStyle, dpi);
   const int w = size.cx, h = size.cy;
   const int x = (GetSystemMetrics(SM_CXSCREEN) - w) / 2, y = (GetSystemMetrics(SM_CYSCREEN) - h) / 2;
-  HWND form = CreateWindowExA(exStyle, FormClass, "Please wait...", style, x, y, w, h, nullptr,
+  HWND form = CreateWindowExA(FormExStyle, FormClass, "Please wait...", FormStyle, x, y, w, h, nullptr,
                               nullptr, GetModuleHandleA(nullptr), nullptr);
   window_ = form;
   if (!form) return;
-  const RECT gauge = scale.Rect(64, 8, 221, 33);
-  gaugeWindow_ = CreateWindowExA(0, GaugeClass, "0%", WS_CHILD | WS_VISIBLE, gauge.left, gauge.top,
-                                 gauge.right - gauge.left, gauge.bottom - gauge.top, form, nullptr,
+  SetWindowLongPtrA(form, ObjectSlot, reinterpret_cast<LONG_PTR>(this));
+  gaugeWindow_ = CreateWindowExA(0, GaugeClass, "0%", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, form, nullptr,
                                  GetModuleHandleA(nullptr), nullptr);
   FormCreate(installed);
+  UseDpi(dpi);
 }
 
-// As every dialog: the program's icon from where the pictures come from, and
-// the bold dialog font with its fallback.
+// As every dialog: the bold dialog font with its fallback; it and the
+// program's icon are made for the DPI by UseDpi.
 void tzvshortcutlistdialog::FormCreate(const tfontfamilies& installed) {
-  const tdpiscale scale(SystemDpi());
-  HICON icon = LoadIconResource(IDI_ZORVANE, scale(32));
-  icon_ = icon;
-  SetWindowLongPtrA(static_cast<HWND>(window_), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(icon));
   tformfonts fonts;
   fonts.Font.Bold = true;
   ApplyFontFallback(fonts, installed);
-  fonts.Font.Height = scale(fonts.Font.Height);
-  font_ = CreateDescribedFont(fonts.Font).Release();
-  if (gaugeWindow_) SendMessageA(static_cast<HWND>(gaugeWindow_), WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+  font96_ = fonts.Font;
+}
+
+void tzvshortcutlistdialog::UseDpi(int dpi) {
+  dpi_ = dpi;
+  const tdpiscale scale(dpi);
+  HWND form = static_cast<HWND>(window_);
+  // The program's icon from where the pictures come from.
+  HICON icon = LoadIconResource(IDI_ZORVANE, scale(32));
+  SetWindowLongPtrA(form, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(icon));
+  if (icon_) DestroyIcon(static_cast<HICON>(icon_));
+  icon_ = icon;
+  tfontdescription font = font96_;
+  font.Height = scale(font96_.Height);
+  HFONT made = CreateDescribedFont(font).Release();
+  if (HWND gauge = static_cast<HWND>(gaugeWindow_)) {
+    const RECT r = scale.Rect(64, 8, 221, 33);
+    SetWindowPos(gauge, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    SendMessageA(gauge, WM_SETFONT, reinterpret_cast<WPARAM>(made), TRUE);
+  }
+  if (font_) DeleteObject(static_cast<HFONT>(font_));
+  font_ = made;
+  InvalidateRect(form, nullptr, TRUE);
+}
+
+void tzvshortcutlistdialog::ChangeDpi(int dpi, int suggestedLeft, int suggestedTop) {
+  HWND form = static_cast<HWND>(window_);
+  if (!form || dpi <= 0) return;
+  const int w = ScaleForDpi(ClientWidth, dpi), h = ScaleForDpi(ClientHeight, dpi);
+  const SIZE size = WindowSizeForClientAtDpi(w, h, FormStyle, FormExStyle, dpi);
+  SetWindowPos(form, nullptr, suggestedLeft, suggestedTop, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+  // The frame the window really has may differ from the one computed for
+  // the DPI (the system may not be showing it at that DPI yet).
+  RECT outer, client;
+  GetWindowRect(form, &outer);
+  GetClientRect(form, &client);
+  if (client.right != w || client.bottom != h)
+    SetWindowPos(form, nullptr, 0, 0, outer.right - outer.left + w - client.right,
+                 outer.bottom - outer.top + h - client.bottom, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  if (dpi != dpi_) UseDpi(dpi);
 }
 
 tzvshortcutlistdialog::~tzvshortcutlistdialog() {

@@ -5,6 +5,7 @@
 #include <set>
 #include <vector>
 
+#include "components/systemiconsize.h"
 #include "components/systemimagelist.h"
 
 namespace {
@@ -15,8 +16,10 @@ class tfakeshellimages : public zv::tshellimages {
     Attached.push_back(size);
     return size == zv::isLarge ? &large : &small;
   }
+  void* ExtraLargeList() override { return HasExtraLarge ? &extraLarge : nullptr; }
+  int IconSizeForDpi(zv::TImageSize size, int dpi) override { return (size == zv::isSmall ? 16 : 32) * dpi / 96; }
   bool ImageSizeOf(void* list, int& w, int& h) override {
-    w = h = list == &large ? 32 : 16;
+    w = h = list == &extraLarge ? 48 : list == &large ? 32 : 16;
     return true;
   }
   int ImageCount(void*) override { return 40; }
@@ -27,10 +30,19 @@ class tfakeshellimages : public zv::tshellimages {
     index = Index;
     return true;
   }
-  bool Draw(void*, int, void*, int, int, unsigned) override { return true; }
+  bool Draw(void* list, int, void*, int, int, unsigned) override {
+    Drawn.push_back({list, 0});
+    return true;
+  }
+  bool DrawSized(void* list, int, void*, int, int, int size, unsigned) override {
+    Drawn.push_back({list, size});
+    return true;
+  }
   void* GetIcon(void*, int, unsigned) override { return nullptr; }
 
-  int large = 0, small = 0;
+  int large = 0, small = 0, extraLarge = 0;
+  bool HasExtraLarge = true;
+  std::vector<std::pair<void*, int>> Drawn;  // the list, and the size when drawn at another
   std::vector<zv::TImageSize> Attached;
   std::set<std::string> Existing;
   std::vector<std::pair<std::string, unsigned>> Lookups;
@@ -80,4 +92,62 @@ TEST(SystemImageList, RefusedLookupGivesTheFixedFallback) {
   shell.Refuse = false;
   shell.Index = -5;
   EXPECT_EQ(il.GetFileIconIndex("C:\\x"), zv::TdfsSystemImageList::FallbackIconIndex);
+}
+
+// The shell's lists here: 16, 32 and 48 pixels; the icons wanted at a DPI:
+// 16 and 32 scaled.
+TEST(SystemImageList, AtAWindowsDpiIconsComeAtTheSystemSizeFromTheNearestList) {
+  tfakeshellimages shell;
+  zv::TdfsSystemImageList il(shell);
+  il.SetImageSize(zv::isSmall);
+  struct tcase {
+    zv::TImageSize Size;
+    int Dpi, Drawn;
+    void* List;
+    bool Sized;
+  } cases[] = {
+      {zv::isSmall, 96, 16, &shell.small, false},      // as the shell made it
+      {zv::isLarge, 96, 32, &shell.large, false},
+      {zv::isSmall, 144, 24, &shell.large, true},      // shrunk from the next larger
+      {zv::isLarge, 144, 48, &shell.extraLarge, false},
+      {zv::isSmall, 192, 32, &shell.large, false},
+      {zv::isLarge, 192, 64, &shell.extraLarge, true}, // grown from the largest
+      {zv::isSmall, 120, 20, &shell.large, true},
+  };
+  for (const tcase& c : cases) {
+    il.SetImageSize(c.Size);
+    il.SetDpi(c.Dpi);
+    EXPECT_EQ(il.Handle(), c.List) << c.Dpi;
+    EXPECT_EQ(il.Width(), c.Drawn) << c.Dpi;
+    EXPECT_EQ(il.Height(), c.Drawn) << c.Dpi;
+    shell.Drawn.clear();
+    il.Draw(nullptr, 2, 2, 5);
+    ASSERT_EQ(shell.Drawn.size(), 1u);
+    EXPECT_EQ(shell.Drawn[0], std::make_pair(c.List, c.Sized ? c.Drawn : 0)) << c.Dpi;
+  }
+  // Back to no DPI of its own: the shell's list of the size, as it is.
+  il.SetDpi(0);
+  EXPECT_EQ(il.Handle(), &shell.small);
+  EXPECT_EQ(il.Width(), 16);
+}
+
+TEST(SystemImageList, WithoutAnExtraLargeListTheLargeOneServes) {
+  tfakeshellimages shell;
+  shell.HasExtraLarge = false;
+  zv::TdfsSystemImageList il(shell);
+  il.SetDpi(144);
+  EXPECT_EQ(il.Handle(), &shell.large);
+  EXPECT_EQ(il.Width(), 48);
+  EXPECT_EQ(il.GetFileIconIndex("C:\\x"), 7) << "the index is the same in every list";
+}
+
+TEST(SystemImageList, ChoosesTheSameSizeElseTheSmallestLargerElseTheLargest) {
+  using zv::ChooseSystemList;
+  EXPECT_EQ(ChooseSystemList(24, {16, 32, 48}), 1);
+  EXPECT_EQ(ChooseSystemList(32, {16, 32, 48}), 1);
+  EXPECT_EQ(ChooseSystemList(40, {48, 16, 32}), 0);
+  EXPECT_EQ(ChooseSystemList(64, {16, 48, 32}), 1);
+  EXPECT_EQ(ChooseSystemList(16, {0, 32, 16}), 2);
+  EXPECT_EQ(ChooseSystemList(24, {0, 0}), -1) << "lists the shell did not give";
+  EXPECT_EQ(ChooseSystemList(24, {}), -1);
 }

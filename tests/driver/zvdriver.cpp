@@ -40,7 +40,8 @@ const char* const Usage =
     "  wait-window [--visible] <class|*> <title|*> [timeout_ms]\n"
     "  wait-gone <window> [timeout_ms]\n"
     "  window-text <window>\n"
-    "  rect <window>                               left top width height\n"
+    "  rect [--screen] <window>                    left top width height (in the parent's client\n"
+    "                                              area, or on the screen)\n"
     "  children <window>                           one line per descendant\n"
     "  find-child <window> <class|*> <text|*>\n"
     "  msgbox <title> [timeout_ms]                 the box text\n"
@@ -423,9 +424,15 @@ int CmdWindowText(int argc, char** argv) {
 
 int CmdRect(int argc, char** argv) {
   HWND wnd;
-  if (argc < 3) return Fail(ExitUsage, "rect <window>");
-  if (!ParseWindow(argv[2], wnd)) return Fail(ExitNotFound, "no such window");
-  RECT r = RectInParent(wnd);
+  const bool screen = argc > 2 && std::strcmp(argv[2], "--screen") == 0;
+  const int i = screen ? 3 : 2;
+  if (argc <= i) return Fail(ExitUsage, "rect [--screen] <window>");
+  if (!ParseWindow(argv[i], wnd)) return Fail(ExitNotFound, "no such window");
+  RECT r = {};
+  if (screen)
+    GetWindowRect(wnd, &r);
+  else
+    r = RectInParent(wnd);
   std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
   return ExitOk;
 }

@@ -182,7 +182,17 @@ TEST_P(DpiWindows, EditorClientLeastSizeListAndRowsInBothModes) {
       EXPECT_RECT(ChildRect(d.shortcutslb.Handle()), Expected(200, 8, 421, 377, dpi));
       const RECT status = ChildRect(d.statuslbl->Handle());
       EXPECT_EQ(status.top, ScaleForDpi(388, dpi));
-      EXPECT_EQ(ChildRect(d.countlbl->Handle()).right, client.cx - ScaleForDpi(8, dpi));
+      const RECT count = ChildRect(d.countlbl->Handle());
+      EXPECT_EQ(count.right, client.cx - ScaleForDpi(8, dpi));
+      // The whole status text shows: the font grew more than the scale, and
+      // the line takes the room up to the count, which keeps its place.
+      const SIZE text = MeasureText(d.FormFont(), d.statuslbl->Text());
+      EXPECT_EQ(d.statuslbl->Text(), "You may move a shortcut by dragging it to any possible position.");
+      EXPECT_GE(status.right - status.left, text.cx);
+      EXPECT_GE(status.bottom - status.top, text.cy);
+      EXPECT_GE(status.right - status.left, ScaleForDpi(313, dpi));
+      EXPECT_LE(status.right, count.left);
+      EXPECT_LE(status.bottom, client.cy);
       EXPECT_EQ(ChildRect(d.cancellbl->Handle()).top, ScaleForDpi(384, dpi));
       // Rows: the icon and its margins, or two lines of text in large mode.
       const int icon = d.systemil.Height();
@@ -266,6 +276,50 @@ TEST(DpiChange, TheEditorTakesTheSuggestedRectangleAndMeasuresItsRowsAgain) {
   script.Run([&] { EditShortcutList(list, host); }, [&] {
     if (host.Dialog()) host.Dialog()->Close();
   });
+}
+
+TEST(DpiChange, TheProgressWindowMovedToAnotherDpiIsLaidOutAgain) {
+  UseProgramPictures();
+  tzvshortcutlistdialog progress;
+  HWND wnd = static_cast<HWND>(progress.Handle());
+  ASSERT_NE(wnd, nullptr);
+  HWND gauge = GetWindow(wnd, GW_CHILD);
+  auto iconSize = [wnd] {
+    ICONINFO info = {};
+    if (!GetIconInfo(reinterpret_cast<HICON>(GetWindowLongPtrA(wnd, GWLP_USERDATA)), &info)) return 0;
+    BITMAP bm = {};
+    GetObjectA(info.hbmColor ? info.hbmColor : info.hbmMask, sizeof(bm), &bm);
+    if (info.hbmColor) DeleteObject(info.hbmColor);
+    if (info.hbmMask) DeleteObject(info.hbmMask);
+    return static_cast<int>(bm.bmWidth);
+  };
+  auto gaugeFont = [gauge] { return FontHeight(reinterpret_cast<HFONT>(SendMessageA(gauge, WM_GETFONT, 0, 0))); };
+  ASSERT_TRUE(progress.Open(4));
+  progress.Step(2, true);
+  for (int dpi : {192, 144}) {
+    RECT suggested = {10, 20, 900, 700};
+    SendMessageA(wnd, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+    EXPECT_EQ(progress.Dpi(), dpi);
+    // The designed client size for the new DPI, at the suggested place.
+    const SIZE client = ClientSize(wnd);
+    EXPECT_EQ(client.cx, ScaleForDpi(293, dpi));
+    EXPECT_EQ(client.cy, ScaleForDpi(49, dpi));
+    RECT outer = {};
+    GetWindowRect(wnd, &outer);
+    EXPECT_EQ(outer.left, 10);
+    EXPECT_EQ(outer.top, 20);
+    EXPECT_RECT(ChildRect(gauge), Expected(64, 8, 221, 33, dpi));
+    EXPECT_EQ(gaugeFont(), ScaleForDpi(-11, dpi));
+    EXPECT_EQ(iconSize(), ScaleForDpi(32, dpi));
+    EXPECT_EQ(progress.Gauge().Percent(), 50);
+    // The window shows its new size once the display has caught up.
+    for (int i = 0; i < 20; ++i) {
+      progress.Step(2, true);
+      Sleep(10);
+    }
+    Shoot(wnd, Picture("progress-moved", dpi));
+  }
+  progress.Close();
 }
 
 namespace {

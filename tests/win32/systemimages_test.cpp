@@ -2,7 +2,10 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
+
 #include "components/systemimagelist.h"
+#include "toolkit/dpi.h"
 #include "tempfolder.h"
 
 TEST(Win32SystemImageList, SizesFollowTheShellsTwoLists) {
@@ -41,4 +44,62 @@ TEST(Win32SystemImageList, IndexIsTheSameForBothSizesAndForDeletedDocuments) {
   HICON icon = static_cast<HICON>(il.GetIcon(existing));
   EXPECT_NE(icon, nullptr);
   if (icon) DestroyIcon(icon);
+}
+
+namespace {
+
+// The right- and bottom-most pixel the image at index covers when drawn at
+// (0, 0) on a 96 x 96 marker background, plus one: how large it came out.
+SIZE DrawnExtent(const zv::TdfsSystemImageList& il, int index) {
+  const COLORREF marker = RGB(1, 2, 3);
+  HDC screen = GetDC(nullptr);
+  HDC dc = CreateCompatibleDC(screen);
+  HBITMAP bmp = CreateCompatibleBitmap(screen, 96, 96);
+  ReleaseDC(nullptr, screen);
+  HGDIOBJ old = SelectObject(dc, bmp);
+  HBRUSH brush = CreateSolidBrush(marker);
+  RECT all = {0, 0, 96, 96};
+  FillRect(dc, &all, brush);
+  il.Draw(dc, 0, 0, index);
+  SIZE extent = {0, 0};
+  for (int y = 0; y < 96; ++y)
+    for (int x = 0; x < 96; ++x)
+      if (GetPixel(dc, x, y) != marker) {
+        extent.cx = std::max<LONG>(extent.cx, x + 1);
+        extent.cy = std::max<LONG>(extent.cy, y + 1);
+      }
+  SelectObject(dc, old);
+  DeleteObject(brush);
+  DeleteObject(bmp);
+  DeleteDC(dc);
+  return extent;
+}
+
+}  // namespace
+
+TEST(Win32SystemImageList, AtAWindowsDpiIconsAreDrawnAtTheSystemSizeForIt) {
+  ttempfolder work("zv icons dpi");
+  zv::TdfsSystemImageList il(zv::ProcessShellImages());
+  const int folder = il.GetFileIconIndex(work.Bare());
+  for (zv::TImageSize size : {zv::isSmall, zv::isLarge}) {
+    il.SetImageSize(size);
+    const int metric = size == zv::isSmall ? SM_CXSMICON : SM_CXICON;
+    for (int dpi : {144, 192, 96}) {
+      il.SetDpi(dpi);
+      const int wanted = zv::SystemMetricForDpi(metric, dpi);
+      EXPECT_EQ(il.Width(), wanted) << dpi;
+      EXPECT_EQ(il.Height(), wanted) << dpi;
+      ASSERT_NE(il.Handle(), nullptr);
+      // Drawn at that size, not at the list's: nothing beyond it, and more
+      // than the next smaller size covers (the folder icon fills its box).
+      const SIZE drawn = DrawnExtent(il, folder);
+      EXPECT_LE(drawn.cx, wanted) << dpi;
+      EXPECT_LE(drawn.cy, wanted) << dpi;
+      EXPECT_GT(drawn.cx, wanted * 3 / 4) << dpi;
+    }
+  }
+  // The screen's own DPI: the shell's list of the size, as it is.
+  il.SetImageSize(zv::isSmall);
+  il.SetDpi(zv::SystemDpi());
+  EXPECT_EQ(il.Handle(), zv::ProcessShellImages().SystemList(zv::isSmall));
 }

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The running program at 150 and 200 % display scale (LogPixels 144 and 192
 # in the prefix before it starts): the tray icon, the shortcut menu small and
-# large, the context menu, the options, about, editor (both modes, with rows)
-# and properties windows and a message box, each photographed into the
+# large, the context menu, the options, about, editor (both modes, with rows),
+# properties and progress windows and a message box, each photographed into the
 # build's screenshots folder as <name>-<dpi>.png; the menus' and rows'
 # heights and the windows' sizes grow with the scale.
 . "$(dirname "$0")/lib.sh"
@@ -73,6 +73,19 @@ shortcut_menu() {  # $1: picture name
 
 for dpi in 144 192; do
   zv_wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d $dpi /f
+  # The progress window at the prefix's own DPI, as the program makes it
+  # (the unit tests' binary shows and photographs it), and moved to the
+  # other DPI.
+  log="$ZV_TEST_WORK/progress-$dpi.log"
+  (cd "$shots" && wine "$build/tests/zvtests.exe" --gtest_color=no \
+    --gtest_filter='DpiSystem.*:DpiChange.TheProgressWindow*' </dev/null >"$log" 2>&1) ||
+    zv_fail "progress window at $dpi DPI: $(grep -m3 -A3 'Failure' "$log")"
+  convert "$shots/progress-$dpi.bmp" "$shots/progress-$dpi.png" || zv_fail "no progress picture at $dpi DPI"
+  for to in 144 192; do
+    convert "$shots/progress-moved-$to.bmp" "$shots/progress-moved-$to-from-$dpi.png"
+  done
+  rm -f "$shots"/progress-*.bmp
+  rm -f "$shots/messagebox-$dpi.bmp"
   zv_wine reg add "$settings" /v UseLargeIcons /t REG_DWORD /d 0 /f
   zv_wine reg add "$settings" /v UseLargeEditorIcons /t REG_DWORD /d 1 /f
   start_zorvane
@@ -132,13 +145,17 @@ for dpi in 144 192; do
   zv_press 'Delete Shortcut' '&No' >/dev/null || zv_press 'Delete Shortcut' 'No' >/dev/null ||
     zv_fail "could not answer the question"
   zv_wait_gone "$box" 5000 || zv_fail "the question stayed"
-  read -r lx ly lw lh < <(zv_window_rect "$list")
+  # WM_CONTEXTMENU takes a point on the screen.
+  read -r lx ly lw lh < <(zv_driver rect --screen "$list")
+  captions=(Marker '' 'Read me' Documents)
   for item in 0:application 2:file 3:folder; do
     index=${item%%:*}
     top=0
     for ((i = 0; i < index; i++)); do top=$((top + $(zv_send_message "$list" $LB_GETITEMHEIGHT $i 0))); done
     zv_post "$ed" 0x7B "$list" $(((ly + top + 6) * 65536 + lx + 20))
     props=$(zv_wait_visible tzvshortcutdialog '*' 10000) || zv_fail "no properties for row $index at $dpi DPI"
+    zv_find_child "$props" Edit "${captions[$index]}" >/dev/null ||
+      zv_fail "the properties at $dpi DPI are not those of row $index (${captions[$index]})"
     sleep 0.5
     zv_screenshot "$props" "$shots/properties-${item#*:}-$dpi.png" || zv_fail "properties screenshot"
     zv_key "$props" escape

@@ -3,6 +3,7 @@
 #include <objbase.h>
 
 #include "components/systemimagelist.h"
+#include "app/startuptrace_win32.h"
 #include "platform/win32environment.h"
 
 namespace zv {
@@ -40,12 +41,16 @@ std::int32_t tshortcutmenuicons::IndexOf(const std::string& path) {
 
 bool tshortcutmenuicons::HandleMessage(UINT msg, const tzvshortcutlist* list) {
   if (msg != IconsKnownMessage) return false;
+  StartupMark("icons arrived");
   queue_.Delivered();
-  if (list && menu_.TakeKnownIcons(*list, [](const std::string& p) {
-        return ProcessIconCache().Find(ProcessEnvironment().Expand(p));
-      }))
-    EnumThreadWindows(GetCurrentThreadId(), RepaintMenuWindow, 0);
+  if (TakeKnown(list)) EnumThreadWindows(GetCurrentThreadId(), RepaintMenuWindow, 0);
   return true;
+}
+
+bool tshortcutmenuicons::TakeKnown(const tzvshortcutlist* list) {
+  return list && menu_.TakeKnownIcons(*list, [](const std::string& p) {
+           return ProcessIconCache().Find(ProcessEnvironment().Expand(p));
+         });
 }
 
 }  // namespace zv

@@ -23,6 +23,8 @@ class tshortcutmenuicons {
   void Start() { queue_.Start(); }
   // True when msg was the report of arrivals; list is what the menu shows.
   bool HandleMessage(UINT msg, const tzvshortcutlist* list);
+  // Gives the menu's items the icons known by now; true when any changed.
+  bool TakeKnown(const tzvshortcutlist* list);
 
  private:
   tpopupmenu& menu_;

@@ -5,6 +5,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <vector>
+
 #include "toolkit/gdi.h"
 #include "ui/fontman.h"
 #include "ui/menugeometry.h"
@@ -55,6 +57,8 @@ class tmenupainter {
   int Dpi() const;
   tmenustyle Style() const;
   void MeasureItem(const tmenuentry& entry, MEASUREITEMSTRUCT& mis) const;
+  // The sizes of many items, measured with one device context.
+  std::vector<tmenuitemsize> MeasureItems(const std::vector<const tmenuentry*>& entries) const;
   void DrawItem(const tmenuentry& entry, const DRAWITEMSTRUCT& dis) const;
 
  private:

@@ -80,6 +80,17 @@ void tmenupainter::MeasureItem(const tmenuentry& entry, MEASUREITEMSTRUCT& mis) 
   mis.itemHeight = static_cast<UINT>(size.Height);
 }
 
+std::vector<tmenuitemsize> tmenupainter::MeasureItems(const std::vector<const tmenuentry*>& entries) const {
+  std::vector<tmenuitemsize> sizes;
+  sizes.reserve(entries.size());
+  tmemorydc dc;
+  tselection selectFont(dc.Get(), Font());
+  const tmenustyle style = Style();
+  const tdcmeasure measure(dc.Get());
+  for (const tmenuentry* e : entries) sizes.push_back(MeasureMenuItem(*e, style, measure));
+  return sizes;
+}
+
 void tmenupainter::DrawItem(const tmenuentry& entry, const DRAWITEMSTRUCT& dis) const {
   const RECT& r = dis.rcItem;
   const int w = r.right - r.left, h = r.bottom - r.top;

@@ -12,6 +12,8 @@ namespace {
 
 constexpr UINT IconsKnownMessage = WM_APP + 0x32;
 
+tshortcutmenuicons* Running = nullptr;
+
 BOOL CALLBACK RepaintMenuWindow(HWND wnd, LPARAM) {
   char cls[16] = {};
   GetClassNameA(wnd, cls, sizeof(cls));
@@ -33,7 +35,22 @@ tshortcutmenuicons::tshortcutmenuicons(HWND owner, tpopupmenu& menu)
               CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
             else
               CoUninitialize();
-          }) {}
+          }) {
+  Running = this;
+}
+
+tshortcutmenuicons::~tshortcutmenuicons() {
+  if (Running == this) Running = nullptr;
+}
+
+tshortcutmenuicons* ProcessShortcutIcons() { return Running; }
+
+bool tshortcutmenuicons::LookedUpLater(const std::string& path) {
+  if (queue_.IndexOrQueue(ProcessEnvironment().Expand(path)) != UnknownIconIndex) return false;
+  // Someone waits for them now: the editor opened before the tray was active.
+  queue_.Start();
+  return true;
+}
 
 std::int32_t tshortcutmenuicons::IndexOf(const std::string& path) {
   return queue_.IndexOrQueue(ProcessEnvironment().Expand(path));
@@ -44,6 +61,7 @@ bool tshortcutmenuicons::HandleMessage(UINT msg, const tzvshortcutlist* list) {
   StartupMark("icons arrived");
   queue_.Delivered();
   if (TakeKnown(list)) EnumThreadWindows(GetCurrentThreadId(), RepaintMenuWindow, 0);
+  if (OnArrivals) OnArrivals();
   return true;
 }
 

@@ -1,9 +1,7 @@
 #include "app/tmainwindow_win32.h"
 
 #include <commctrl.h>
-#include <objbase.h>
 
-#include <atomic>
 #include <functional>
 #include <vector>
 
@@ -12,7 +10,7 @@
 #include "app/launcher.h"
 #include "app/listprefetch.h"
 #include "app/sendto.h"
-#include "app/sendtoworker.h"
+#include "app/sendtorebuilds_win32.h"
 #include "app/shortcutmenuicons_win32.h"
 #include "app/shortcutmenupopup_win32.h"
 #include "app/startuptrace_win32.h"
@@ -83,18 +81,13 @@ struct tmainwindow::parts {
   tshortcutmenupopup shortcutpopup{shortcutsmenu};
   std::unique_ptr<tshortcutmenuicons> shortcutIconLookups;
   std::unique_ptr<tlistprefetch> listPrefetch;
-  std::unique_ptr<tsendtoworker> sendTo;
-  // A rebuild found the shell link object missing; told once, by whichever
-  // comes first: the command that waited for it or the worker's report.
-  std::atomic<bool> sendToFailed{false};
-  // During start-up the links are only asked for; the worker makes them
-  // once the tray is active.
+  std::unique_ptr<tsendtorebuilds> sendTo;
+  // During start-up the links are only asked for.
   bool deferSendTo = false;
 };
 
 namespace {
 
-constexpr UINT SendToDoneMessage = WM_APP + 0x33;
 constexpr UINT MeasureMenuMessage = WM_APP + 0x34;
 
 }  // namespace
@@ -134,22 +127,7 @@ bool tmainwindow::CreateAndStart(std::unique_ptr<tlistprefetch> listRead) {
   parts_->grayedIcon = LoadSmallIcon(IDI_TRAYDISABLED, SystemDpi());
 
   parts_->shortcutIconLookups = std::make_unique<tshortcutmenuicons>(wnd, parts_->shortcutsmenu);
-  parts_->sendTo = std::make_unique<tsendtoworker>(
-      [](const tzvshortcutlist& list, const tsettings& settings) {
-        return zv::RebuildSendTo(list, settings, ProcessRegistry(), ProcessFileSystem(), ProcessShell(),
-                                 &ProcessEnvironment());
-      },
-      [this, wnd](tsendtooutcome outcome) {
-        if (outcome == tsendtooutcome::LinkObjectFailed) parts_->sendToFailed = true;
-        PostMessageA(wnd, SendToDoneMessage, 0, 0);
-      },
-      [](bool starting) {
-        // The shell link object needs COM on the worker.
-        if (starting)
-          CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-        else
-          CoUninitialize();
-      });
+  parts_->sendTo = std::make_unique<tsendtorebuilds>(wnd, [this](const std::string& m) { ReportError(m); });
   parts_->systemil.Transparent = true;
   parts_->shortcutIcons.SetList(static_cast<HIMAGELIST>(parts_->systemil.Handle()));
   MakeContextMenuIcons(SystemDpi());
@@ -275,17 +253,8 @@ void tmainwindow::LaunchShortcut(const tzvshortcut& shortcut, bool elevated) {
 }
 
 void tmainwindow::RebuildSendTo(tzvshortcutlist& list) {
-  parts_->sendTo->Request(list, Settings());
+  parts_->sendTo->Rebuild(list, Settings(), parts_->deferSendTo);
   StartupMark("Send To asked for");
-  if (parts_->deferSendTo) return;
-  // A command waits for its links, as the user expects them there after it.
-  parts_->sendTo->WaitIdle();
-  ReportSendToFailure();
-}
-
-void tmainwindow::ReportSendToFailure() {
-  if (parts_->sendToFailed.exchange(false))
-    ReportError("The links of the \"Send to\" menu could not be created.");
 }
 
 int tmainwindow::RegisterListHotkeys(tzvshortcutlist& list) {
@@ -329,10 +298,8 @@ LRESULT tmainwindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
   if (parts_->shortcutpopup.HandleMessage(Handle(), msg, wp, lp, answered)) return answered;
   if (parts_->shortcutIconLookups && parts_->shortcutIconLookups->HandleMessage(msg, behaviour_.ShortcutList()))
     return 0;
+  if (parts_->sendTo && parts_->sendTo->HandleMessage(msg)) return 0;
   switch (msg) {
-    case SendToDoneMessage:
-      ReportSendToFailure();
-      return 0;
     case MeasureMenuMessage:
       StartupMark("menu measuring begun");
       parts_->shortcutsmenu.MeasureAll();

@@ -66,8 +66,6 @@ class tmainwindow : public twindow, public tmainwindowhost {
   void BuildContextMenu();
   // The context menu's four icons at the small-icon size for a DPI.
   void MakeContextMenuIcons(int dpi);
-  // The "Send to" error box, once per failure reported by the worker.
-  void ReportSendToFailure();
 
   tzorvanemaindialog behaviour_;
   std::unique_ptr<parts> parts_;

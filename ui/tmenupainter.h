@@ -5,6 +5,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <memory>
 #include <vector>
 
 #include "toolkit/gdi.h"
@@ -70,6 +71,11 @@ class tmenupainter {
   int dpi_ = 0;
   mutable tfont font_;
   mutable int fontDpi_ = 0;
+  // The picture an item is composed in, kept from item to item (a menu
+  // draws dozens at once) and grown when an item is larger.
+  mutable std::unique_ptr<tmemorydc> canvasDc_;
+  mutable tbitmap canvas_;
+  mutable int canvasWidth_ = 0, canvasHeight_ = 0;
 };
 
 }  // namespace zv

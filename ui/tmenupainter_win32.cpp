@@ -1,5 +1,6 @@
 #include "ui/tmenupainter.h"
 
+#include <algorithm>
 #include <string>
 
 #include "platform/win32text.h"
@@ -95,10 +96,19 @@ void tmenupainter::DrawItem(const tmenuentry& entry, const DRAWITEMSTRUCT& dis) 
   const RECT& r = dis.rcItem;
   const int w = r.right - r.left, h = r.bottom - r.top;
   if (w <= 0 || h <= 0) return;
-  tmemorydc dc(dis.hDC);
-  tbitmap picture(CreateCompatibleBitmap(dis.hDC, w, h));
-  if (!dc || !picture) return;
-  tselection selectPicture(dc.Get(), picture.Get());
+  if (!canvasDc_) canvasDc_ = std::make_unique<tmemorydc>(dis.hDC);
+  if (!*canvasDc_) {
+    canvasDc_.reset();
+    return;
+  }
+  if (!canvas_ || w > canvasWidth_ || h > canvasHeight_) {
+    canvasWidth_ = std::max(w, canvasWidth_);
+    canvasHeight_ = std::max(h, canvasHeight_);
+    canvas_ = tbitmap(CreateCompatibleBitmap(dis.hDC, canvasWidth_, canvasHeight_));
+    if (!canvas_) return;
+  }
+  const tmemorydc& dc = *canvasDc_;
+  tselection selectPicture(dc.Get(), canvas_.Get());
   tselection selectFont(dc.Get(), Font());
 
   const tmenuitemlayout l =

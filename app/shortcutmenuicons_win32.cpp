@@ -3,6 +3,7 @@
 #include <objbase.h>
 
 #include "components/systemimagelist.h"
+#include "app/startuptrace_win32.h"
 #include "platform/win32environment.h"
 
 namespace zv {
@@ -10,6 +11,8 @@ namespace zv {
 namespace {
 
 constexpr UINT IconsKnownMessage = WM_APP + 0x32;
+
+tshortcutmenuicons* Running = nullptr;
 
 BOOL CALLBACK RepaintMenuWindow(HWND wnd, LPARAM) {
   char cls[16] = {};
@@ -32,7 +35,22 @@ tshortcutmenuicons::tshortcutmenuicons(HWND owner, tpopupmenu& menu)
               CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
             else
               CoUninitialize();
-          }) {}
+          }) {
+  Running = this;
+}
+
+tshortcutmenuicons::~tshortcutmenuicons() {
+  if (Running == this) Running = nullptr;
+}
+
+tshortcutmenuicons* ProcessShortcutIcons() { return Running; }
+
+bool tshortcutmenuicons::LookedUpLater(const std::string& path) {
+  if (queue_.IndexOrQueue(ProcessEnvironment().Expand(path)) != UnknownIconIndex) return false;
+  // Someone waits for them now: the editor opened before the tray was active.
+  queue_.Start();
+  return true;
+}
 
 std::int32_t tshortcutmenuicons::IndexOf(const std::string& path) {
   return queue_.IndexOrQueue(ProcessEnvironment().Expand(path));
@@ -40,12 +58,17 @@ std::int32_t tshortcutmenuicons::IndexOf(const std::string& path) {
 
 bool tshortcutmenuicons::HandleMessage(UINT msg, const tzvshortcutlist* list) {
   if (msg != IconsKnownMessage) return false;
+  StartupMark("icons arrived");
   queue_.Delivered();
-  if (list && menu_.TakeKnownIcons(*list, [](const std::string& p) {
-        return ProcessIconCache().Find(ProcessEnvironment().Expand(p));
-      }))
-    EnumThreadWindows(GetCurrentThreadId(), RepaintMenuWindow, 0);
+  if (TakeKnown(list)) EnumThreadWindows(GetCurrentThreadId(), RepaintMenuWindow, 0);
+  if (OnArrivals) OnArrivals();
   return true;
+}
+
+bool tshortcutmenuicons::TakeKnown(const tzvshortcutlist* list) {
+  return list && menu_.TakeKnownIcons(*list, [](const std::string& p) {
+           return ProcessIconCache().Find(ProcessEnvironment().Expand(p));
+         });
 }
 
 }  // namespace zv

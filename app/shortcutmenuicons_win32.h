@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "components/iconlookupqueue.h"
@@ -17,16 +18,29 @@ class tshortcutmenuicons {
   // Arrivals are reported to owner, whose window procedure hands them to
   // HandleMessage.
   tshortcutmenuicons(HWND owner, tpopupmenu& menu);
+  ~tshortcutmenuicons();
 
   // The index of a shortcut's path as written (-1 while it is looked up).
   std::int32_t IndexOf(const std::string& path);
   void Start() { queue_.Start(); }
   // True when msg was the report of arrivals; list is what the menu shows.
   bool HandleMessage(UINT msg, const tzvshortcutlist* list);
+  // Gives the menu's items the icons known by now; true when any changed.
+  bool TakeKnown(const tzvshortcutlist* list);
+  // For another window showing the shortcuts' icons (the editor): true when
+  // the path's index is being looked up in the background (queued now if it
+  // was not yet; the lookups begin at once if they had not), so that window
+  // need not ask the shell itself; false when it is known already.
+  bool LookedUpLater(const std::string& path);
+  // Runs on this thread after each report of arrivals, while set.
+  std::function<void()> OnArrivals;
 
  private:
   tpopupmenu& menu_;
   ticonlookupqueue queue_;
 };
+
+// The running program's lookups; null while there is no main window.
+tshortcutmenuicons* ProcessShortcutIcons();
 
 }  // namespace zv

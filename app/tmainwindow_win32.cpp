@@ -8,9 +8,12 @@
 #include <exception>
 
 #include "app/launcher.h"
+#include "app/listprefetch.h"
 #include "app/sendto.h"
+#include "app/sendtorebuilds_win32.h"
 #include "app/shortcutmenuicons_win32.h"
 #include "app/shortcutmenupopup_win32.h"
+#include "app/startuptrace_win32.h"
 #include "app/systemimageicons_win32.h"
 #include "components/systemimagelist.h"
 #include "components/tcooltrayicon_win32.h"
@@ -78,11 +81,22 @@ struct tmainwindow::parts {
   std::unique_ptr<TCoolTrayIcon> trayicon;
   tshortcutmenupopup shortcutpopup{shortcutsmenu};
   std::unique_ptr<tshortcutmenuicons> shortcutIconLookups;
+  std::unique_ptr<tlistprefetch> listPrefetch;
+  std::unique_ptr<tsendtorebuilds> sendTo;
+  // During start-up the links are only asked for.
+  bool deferSendTo = false;
 };
+
+namespace {
+
+constexpr UINT MeasureMenuMessage = WM_APP + 0x34;
+
+}  // namespace
 
 tmainwindow::tmainwindow() : behaviour_(*this, Settings()), parts_(std::make_unique<parts>()) {}
 
 tmainwindow::~tmainwindow() {
+  parts_->sendTo.reset();
   parts_->shortcutIconLookups.reset();
   parts_->trayicon.reset();
   if (parts_->normalIcon) DestroyIcon(parts_->normalIcon);
@@ -90,9 +104,21 @@ tmainwindow::~tmainwindow() {
   if (parts_->contextmenuil) ImageList_Destroy(parts_->contextmenuil);
 }
 
-bool tmainwindow::CreateAndStart() {
+std::unique_ptr<tlistprefetch> tmainwindow::StartListRead() {
+  return std::make_unique<tlistprefetch>([](tzvshortcutlist& list) {
+    StartupMark("list read begun");
+    const bool loaded = list.LoadFromRegistry(ProcessRegistry(), ShortcutListKey);
+    StartupMark("list read");
+    return loaded;
+  });
+}
+
+bool tmainwindow::CreateAndStart(std::unique_ptr<tlistprefetch> listRead) {
+  // Start-up takes the list where it always loaded it.
+  parts_->listPrefetch = listRead ? std::move(listRead) : StartListRead();
   if (!RegisterWindowClass(WindowClass)) return false;
   if (!Create(WindowClass, WindowText, WS_POPUP, 0, 0, 0, 0, 0)) return false;
+  StartupMark("window");
   HWND wnd = Handle();
   ProcessPrompts().SetMainWindow(wnd);
   UseKeyNames(&Win32KeyNames());
@@ -102,6 +128,7 @@ bool tmainwindow::CreateAndStart() {
   parts_->grayedIcon = LoadSmallIcon(IDI_TRAYDISABLED, SystemDpi());
 
   parts_->shortcutIconLookups = std::make_unique<tshortcutmenuicons>(wnd, parts_->shortcutsmenu);
+  parts_->sendTo = std::make_unique<tsendtorebuilds>(wnd, [this](const std::string& m) { ReportError(m); });
   parts_->systemil.Transparent = true;
   parts_->shortcutsmenu.OnDpiChange = [this](int dpi) { parts_->systemil.SetDpi(dpi); };
   MakeContextMenuIcons(SystemDpi());
@@ -118,7 +145,11 @@ bool tmainwindow::CreateAndStart() {
   tray.SetPopupMenu(parts_->traymenu.get());
   tray.OnClick = [this](TCoolTrayIcon&) { behaviour_.trayiconClick(); };
   tray.Loaded();
+  StartupMark("tray and menus made");
+  parts_->deferSendTo = true;
   behaviour_.FormCreate();
+  parts_->deferSendTo = false;
+  WriteStartupMarks();
   return true;
 }
 
@@ -165,15 +196,25 @@ std::string tmainwindow::ApplicationTitle() { return Application().Title(); }
 std::string tmainwindow::FirstArgument() { return FirstCommandLineArgument(); }
 
 bool tmainwindow::LoadShortcutList(tzvshortcutlist& list) {
-  return list.LoadFromRegistry(ProcessRegistry(), ShortcutListKey);
+  bool loaded = false;
+  if (parts_->listPrefetch) {
+    loaded = parts_->listPrefetch->TakeInto(list);
+    parts_->listPrefetch.reset();
+  } else {
+    loaded = list.LoadFromRegistry(ProcessRegistry(), ShortcutListKey);
+  }
+  StartupMark("list loaded");
+  return loaded;
 }
 
 void tmainwindow::LoadSettings(tsettings& settings) {
   zv::LoadSettings(settings, ProcessRegistry(), ProcessIdentity());
+  StartupMark("settings loaded");
 }
 
 void tmainwindow::SetLargeSystemImages(bool large) {
   parts_->systemil.SetImageSize(large ? isLarge : isSmall);
+  StartupMark("image size set");
 }
 
 void tmainwindow::RebuildShortcutMenu(tzvshortcutlist& list) {
@@ -182,16 +223,28 @@ void tmainwindow::RebuildShortcutMenu(tzvshortcutlist& list) {
       parts_->shortcutsmenu, list, Settings().DisplayHotkeys,
       [&icons](const std::string& p) { return icons.IndexOf(p); },
       [](std::uint16_t hotkey) { return HotkeyToText(hotkey); });
+  StartupMark("menu built");
+  // Measured once the thread is free again (after start-up), before the
+  // menu is first asked for.
+  PostMessageA(Handle(), MeasureMenuMessage, 0, 0);
 }
 
-void tmainwindow::StartDeferredWork() { parts_->shortcutIconLookups->Start(); }
+void tmainwindow::StartDeferredWork() {
+  StartupMark("tray active");
+  parts_->shortcutIconLookups->Start();
+  parts_->sendTo->Start();
+}
 
 int tmainwindow::ShortcutMenuItemCount() { return parts_->shortcutsmenu.Count(); }
 
 void tmainwindow::BringToForeground() { SetForegroundWindow(Handle()); }
 
 tmenuchoice tmainwindow::PopupShortcutMenu(bool highlightFirst) {
-  return parts_->shortcutpopup.Popup(Handle(), highlightFirst);
+  StartupMark("menu asked for");
+  const tmenuchoice chosen = parts_->shortcutpopup.Popup(Handle(), highlightFirst);
+  StartupMark("menu closed");
+  WriteStartupMarks();
+  return chosen;
 }
 
 void tmainwindow::LaunchShortcut(const tzvshortcut& shortcut, bool elevated) {
@@ -200,15 +253,14 @@ void tmainwindow::LaunchShortcut(const tzvshortcut& shortcut, bool elevated) {
 }
 
 void tmainwindow::RebuildSendTo(tzvshortcutlist& list) {
-  if (zv::RebuildSendTo(list, Settings(), ProcessRegistry(), ProcessFileSystem(), ProcessShell(),
-                        &ProcessEnvironment()) ==
-      tsendtooutcome::LinkObjectFailed) {
-    ReportError("The links of the \"Send to\" menu could not be created.");
-  }
+  parts_->sendTo->Rebuild(list, Settings(), parts_->deferSendTo);
+  StartupMark("Send To asked for");
 }
 
 int tmainwindow::RegisterListHotkeys(tzvshortcutlist& list) {
-  return list.RegisterHotkeys(*parts_->hotkeys);
+  const int failed = list.RegisterHotkeys(*parts_->hotkeys);
+  StartupMark("shortcut hotkeys");
+  return failed;
 }
 
 void tmainwindow::UnregisterListHotkeys(tzvshortcutlist& list) {
@@ -216,7 +268,9 @@ void tmainwindow::UnregisterListHotkeys(tzvshortcutlist& list) {
 }
 
 bool tmainwindow::RegisterMenuHotkey(std::uint32_t modifiers, std::uint32_t virtualKey) {
-  return parts_->hotkeys->Register(MenuHotkeyId, modifiers, virtualKey);
+  const bool registered = parts_->hotkeys->Register(MenuHotkeyId, modifiers, virtualKey);
+  StartupMark("menu hotkey");
+  return registered;
 }
 
 void tmainwindow::UnregisterMenuHotkey() { parts_->hotkeys->Unregister(MenuHotkeyId); }
@@ -244,7 +298,18 @@ LRESULT tmainwindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
   if (parts_->shortcutpopup.HandleMessage(Handle(), msg, wp, lp, answered)) return answered;
   if (parts_->shortcutIconLookups && parts_->shortcutIconLookups->HandleMessage(msg, behaviour_.ShortcutList()))
     return 0;
+  if (parts_->sendTo && parts_->sendTo->HandleMessage(msg)) return 0;
   switch (msg) {
+    case MeasureMenuMessage:
+      StartupMark("menu measuring begun");
+      parts_->shortcutsmenu.MeasureAll();
+      StartupMark("menu measured");
+      return 0;
+    case WM_INITMENUPOPUP:
+      // Icons found since the last report are drawn from the first paint on.
+      if (reinterpret_cast<HMENU>(wp) == parts_->shortcutsmenu.Handle() && parts_->shortcutIconLookups)
+        parts_->shortcutIconLookups->TakeKnown(behaviour_.ShortcutList());
+      return Default(msg, wp, lp);
     case WM_COPYDATA: {
       const auto* cds = reinterpret_cast<const COPYDATASTRUCT*>(lp);
       if (cds) behaviour_.OnCopyDataMessage(static_cast<std::uint32_t>(cds->dwData));

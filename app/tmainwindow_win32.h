@@ -6,12 +6,14 @@
 
 #include <memory>
 
+#include "app/listprefetch.h"
 #include "app/tzorvanemaindialog.h"
 #include "toolkit/twindow.h"
 
 namespace zv {
 
 class twin32prompts;
+
 
 class tmainwindow : public twindow, public tmainwindowhost {
  public:
@@ -21,8 +23,11 @@ class tmainwindow : public twindow, public tmainwindowhost {
   tmainwindow();
   ~tmainwindow() override;
 
-  // Creates the window; start-up (FormCreate) runs right after.
-  bool CreateAndStart();
+  // The stored list read on a thread of its own, begun as early as may be.
+  static std::unique_ptr<tlistprefetch> StartListRead();
+  // Creates the window; start-up (FormCreate) runs right after and takes the
+  // list from listRead (begun here when none is given).
+  bool CreateAndStart(std::unique_ptr<tlistprefetch> listRead = nullptr);
   tzorvanemaindialog& Behaviour() { return behaviour_; }
 
   // tmainwindowhost

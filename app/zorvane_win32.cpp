@@ -6,8 +6,10 @@
 #include <string>
 
 #include "app/sendto.h"
+#include "app/listprefetch.h"
 #include "app/setupextensions.h"
 #include "app/singleinstance_win32.h"
+#include "app/startuptrace_win32.h"
 #include "model/tzvshortcutlist.h"
 #include "app/tmainwindow_win32.h"
 #include "platform/win32appidentity.h"
@@ -36,6 +38,7 @@ zv::tsetupservices SetupServices() {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+  zv::StartupMark("entry");
   // Where the manifest was not read (or is older than the system), before
   // any window: drawn sharp at every display scale, never stretched.
   zv::EnableDpiAwareness();
@@ -48,6 +51,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
       if (on) CoUninitialize();
     }
   } comguard{com};
+  zv::StartupMark("COM");
   const std::string arg = zv::FirstCommandLineArgument();
   if (arg == "/uninstall") {
     zv::tsetupservices s = SetupServices();
@@ -64,14 +68,24 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     return 0;
   }
 
+  // A normal run reads its list on a thread of its own from here on, while
+  // the windows are made (unless a running copy is only to be asked for
+  // its menu).
+  std::unique_ptr<zv::tlistprefetch> prefetch;
+  if (HANDLE running = OpenMutexA(SYNCHRONIZE, FALSE, zv::InstanceMutexName))
+    CloseHandle(running);
+  else
+    prefetch = zv::tmainwindow::StartListRead();
+
   // The application window exists before the instance check: a second
   // start sends its request from it.
   zv::Application().Initialize();
   zv::EnsureSingleInstance();
+  zv::StartupMark("single instance");
   zv::Application().SetTitle("Zorvane");
   {
     zv::tmainwindow main;
-    if (main.CreateAndStart()) zv::Application().Run();
+    if (main.CreateAndStart(std::move(prefetch))) zv::Application().Run();
   }
   zv::ReleaseInstanceMutex();
   return 0;

@@ -30,6 +30,7 @@
 #include "model/saferegistry.h"
 #include "platform/win32filesystem.h"
 #include "settings/settings.h"
+#include "toolkit/dpi.h"
 #include "../tests/driver/traytips.h"
 
 namespace {
@@ -230,6 +231,45 @@ BOOL CALLBACK CloseOwnWindows(HWND wnd, LPARAM lp) {
   return TRUE;
 }
 
+int ScreenDpi();
+
+// The program's own notes of its start-up steps (the program writes them
+// when ZV_STARTUP_TRACE names a file): each step's name and its time after
+// CreateProcess, of the last start that got ready.
+struct tstep {
+  std::string Name;
+  double Ms;
+};
+std::string TraceFile;
+std::vector<tstep> LastSteps;
+// ZV_STARTUP_PROBE=busy: the earlier probe, which asks the tips at every
+// millisecond (to compare figures with it).
+const bool QuietProbe = Env("ZV_STARTUP_PROBE", "quiet") != "busy";
+
+void ReadSteps(double startCounter) {
+  LastSteps.clear();
+  LARGE_INTEGER freq;
+  QueryPerformanceFrequency(&freq);
+  const std::string notes = ReadWholeFile(TraceFile);
+  std::size_t at = 0;
+  while (at < notes.size()) {
+    std::size_t end = notes.find('\n', at);
+    if (end == std::string::npos) end = notes.size();
+    const std::string line = notes.substr(at, end - at);
+    at = end + 1;
+    const std::size_t space = line.find(' ');
+    if (space == std::string::npos) continue;
+    const double counter = std::strtod(line.substr(0, space).c_str(), nullptr);
+    LastSteps.push_back({line.substr(space + 1), (counter - startCounter) * 1000.0 / freq.QuadPart});
+  }
+}
+
+double Counter() {
+  LARGE_INTEGER t;
+  QueryPerformanceCounter(&t);
+  return static_cast<double>(t.QuadPart);
+}
+
 // Milliseconds from CreateProcess to ready, or a negative value when the
 // program did not get there in time. The program is ended afterwards: by
 // WM_CLOSE, so that it takes its tray icon away, else by force.
@@ -243,23 +283,36 @@ double StartOnce(const target& t, DWORD timeout, const treadyhook& whenReady = {
   si.cb = sizeof(si);
   PROCESS_INFORMATION pi = {};
   const int iconsBefore = t.Tray ? TrayIconCount() : 0;
+  if (!TraceFile.empty()) DeleteFileA(TraceFile.c_str());
+  const double startCounter = Counter();
   const double start = Now();
   if (!CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si,
                       &pi))
     return -1;
   double ready = -1;
   bool window = false;
+  HWND w = nullptr;
   for (;;) {
     if (!window) window = HasWindow(pi.dwProcessId, t);
+    if (window && !w) w = FindWindowA(t.Class.c_str(), t.Title == "*" ? nullptr : t.Title.c_str());
+    // Quiet probe: a message sent to the program's window is answered only
+    // when its thread takes messages, so waiting on it costs the program
+    // nothing; asking the notification area's tips at every millisecond
+    // instead keeps the Wine server, which the program's registry reads go
+    // through, and a core busy.
+    if (w && QuietProbe) {
+      DWORD_PTR answer = 0;
+      SendMessageTimeoutA(w, WM_NULL, 0, 0, SMTO_NORMAL, timeout, &answer);
+    }
     if (window && (!t.Tray || (TrayIconCount() > iconsBefore && (t.Tip.empty() || HasTrayTipEnding(t.Tip))))) {
       // The icon is added grey at the start of start-up and its tip names
       // the state; the program's thread takes messages again once start-up
       // is done. (It answers sent messages while it waits on the
       // notification area, so the round trip alone proves nothing.)
-      HWND w = FindWindowA(t.Class.c_str(), t.Title == "*" ? nullptr : t.Title.c_str());
       DWORD_PTR answer = 0;
       if (w) SendMessageTimeoutA(w, WM_NULL, 0, 0, SMTO_NORMAL, timeout, &answer);
       ready = Now() - start;
+      if (!TraceFile.empty()) ReadSteps(startCounter);
       ReadMemory(pi.hProcess, t.Exe);
       if (whenReady) whenReady();
       break;
@@ -463,6 +516,11 @@ ZV_TABLE(StartupTable, 10, "start-up to active tray icon vs. an empty program") 
                   MedianOf(runs) + "; empty program to tray icon " + zvbench::Ms(empty.Median) + ": " +
                       zvbench::Times(ours.Median / empty.Median));
   EmptyListStartup = ours.Median;
+  zvbench::Note("Display: " + std::to_string(ScreenDpi()) + " DPI (ZV_BENCH_DPI for scripts/bench).");
+  zvbench::Note(std::string("Start-up probe: ") +
+                (QuietProbe ? "a message to the window, answered once its thread takes messages, then the tray tip\n"
+                              "(ZV_STARTUP_PROBE=busy: the tips asked at every millisecond, as before)."
+                            : "the tray tips asked at every millisecond (ZV_STARTUP_PROBE=busy)."));
 }
 
 ZV_TABLE(MemoryTable, 60, "memory after a start with 500 shortcuts") {
@@ -599,39 +657,54 @@ tpicture Capture(HWND wnd) {
 
 // The rows of the everyday list's menu in sight (nine shortcuts, then a
 // separator: a black line 2 pixels below its top from 14 pixels in), and
-// how many of them show no icon yet: their 16 x 16 icon box, 4 pixels in
+// how many of them show no icon yet: their icon box (16 x 16), 4 pixels in
 // and 2 down, holds nothing but the strip as the separator's top shows it.
+// Pixels at 96 DPI, grown with the screen's DPI.
 struct ticoncount {
   int Rows = 0, WithoutIcon = 0;
 };
 
+int ScreenDpi() {
+  // The screen's own pixels, as the program (aware of the DPI) draws them.
+  zv::EnableDpiAwareness();
+  HDC screen = GetDC(nullptr);
+  const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
+  ReleaseDC(nullptr, screen);
+  return dpi > 0 ? dpi : 96;
+}
+
 ticoncount CountMenuIcons(const tpicture& p) {
+  static const int dpi = ScreenDpi();
+  auto px = [](int figure) { return (figure * dpi * 2 + 96) / 192; };
+  const int box = GetSystemMetrics(SM_CXSMICON) > 0 ? GetSystemMetrics(SM_CXSMICON) : px(16);
   ticoncount c;
   std::vector<int> lines;
   int left = -1;
   for (int y = 0; y < p.Height; ++y) {
-    for (int x = 10; x < 40 && x + 40 < p.Width; ++x) {
+    for (int x = px(10); x < px(40) && x + px(40) < p.Width; ++x) {
       bool line = (p.At(x - 1, y) & 0xFFFFFF) != 0;  // where a line begins
-      for (int k = 0; line && k < 40; ++k) line = (p.At(x + k, y) & 0xFFFFFF) == 0;
+      for (int k = 0; line && k < px(40); ++k) line = (p.At(x + k, y) & 0xFFFFFF) == 0;
+      if (line && !lines.empty() && lines.back() >= y - px(2)) break;  // a thicker line's next row
       if (line) {
         lines.push_back(y);
-        left = x - 14;
+        left = x - px(14);
         break;
       }
     }
   }
   if (lines.size() < 2 || left < 0) return c;
-  const int itemHeight = (lines[1] - lines[0] - 5) / 9;
-  if (itemHeight < 16) return c;
+  const int separator = px(5);
+  const int itemHeight = (lines[1] - lines[0] - separator) / 9;
+  if (itemHeight < box) return c;
   for (std::size_t s = 0; s < lines.size(); ++s) {
-    const int separatorTop = lines[s] - 2;
+    const int separatorTop = lines[s] - px(2);
     for (int j = 1; j <= 9; ++j) {
       const int top = separatorTop - j * itemHeight;
-      if (top < 0 || (s > 0 && top < lines[s - 1] + 3)) break;
+      if (top < 0 || (s > 0 && top < lines[s - 1] + px(3))) break;
       ++c.Rows;
       bool icon = false;
-      for (int y = top + 2; y < top + 18 && !icon; ++y)
-        for (int x = left + 4; x < left + 20 && !icon; ++x)
+      for (int y = top + px(2); y < top + px(2) + box && !icon; ++y)
+        for (int x = left + px(4); x < left + px(4) + box && !icon; ++x)
           icon = (p.At(x, y) & 0xFFFFFF) != (p.At(x, separatorTop) & 0xFFFFFF);
       if (!icon) ++c.WithoutIcon;
     }
@@ -737,12 +810,48 @@ ZV_TABLE(LongListStartupTable, 15, "start-up and first menu with long lists") {
   // The first menu: clicked as soon as the tray icon is active.
   std::vector<double> shown, complete;
   ticoncount icons;
+  // ZV_BENCH_STEPS=1: the program's own notes of each first menu, printed.
+  const bool steps = Env("ZV_BENCH_STEPS", "0") == "1";
+  if (steps) {
+    char temp[MAX_PATH] = {};
+    GetTempPathA(sizeof temp, temp);
+    TraceFile = std::string(temp) + "zvmenu.trace";
+    SetEnvironmentVariableA("ZV_STARTUP_TRACE", TraceFile.c_str());
+  }
   for (int r = 0; r < runs; ++r) {
     tfirstmenu f;
-    StartOnce(s.Program, s.Timeout, [&] { f = FirstMenu(s.Timeout); });
+    double clicked = 0;
+    StartOnce(s.Program, s.Timeout, [&] {
+      clicked = Counter();
+      f = FirstMenu(s.Timeout);
+      Sleep(300);  // the notes are written when the menu has closed
+      if (steps) ReadSteps(clicked);
+    });
+    if (steps) {
+      std::printf("  first menu %d: shown %.1f ms, complete %.1f ms after the click; the program's notes:\n", r,
+                  f.Shown, f.Complete);
+      std::string previous;
+      int same = 0;
+      for (std::size_t i = 0; i < LastSteps.size(); ++i) {
+        const tstep& x = LastSteps[i];
+        if (x.Ms < -50) continue;
+        if (x.Name == previous && i + 1 < LastSteps.size() && LastSteps[i + 1].Name == x.Name) {
+          ++same;
+          continue;
+        }
+        std::printf("    %8.1f ms  %s%s\n", x.Ms, x.Name.c_str(),
+                    same ? (" (after " + std::to_string(same) + " more)").c_str() : "");
+        same = 0;
+        previous = x.Name;
+      }
+    }
     if (f.Shown >= 0) shown.push_back(f.Shown);
     if (f.Complete >= 0) complete.push_back(f.Complete);
     icons = f.Icons;
+  }
+  if (steps) {
+    SetEnvironmentVariableA("ZV_STARTUP_TRACE", nullptr);
+    TraceFile.clear();
   }
   if (complete.size() != static_cast<std::size_t>(runs)) {
     zvbench::AddFailure("first menu after start, " + n,
@@ -785,4 +894,81 @@ ZV_TABLE(TenThousandStartupTable, 16, "start-up and first menu with 10,000 short
                   "one start, Send To on, links in place");
   zvbench::AddRow("first menu after start, " + nm + ", every icon", zvbench::Ms(big.Complete),
                   "shown after " + zvbench::Ms(big.Shown) + "; scrolls as the system's menus do");
+}
+
+namespace {
+
+// Each step's median time after CreateProcess over runs starts.
+std::vector<tstep> MedianSteps(const startups& s, int runs, double& ready) {
+  std::vector<std::string> order;
+  std::vector<std::vector<double>> times;
+  std::vector<double> readies;
+  for (int r = 0; r < runs; ++r) {
+    const double ms = StartOnce(s.Program, s.Timeout);
+    if (ms < 0) continue;
+    readies.push_back(ms);
+    for (const tstep& step : LastSteps) {
+      std::size_t i = 0;
+      while (i < order.size() && order[i] != step.Name) ++i;
+      if (i == order.size()) {
+        order.push_back(step.Name);
+        times.emplace_back();
+      }
+      times[i].push_back(step.Ms);
+    }
+  }
+  ready = zvbench::Median(readies);
+  std::vector<tstep> steps;
+  for (std::size_t i = 0; i < order.size(); ++i) steps.push_back({order[i], zvbench::Median(times[i])});
+  return steps;
+}
+
+}  // namespace
+
+// Only on request (ZV_BENCH_STEPS=1): where the start-up's time goes, from
+// the program's own notes, empty list against 500 shortcuts.
+ZV_TABLE(StartupStepsTable, 14, "start-up steps in the program, empty list vs. 500 shortcuts") {
+  if (Env("ZV_BENCH_STEPS", "0") != "1") return;
+  const int runs = zvbench::Count(7, 1);
+  startups s = TableTargets();
+  if (!s.Ok) {
+    zvbench::AddFailure("start-up steps", s.Error);
+    return;
+  }
+  zvbench::tkeptlist kept;
+  char temp[MAX_PATH] = {};
+  GetTempPathA(sizeof temp, temp);
+  TraceFile = std::string(temp) + "zvstartup.trace";
+  SetEnvironmentVariableA("ZV_STARTUP_TRACE", TraceFile.c_str());
+  double readyEmpty = -1, readyLong = -1;
+  StoreList(0);
+  StartOnce(s.Program, s.Timeout);
+  const std::vector<tstep> empty = MedianSteps(s, runs, readyEmpty);
+  const int count = zvbench::Count(500, 20);
+  StoreList(count);
+  StartOnce(s.Program, s.Timeout);
+  const std::vector<tstep> full = MedianSteps(s, runs, readyLong);
+  SetEnvironmentVariableA("ZV_STARTUP_TRACE", nullptr);
+  DeleteFileA(TraceFile.c_str());
+  TraceFile.clear();
+  if (full.empty() || empty.empty()) {
+    zvbench::AddFailure("start-up steps", "the program wrote no notes");
+    return;
+  }
+  const std::string n = std::to_string(count);
+  double before = 0, beforeEmpty = 0;
+  for (const tstep& step : full) {
+    double e = -1;
+    for (const tstep& x : empty)
+      if (x.Name == step.Name) e = x.Ms;
+    const std::string against =
+        e < 0 ? "not in the empty list's start"
+              : "empty list " + zvbench::Ms(e) + "; step " + zvbench::Ms(step.Ms - before) + " vs. " +
+                    zvbench::Ms(e - beforeEmpty);
+    zvbench::AddRow("  step '" + step.Name + "' done, " + n + " shortcuts", zvbench::Ms(step.Ms), against);
+    before = step.Ms;
+    if (e >= 0) beforeEmpty = e;
+  }
+  zvbench::AddRow("  ready as seen from outside, " + n + " shortcuts", zvbench::Ms(readyLong),
+                  "empty list " + zvbench::Ms(readyEmpty) + "; median of " + std::to_string(runs));
 }

@@ -70,14 +70,34 @@ teditoroutcome teditorcommands::FillShortcutList() {
   teditoroutcome out;
   for (std::int32_t i = 0; i < worklist.Count(); ++i) {
     tzvshortcut* s = worklist.GetItem(i);
+    if (s->ShortcutType == stSeparator) continue;  // drawn as a line, without icon
     const std::int32_t known = services_.KnownIconIndex ? services_.KnownIconIndex(s->Path) : -1;
-    s->ImageIndex = known >= 0 ? known : IconIndex(s->Path);
+    if (known >= 0)
+      s->ImageIndex = known;
+    else if (services_.IconLookedUpLater && services_.IconLookedUpLater(s->Path))
+      s->ImageIndex = -1;  // no icon rather than a wrong one, until it is known
+    else
+      s->ImageIndex = IconIndex(s->Path);
   }
   selected_.assign(static_cast<std::size_t>(worklist.Count()), false);
   focused_ = -1;
   UpdateHotkeyWarning();
   out.Refill = true;
   out.SelectionChanged = true;
+  return out;
+}
+
+teditoroutcome teditorcommands::TakeKnownIcons() {
+  teditoroutcome out;
+  if (!services_.KnownIconIndex) return out;
+  for (std::int32_t i = 0; i < worklist.Count(); ++i) {
+    tzvshortcut* s = worklist.GetItem(i);
+    if (s->ImageIndex >= 0 || s->ShortcutType == stSeparator) continue;
+    const std::int32_t known = services_.KnownIconIndex(s->Path);
+    if (known < 0) continue;
+    s->ImageIndex = known;
+    out.RepaintAll = true;
+  }
   return out;
 }
 

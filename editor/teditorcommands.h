@@ -32,6 +32,10 @@ struct teditorservices {
   // The index the program knows already for a path, -1 when none; filling
   // the rows takes it instead of asking the shell again.
   std::function<std::int32_t(const std::string&)> KnownIconIndex;
+  // For a path whose index is not known yet: true when the program's
+  // background lookups will find it (the row shows no icon until
+  // TakeKnownIcons gives it the right one); false, or unset: asked now.
+  std::function<bool(const std::string&)> IconLookedUpLater;
   // Trial registrations on the editor window; 0, 1 (resolved) or -1.
   std::function<std::int32_t(tzvshortcutlist&, bool resolve)> CheckHotkeys;
   std::function<bool(tzvshortcutlist&, const std::string&)> ImportFromFile;
@@ -107,6 +111,9 @@ class teditorcommands {
   // Set-up and the window routines.
   void FormCreate(bool useLargeEditorIcons);
   teditoroutcome FillShortcutList();
+  // Rows still without their icon take the ones known by now; the rows are
+  // repainted when any did.
+  teditoroutcome TakeKnownIcons();
   void UpdateHotkeyWarning();
 
   // Commands.

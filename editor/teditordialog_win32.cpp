@@ -403,7 +403,7 @@ void teditordialog::shortcutslbDrawItem(const DRAWITEMSTRUCT& item) {
       m.Regular = [&](std::string_view t) { return TextWidth(dc, regular, t); };
       m.Bold = [&](std::string_view t) { return TextWidth(dc, bold, t); };
       const tshortcutrow row = LayoutShortcutRow(*entry, m, [](std::uint16_t hk) { return HotkeyToText(hk); });
-      systemil.Draw(dc, row.IconAt.X, row.IconAt.Y, entry->ImageIndex);
+      if (entry->ImageIndex >= 0) systemil.Draw(dc, row.IconAt.X, row.IconAt.Y, entry->ImageIndex);
       if (row.Badge) {
         const timage* badge = m.LargeMode ? attentionlargeimg : attentionsmallimg;
         DrawIconEx(dc, row.BadgeAt.X, row.BadgeAt.Y, badge->Icon(), row.BadgeSize, row.BadgeSize, 0, nullptr,

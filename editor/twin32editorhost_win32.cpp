@@ -1,5 +1,6 @@
 #include <stdexcept>
 
+#include "app/shortcutmenuicons_win32.h"
 #include "components/iconindexcache.h"
 #include "editor/teditordialog_win32.h"
 #include "editor/tzvshortcutdialog_win32.h"
@@ -25,7 +26,9 @@ class twin32dropfiles : public tdropfilequery {
 
 twin32editorhost::twin32editorhost() : files_(std::make_unique<twin32dropfiles>()) {}
 
-twin32editorhost::~twin32editorhost() = default;
+twin32editorhost::~twin32editorhost() {
+  if (tshortcutmenuicons* lookups = ProcessShortcutIcons()) lookups->OnArrivals = nullptr;
+}
 
 void twin32editorhost::CreateEditorWindow(teditorcommands& commands) {
   dialog_ = std::make_unique<teditordialog>(commands);
@@ -43,6 +46,12 @@ void twin32editorhost::CreateEditorWindow(teditorcommands& commands) {
   s.KnownIconIndex = [](const std::string& path) {
     return ProcessIconCache().Find(ProcessEnvironment().Expand(path));
   };
+  // Right after start the program's background lookups may not have come to
+  // every path yet: the rows take their icons as those arrive.
+  if (tshortcutmenuicons* lookups = ProcessShortcutIcons()) {
+    s.IconLookedUpLater = [lookups](const std::string& path) { return lookups->LookedUpLater(path); };
+    lookups->OnArrivals = [d, &commands] { d->ApplyOutcome(commands.TakeKnownIcons()); };
+  }
   s.CheckHotkeys = [d](tzvshortcutlist& list, bool resolve) {
     twin32hotkeys trial(d->Handle());
     return list.CheckHotkeys(trial, resolve);
@@ -73,7 +82,10 @@ void twin32editorhost::ShowModal() {
   if (dialog_) dialog_->ShowModal();
 }
 
-void twin32editorhost::DestroyEditorWindow() { dialog_.reset(); }
+void twin32editorhost::DestroyEditorWindow() {
+  if (tshortcutmenuicons* lookups = ProcessShortcutIcons()) lookups->OnArrivals = nullptr;
+  dialog_.reset();
+}
 
 bool twin32editorhost::SaveToRegistry(tzvshortcutlist& list) {
   return list.SaveToRegistry(ProcessRegistry(), ShortcutListKey);

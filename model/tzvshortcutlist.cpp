@@ -70,6 +70,17 @@ void tzvshortcutlist::Assign(const tzvshortcutlist& source) {
   }
 }
 
+void tzvshortcutlist::TakeEntriesOf(tzvshortcutlist& source) {
+  if (&source == this) return;
+  if (items_.empty()) {
+    items_.swap(source.items_);
+    return;
+  }
+  items_.reserve(items_.size() + source.items_.size());
+  for (auto& entry : source.items_) items_.push_back(std::move(entry));
+  source.items_.clear();
+}
+
 void tzvshortcutlist::TidySeparators() {
   auto isSeparator = [this](std::int32_t i) { return items_[i]->ShortcutType == stSeparator; };
   std::int32_t i = 1;

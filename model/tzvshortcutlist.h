@@ -37,6 +37,8 @@ class tzvshortcutlist {
   void Delete(std::int32_t index);
   void Clear();
   void Assign(const tzvshortcutlist& source);
+  // Moves every entry of source to the end of this list; source is left empty.
+  void TakeEntriesOf(tzvshortcutlist& source);
   void TidySeparators();
 
   // Registry store under HKEY_CURRENT_USER\keyPath.

@@ -196,3 +196,43 @@ TEST(IconLookupQueue, TheEndDoesNotWaitForALookupThatHangs) {
   shell->Release();  // the lookup comes back after all; the worker ends alone
   while (cache.Find("\\\\server\\gone\\tool.exe") < 0) std::this_thread::yield();
 }
+
+TEST(EditorIcons, RightAfterStartTheRowsWaitForTheBackgroundLookupsInsteadOfAskingAgain) {
+  lateicons t;
+  editorrig rig;
+  std::vector<std::string> askedNow;
+  rig.Editor.Services().GetFileIconIndex = [&](const std::string& p) {
+    askedNow.push_back(p);
+    return 40;
+  };
+  rig.Editor.Services().KnownIconIndex = [&](const std::string& p) { return t.cache.Find(p); };
+  rig.Editor.Services().IconLookedUpLater = [&](const std::string& p) {
+    if (t.queue.IndexOrQueue(p) != UnknownIconIndex) return false;
+    t.queue.Start();
+    return true;
+  };
+  t.cache.Store("C:\\known.exe", 9);
+  t.queue.IndexOrQueue("C:\\tool.exe");  // the menu queued it at start-up
+  Append(rig.Editor.worklist, MakeShortcut(stApplication, "Known", "C:\\known.exe"));
+  Append(rig.Editor.worklist, MakeShortcut(stApplication, "Tool", "C:\\tool.exe"));
+  Append(rig.Editor.worklist, Separator());
+  Append(rig.Editor.worklist, MakeShortcut(stFile, "Tool again", "C:\\tool.exe"));
+  rig.Editor.FillShortcutList();
+  EXPECT_EQ(rig.Editor.worklist.GetItem(0)->ImageIndex, 9);
+  EXPECT_EQ(rig.Editor.worklist.GetItem(1)->ImageIndex, -1) << "no icon rather than a wrong one";
+  EXPECT_EQ(rig.Editor.worklist.GetItem(3)->ImageIndex, -1);
+  EXPECT_FALSE(rig.Editor.TakeKnownIcons().RepaintAll) << "taken before the shell answered";
+
+  t.shell.Release();
+  t.queue.WaitIdle();
+  EXPECT_TRUE(rig.Editor.TakeKnownIcons().RepaintAll);
+  const std::int32_t tool = 10 + static_cast<std::int32_t>(std::string("C:\\tool.exe").size());
+  EXPECT_EQ(rig.Editor.worklist.GetItem(1)->ImageIndex, tool);
+  EXPECT_EQ(rig.Editor.worklist.GetItem(3)->ImageIndex, tool);
+  EXPECT_EQ(rig.Editor.worklist.GetItem(0)->ImageIndex, 9);
+  EXPECT_FALSE(rig.Editor.TakeKnownIcons().RepaintAll) << "nothing left to take";
+  // Nothing asked twice: the editor asked the shell for nothing, the
+  // background asked once for the one path it had queued.
+  EXPECT_TRUE(askedNow.empty());
+  EXPECT_EQ(t.shell.Asked(), (std::map<std::string, int>{{"C:\\tool.exe", 1}}));
+}

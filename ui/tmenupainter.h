@@ -5,6 +5,9 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <memory>
+#include <vector>
+
 #include "toolkit/gdi.h"
 #include "ui/fontman.h"
 #include "ui/menugeometry.h"
@@ -55,6 +58,8 @@ class tmenupainter {
   int Dpi() const;
   tmenustyle Style() const;
   void MeasureItem(const tmenuentry& entry, MEASUREITEMSTRUCT& mis) const;
+  // The sizes of many items, measured with one device context.
+  std::vector<tmenuitemsize> MeasureItems(const std::vector<const tmenuentry*>& entries) const;
   void DrawItem(const tmenuentry& entry, const DRAWITEMSTRUCT& dis) const;
 
  private:
@@ -66,6 +71,11 @@ class tmenupainter {
   int dpi_ = 0;
   mutable tfont font_;
   mutable int fontDpi_ = 0;
+  // The picture an item is composed in, kept from item to item (a menu
+  // draws dozens at once) and grown when an item is larger.
+  mutable std::unique_ptr<tmemorydc> canvasDc_;
+  mutable tbitmap canvas_;
+  mutable int canvasWidth_ = 0, canvasHeight_ = 0;
 };
 
 }  // namespace zv

@@ -1,5 +1,6 @@
 #include "ui/tmenupainter.h"
 
+#include <algorithm>
 #include <string>
 
 #include "platform/win32text.h"
@@ -80,14 +81,34 @@ void tmenupainter::MeasureItem(const tmenuentry& entry, MEASUREITEMSTRUCT& mis) 
   mis.itemHeight = static_cast<UINT>(size.Height);
 }
 
+std::vector<tmenuitemsize> tmenupainter::MeasureItems(const std::vector<const tmenuentry*>& entries) const {
+  std::vector<tmenuitemsize> sizes;
+  sizes.reserve(entries.size());
+  tmemorydc dc;
+  tselection selectFont(dc.Get(), Font());
+  const tmenustyle style = Style();
+  const tdcmeasure measure(dc.Get());
+  for (const tmenuentry* e : entries) sizes.push_back(MeasureMenuItem(*e, style, measure));
+  return sizes;
+}
+
 void tmenupainter::DrawItem(const tmenuentry& entry, const DRAWITEMSTRUCT& dis) const {
   const RECT& r = dis.rcItem;
   const int w = r.right - r.left, h = r.bottom - r.top;
   if (w <= 0 || h <= 0) return;
-  tmemorydc dc(dis.hDC);
-  tbitmap picture(CreateCompatibleBitmap(dis.hDC, w, h));
-  if (!dc || !picture) return;
-  tselection selectPicture(dc.Get(), picture.Get());
+  if (!canvasDc_) canvasDc_ = std::make_unique<tmemorydc>(dis.hDC);
+  if (!*canvasDc_) {
+    canvasDc_.reset();
+    return;
+  }
+  if (!canvas_ || w > canvasWidth_ || h > canvasHeight_) {
+    canvasWidth_ = std::max(w, canvasWidth_);
+    canvasHeight_ = std::max(h, canvasHeight_);
+    canvas_ = tbitmap(CreateCompatibleBitmap(dis.hDC, canvasWidth_, canvasHeight_));
+    if (!canvas_) return;
+  }
+  const tmemorydc& dc = *canvasDc_;
+  tselection selectPicture(dc.Get(), canvas_.Get());
   tselection selectFont(dc.Get(), Font());
 
   const tmenuitemlayout l =

@@ -40,8 +40,13 @@ class tpopupmenu {
   // any changed. The items keep their places and sizes.
   bool TakeKnownIcons(const tzvshortcutlist& list, const ticonindexfn& knownIndex);
 
-  // True when the item was this menu's and has been measured or drawn.
+  // True when the item was this menu's and has been measured or drawn. An
+  // item is measured once for its look (icon size, DPI) and answered from
+  // then on from what was found.
   bool MeasureItem(MEASUREITEMSTRUCT& mis) const;
+  // Measures every item now (with one device context), so the menu's first
+  // pop-up finds them measured.
+  void MeasureAll() const;
   bool DrawItem(const DRAWITEMSTRUCT& dis) const;
 
   // Pops the menu up at (x, y) for the owner and answers the chosen entry,
@@ -64,6 +69,10 @@ class tpopupmenu {
   // Item data to position: the system asks per item, and a long menu must
   // not be searched through for each.
   std::unordered_map<ULONG_PTR, std::size_t> positions_;
+  // The items' sizes, by position, for the look they were measured for;
+  // Height 0: not measured yet.
+  mutable std::vector<tmenuitemsize> sizes_;
+  mutable tmenustyle sizesStyle_;
 };
 
 // The shortcut menu from the list: item i is the shortcut at index i.

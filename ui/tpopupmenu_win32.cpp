@@ -21,6 +21,7 @@ const tmenuentry* tpopupmenu::EntryOfCommand(UINT command) const {
 }
 
 void tpopupmenu::Clear() {
+  sizes_.clear();
   if (menu_)
     for (int i = GetMenuItemCount(menu_) - 1; i >= 0; --i) DeleteMenu(menu_, static_cast<UINT>(i), MF_BYPOSITION);
   entries_.clear();
@@ -69,12 +70,40 @@ const tmenuentry* tpopupmenu::Find(ULONG_PTR data) const {
   return it == positions_.end() ? nullptr : entries_[it->second].get();
 }
 
+namespace {
+
+bool SameLook(const tmenustyle& a, const tmenustyle& b) {
+  return a.IconWidth == b.IconWidth && a.IconHeight == b.IconHeight && a.Dpi == b.Dpi;
+}
+
+}  // namespace
+
 bool tpopupmenu::MeasureItem(MEASUREITEMSTRUCT& mis) const {
   if (mis.CtlType != ODT_MENU) return false;
-  const tmenuentry* e = Find(mis.itemData);
-  if (!e) return false;
-  painter_.MeasureItem(*e, mis);
+  const auto it = positions_.find(mis.itemData);
+  if (it == positions_.end()) return false;
+  const tmenustyle style = painter_.Style();
+  if (sizes_.size() != entries_.size() || !SameLook(style, sizesStyle_)) {
+    sizes_.assign(entries_.size(), tmenuitemsize{});
+    sizesStyle_ = style;
+  }
+  tmenuitemsize& size = sizes_[it->second];
+  if (size.Height == 0) {
+    painter_.MeasureItem(*entries_[it->second], mis);
+    size.Width = static_cast<int>(mis.itemWidth);
+    size.Height = static_cast<int>(mis.itemHeight);
+  }
+  mis.itemWidth = static_cast<UINT>(size.Width);
+  mis.itemHeight = static_cast<UINT>(size.Height);
   return true;
+}
+
+void tpopupmenu::MeasureAll() const {
+  std::vector<const tmenuentry*> all;
+  all.reserve(entries_.size());
+  for (const auto& e : entries_) all.push_back(e.get());
+  sizes_ = painter_.MeasureItems(all);
+  sizesStyle_ = painter_.Style();
 }
 
 bool tpopupmenu::DrawItem(const DRAWITEMSTRUCT& dis) const {

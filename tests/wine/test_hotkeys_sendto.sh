@@ -49,7 +49,12 @@ zv_answer_msgbox 'Hotkey Error' $'1 hotkey(s) could not be registered.\rThe shor
 zv_driver wait-tray 'Zorvane (Active)' 10000 >/dev/null || zv_fail "tray not active after No"
 zv_msgbox_text 'Hotkey Error' 500 >/dev/null 2>&1 && zv_fail "a second Hotkey Error question"
 
-links=$(cd "$sendto/Zorvane" 2>/dev/null && ls | sort | tr '\n' ' ')
+# The links are made in the background once the tray is active.
+for _ in $(seq 50); do
+  links=$(cd "$sendto/Zorvane" 2>/dev/null && ls | sort | tr '\n' ' ')
+  [ "$links" = "Documents.lnk One.lnk Two.lnk " ] && break
+  sleep 0.1
+done
 [ "$links" = "Documents.lnk One.lnk Two.lnk " ] || zv_fail "Send To links: '$links'"
 main=$(zv_wait_window tzorvanemaindialog zorvanemaindialog)
 zv_post "$main" WM_COMMAND 0x103 0

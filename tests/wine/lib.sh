@@ -68,3 +68,30 @@ zv_wine() {
 
 # --- window driver helpers (zv_wait_window, zv_expect_msgbox, zv_press, ...)
 . "$(dirname "${BASH_SOURCE[0]}")/driver.sh"
+
+# The drag source is a native X program, built here for this machine; its
+# path goes into xdnd.
+zv_build_xdnd() {
+  xdnd="$build/tests/xdnd_drop"
+  local src
+  src="$(dirname "${BASH_SOURCE[0]}")/../helpers/xdnd_drop.cpp"
+  if [ ! -x "$xdnd" ] || [ "$src" -nt "$xdnd" ]; then
+    g++ -std=c++17 -O1 -o "$xdnd" "$src" -lX11 || zv_fail "could not build the XDND source"
+  fi
+}
+
+# The editor opened from the tray's context menu, at 96 DPI: its window in
+# ed, its list in list, and the screen position of the list's client area
+# (inside its 2-pixel border) in list_x and list_y.
+zv_open_editor() {
+  zv_tray_click 'Zorvane (Active)' right || zv_fail "right click on the tray icon failed"
+  local menu frame
+  menu=$(zv_wait_visible '#32768' '*' 5000) || zv_fail "no context menu"
+  zv_key "$menu" down && zv_key "$menu" enter || zv_fail "could not choose the editor"
+  ed=$(zv_wait_visible teditordialog 'Shortcut Editor' 10000) || zv_fail "no editor window"
+  list=$(zv_child "$ed" ListBox '*')
+  sleep 0.3
+  read -r ed_x ed_y ed_w ed_h < <(zv_window_rect "$ed")
+  frame=$(((ed_w - 629) / 2))
+  list_x=$((ed_x + frame + 200 + 2)) list_y=$((ed_y + ed_h - 409 - frame + 8 + 2))
+}

@@ -18,12 +18,7 @@ echo plan >"$drive_c/Docs/Übersicht.txt"
 cp "$build/tests/markerapp.exe" "$drive_c/markerapp.exe"
 cp "$build/tests/markerapp.exe" "$drive_c/Tools/tool.exe"
 
-# The drag source is a native X program, built here for this machine.
-xdnd="$build/tests/xdnd_drop"
-xdnd_src="$(dirname "$0")/../helpers/xdnd_drop.cpp"
-if [ ! -x "$xdnd" ] || [ "$xdnd_src" -nt "$xdnd" ]; then
-  g++ -std=c++17 -O1 -o "$xdnd" "$xdnd_src" -lX11 || zv_fail "could not build the XDND source"
-fi
+zv_build_xdnd
 
 # A file on Ctrl+Alt+M and a folder.
 cat >"$ZV_TEST_WORK/list.reg" <<'REG'
@@ -68,18 +63,8 @@ main=$(zv_wait_window tzorvanemaindialog zorvanemaindialog) || zv_fail "no main 
 
 # The tray's context menu, its first entry: "Shortcut Editor...".
 open_editor() {
-  zv_tray_click 'Zorvane (Active)' right || zv_fail "right click on the tray icon failed"
-  local menu
-  menu=$(zv_wait_visible '#32768' '*' 5000) || zv_fail "no context menu"
-  zv_key "$menu" down && zv_key "$menu" enter || zv_fail "could not choose the editor"
-  ed=$(zv_wait_visible teditordialog 'Shortcut Editor' 10000) || zv_fail "no editor window"
-  list=$(zv_child "$ed" ListBox '*')
+  zv_open_editor
   xwin=$(xdotool search --name '^Shortcut Editor$' | head -n 1)
-  sleep 0.3
-  # Screen position of the list's client area (its border is 2 wide).
-  read -r ed_x ed_y ed_w ed_h < <(zv_window_rect "$ed")
-  local frame=$(((ed_w - 629) / 2))
-  list_x=$((ed_x + frame + 200 + 2)) list_y=$((ed_y + ed_h - 409 - frame + 8 + 2))
 }
 rows() { zv_send_message "$list" $LB_GETCOUNT 0 0; }
 count_label() { zv_children "$ed" | awk -F'\t' '$2 == "TZvLabel" && $7 ~ /^[0-9]+ Shortcuts?$/ { print $7 }'; }

@@ -17,11 +17,7 @@ cp "$(dirname "$0")/../data/cp1252-list.shl" "$drive_c/legacy.shl"
 printf '[Root]\r\nSavedByClass=tzvshortcutlist\r\nCount=1\r\nEncoding=UTF-8\r\n[Item0]\r\nShortcutType=3\r\nCaption=%s\r\nPath=C:\\%s\r\nFullExplorer=0\r\nHotkey=0\r\nViewStyle=1\r\n' \
   "$privet" "$data" >"$drive_c/uni.shl"
 
-xdnd="$build/tests/xdnd_drop"
-xdnd_src="$(dirname "$0")/../helpers/xdnd_drop.cpp"
-if [ ! -x "$xdnd" ] || [ "$xdnd_src" -nt "$xdnd" ]; then
-  g++ -std=c++17 -O1 -o "$xdnd" "$xdnd_src" -lX11 || zv_fail "could not build the XDND source"
-fi
+zv_build_xdnd
 
 # As an earlier version stored it, written in the ANSI code page: a folder
 # named "Übersicht".
@@ -34,18 +30,6 @@ zorvane=$ZV_PID
 zv_driver wait-tray 'Zorvane (Active)' 30000 >/dev/null || zv_fail "no active tray icon"
 main=$(zv_wait_window tzorvanemaindialog zorvanemaindialog) || zv_fail "no main window"
 
-open_editor() {
-  zv_tray_click 'Zorvane (Active)' right || zv_fail "right click on the tray icon failed"
-  local menu
-  menu=$(zv_wait_visible '#32768' '*' 5000) || zv_fail "no context menu"
-  zv_key "$menu" down && zv_key "$menu" enter || zv_fail "could not choose the editor"
-  ed=$(zv_wait_visible teditordialog 'Shortcut Editor' 10000) || zv_fail "no editor window"
-  list=$(zv_child "$ed" ListBox '*')
-  sleep 0.3
-  read -r ed_x ed_y ed_w ed_h < <(zv_window_rect "$ed")
-  local frame=$(((ed_w - 629) / 2))
-  list_x=$((ed_x + frame + 200 + 2)) list_y=$((ed_y + ed_h - 409 - frame + 8 + 2))
-}
 rows() { zv_send_message "$list" $LB_GETCOUNT 0 0; }
 import_list() {  # $1: file name in C:\
   zv_click "$(zv_child "$ed" TZvLabel 'Import a shortcut list')"
@@ -67,7 +51,7 @@ stored_reg() {
 
 stored_reg | grep -qxF '"Caption"="Übersicht"' || zv_fail "the earlier version's list is not in the registry"
 
-open_editor
+zv_open_editor
 [ "$(rows)" = 1 ] || zv_fail "editor opened with $(rows) rows"
 # Below the row: the program under C:\Данные\Ωμέγα.
 "$xdnd" $((list_x + 100)) $((list_y + 150)) "$drive_c/$data/$omega/app.exe" ||
@@ -129,7 +113,7 @@ for _ in $(seq 100); do [ -f "$drive_c/launched.txt" ] && break; sleep 0.1; done
 
 # Export then import gives the same list; a list of Windows-1252 texts
 # exports byte for byte as the earlier version wrote it.
-open_editor
+zv_open_editor
 [ "$(rows)" = 8 ] || zv_fail "editor reopened with $(rows) rows"
 for pair in out.shl:again.shl legacy.shl:legacy-again.shl; do
   zv_click "$(zv_child "$ed" TZvLabel 'Clear the shortcut list')"

@@ -130,6 +130,7 @@ class tform : public twindow, public tbackground {
   timage* titleimg = nullptr;
 
  private:
+  tcontainer& AddContainer(HWND parent, bool framed, const std::string& caption, int x, int y, int w, int h);
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) final;
   LRESULT FormProc(UINT msg, WPARAM wp, LPARAM lp);
   SIZE OuterSize() const;

@@ -111,26 +111,23 @@ tlabel& tform::AddOwnFontLabel(HWND parent, const std::string& name, const std::
 }
 
 tcontainer& tform::AddGroupBox(HWND parent, const std::string& caption, int x, int y, int w, int h) {
+  return AddContainer(parent, true, caption, x, y, w, h);
+}
+
+tcontainer& tform::AddPanel(HWND parent, int x, int y, int w, int h) {
+  return AddContainer(parent, false, "", x, y, w, h);
+}
+
+tcontainer& tform::AddContainer(HWND parent, bool framed, const std::string& caption, int x, int y,
+                                int w, int h) {
   auto box = std::make_unique<tcontainer>();
   const RECT designed = {x, y, x + w, y + h};
   const RECT r = scale_.Rect(designed);
-  box->Create(parent ? parent : Handle(), true, caption, r.left, r.top, r.right - r.left, r.bottom - r.top);
+  box->Create(parent ? parent : Handle(), framed, caption, r.left, r.top, r.right - r.left, r.bottom - r.top);
   Remember(box->Handle(), designed);
   box->SetFont(formFont_.Get());
   tcontainer& result = *box;
   containers_.push_back(std::move(box));
-  return result;
-}
-
-tcontainer& tform::AddPanel(HWND parent, int x, int y, int w, int h) {
-  auto panel = std::make_unique<tcontainer>();
-  const RECT designed = {x, y, x + w, y + h};
-  const RECT r = scale_.Rect(designed);
-  panel->Create(parent ? parent : Handle(), false, "", r.left, r.top, r.right - r.left, r.bottom - r.top);
-  Remember(panel->Handle(), designed);
-  panel->SetFont(formFont_.Get());
-  tcontainer& result = *panel;
-  containers_.push_back(std::move(panel));
   return result;
 }
 

@@ -63,7 +63,7 @@ zv_start_xvfb() {
   local n
   for n in $(seq 90 140); do
     [ -e /tmp/.X$n-lock ] || [ -e /tmp/.X11-unix/X$n ] && continue
-    Xvfb :$n -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    Xvfb :$n -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &
     ZV_XVFB_PID=$!
     for _ in $(seq 50); do
       [ -e /tmp/.X11-unix/X$n ] && break
@@ -71,11 +71,28 @@ zv_start_xvfb() {
     done
     if kill -0 $ZV_XVFB_PID 2>/dev/null; then
       export DISPLAY=:$n
+      zv_set_xresources || return 1
       zv_start_wmstate || return 1
       return 0
     fi
   done
   echo "no free X display" >&2
+  return 1
+}
+
+# Wine asks the display's resources at every font selection (Xft.antialias)
+# and, where the display has none at all, reads the resource files again
+# each time: a 500-item menu then takes four times as long. A desktop
+# session always loads resources; this display gets one that nothing reads,
+# before any program connects. (The server runs with -noreset: the last
+# client leaving would otherwise take the resources with it.)
+zv_set_xresources() {
+  local _
+  for _ in $(seq 30); do
+    xprop -root -f RESOURCE_MANAGER 8s -set RESOURCE_MANAGER $'zorvane.display:\ttest\n' 2>/dev/null && return 0
+    sleep 0.1
+  done
+  echo "could not set the X resources of $DISPLAY" >&2
   return 1
 }
 

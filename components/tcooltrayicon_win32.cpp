@@ -1,10 +1,10 @@
 #include "components/tcooltrayicon_win32.h"
 
-#include <commctrl.h>
 #include <shlwapi.h>
 
 #include <cstring>
 
+#include "components/trayownerhook_win32.h"
 #include "components/ttrayiconhandler.h"
 
 static_assert(NOTIFYICONDATAA_V2_SIZE == zv::TrayRecordSize, "shell-5.0 icon record");
@@ -21,16 +21,6 @@ LRESULT CALLBACK TrayWindowProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
     if (handler->WindowMessage(msg, wp, lp, result)) return result;
   }
   return DefWindowProcA(wnd, msg, wp, lp);
-}
-
-LRESULT CALLBACK OwnerSubclassProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id,
-                                   DWORD_PTR data) {
-  if (msg == WM_NCDESTROY) {
-    RemoveWindowSubclass(wnd, OwnerSubclassProc, id);
-  } else {
-    reinterpret_cast<TCoolTrayIcon*>(data)->OwnerMessage(msg, wp, lp);
-  }
-  return DefSubclassProc(wnd, msg, wp, lp);
 }
 
 std::uint32_t CommonControlsVersion() {
@@ -127,14 +117,9 @@ class twin32traybackend : public ttraybackend {
     PostMessageA(static_cast<HWND>(window), WM_NULL, 0, 0);
   }
 
-  void HookOwner(void* owner, TCoolTrayIcon& icon) override {
-    SetWindowSubclass(static_cast<HWND>(owner), OwnerSubclassProc,
-                      reinterpret_cast<UINT_PTR>(&icon), reinterpret_cast<DWORD_PTR>(&icon));
-  }
+  void HookOwner(void* owner, TCoolTrayIcon& icon) override { HookTrayOwner(static_cast<HWND>(owner), icon); }
   void UnhookOwner(void* owner, TCoolTrayIcon& icon) override {
-    // Gone already when the owner window was destroyed first.
-    RemoveWindowSubclass(static_cast<HWND>(owner), OwnerSubclassProc,
-                         reinterpret_cast<UINT_PTR>(&icon));
+    UnhookTrayOwner(static_cast<HWND>(owner), icon);
   }
 };
 

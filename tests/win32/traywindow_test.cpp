@@ -10,6 +10,7 @@
 #include <string>
 
 #include "components/tcooltrayicon_win32.h"
+#include "components/trayownerhook_win32.h"
 #include "components/ttrayiconhandler.h"
 #include "screenshot.h"
 
@@ -167,6 +168,62 @@ TEST(Win32TrayIcon, SharedWindowIsHiddenTopLevelAndLivesWithItsIcons) {
   second.reset();
   EXPECT_FALSE(IsWindow(wnd));
   EXPECT_EQ(zv::TTrayIconHandler::Instance(), nullptr);
+}
+
+WNDPROC ProcedureOf(HWND wnd) { return reinterpret_cast<WNDPROC>(GetWindowLongPtrA(wnd, GWLP_WNDPROC)); }
+
+WNDPROC laterPrevious = nullptr;
+
+// A procedure another part of a program puts in front of the hook.
+LRESULT CALLBACK LaterProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
+  return CallWindowProcA(laterPrevious, wnd, msg, wp, lp);
+}
+
+TEST(Win32TrayIcon, OwnerHookPassesEveryMessageOnAndGivesTheProcedureBack) {
+  // Two icons share one hook; the owner's procedure sees every message and
+  // is its own again when the last icon goes.
+  {
+    ownerwindow owner;
+    const WNDPROC own = ProcedureOf(owner.Handle);
+    auto first = std::make_unique<TCoolTrayIcon>(zv::Win32TrayBackend(), owner.Handle);
+    auto second = std::make_unique<TCoolTrayIcon>(zv::Win32TrayBackend(), owner.Handle);
+    EXPECT_NE(ProcedureOf(owner.Handle), own);
+    EXPECT_EQ(ProcedureOf(owner.Handle), zv::HookedTrayOwnerProcedure(owner.Handle));
+    // No property per message: under Wine each lookup is a server round trip.
+    EXPECT_EQ(GetPropA(owner.Handle, "CC32SubclassInfo"), nullptr);
+    ownerNulls = 0;
+    SendMessageA(owner.Handle, WM_NULL, 0, 0);
+    EXPECT_EQ(ownerNulls, 1);
+    first.reset();
+    EXPECT_NE(ProcedureOf(owner.Handle), own);
+    second.reset();
+    EXPECT_EQ(ProcedureOf(owner.Handle), own);
+    EXPECT_EQ(zv::HookedTrayOwnerProcedure(owner.Handle), nullptr);
+  }
+  // A procedure put in front of the hook later is not cut off: the hook
+  // stays behind it and passes messages on.
+  {
+    ownerwindow owner;
+    auto icon = std::make_unique<TCoolTrayIcon>(zv::Win32TrayBackend(), owner.Handle);
+    laterPrevious = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(owner.Handle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(LaterProc)));
+    icon.reset();
+    EXPECT_EQ(ProcedureOf(owner.Handle), LaterProc);
+    ownerNulls = 0;
+    SendMessageA(owner.Handle, WM_NULL, 0, 0);
+    EXPECT_EQ(ownerNulls, 1);
+  }
+  // The owner destroyed before its icon: nothing is left to give back.
+  {
+    auto owner = std::make_unique<ownerwindow>();
+    const HWND wnd = owner->Handle;
+    auto icon = std::make_unique<TCoolTrayIcon>(zv::Win32TrayBackend(), wnd);
+    owner.reset();
+    EXPECT_EQ(zv::HookedTrayOwnerProcedure(wnd), nullptr);
+    icon.reset();
+    ownerwindow another;  // a new window, perhaps at the same handle, is not hooked
+    EXPECT_EQ(zv::HookedTrayOwnerProcedure(another.Handle), nullptr);
+  }
 }
 
 TEST(Win32TrayIcon, IconAppearsInTheTrayAndGoesWithTheComponent) {

@@ -1,9 +1,10 @@
 #pragma once
 // The shortcut menu's icons: the system image list at the size for the
-// menu's DPI.
+// menu's DPI, each image kept as an icon once drawn.
 #include <windows.h>
 
 #include "components/systemimagelist.h"
+#include "ui/iconpictures_win32.h"
 #include "ui/tmenupainter.h"
 
 namespace zv {
@@ -15,11 +16,17 @@ class tsystemimageicons : public ticonsource {
   int IconWidth() const override { return list_.Width() > 0 ? list_.Width() : 16; }
   int IconHeight() const override { return list_.Height() > 0 ? list_.Height() : 16; }
   void DrawIcon(HDC dc, int index, int x, int y) const override {
-    if (index >= 0 && index < list_.Count()) list_.Draw(dc, x, y, index);
+    if (index < 0 || index >= list_.Count()) return;
+    HICON icon = pictures_.Get(list_.Handle(), index, [&] { return static_cast<HICON>(list_.GetIcon(index)); });
+    if (!icon || !DrawIconEx(dc, x, y, icon, IconWidth(), IconHeight(), 0, nullptr, DI_NORMAL))
+      list_.Draw(dc, x, y, index);
   }
+  // The kept icons let go, so images the shell has changed are taken anew.
+  void Forget() { pictures_.Clear(); }
 
  private:
   const TdfsSystemImageList& list_;
+  mutable ticonpictures pictures_;
 };
 
 }  // namespace zv

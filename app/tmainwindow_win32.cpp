@@ -219,6 +219,7 @@ void tmainwindow::SetLargeSystemImages(bool large) {
 
 void tmainwindow::RebuildShortcutMenu(tzvshortcutlist& list) {
   tshortcutmenuicons& icons = *parts_->shortcutIconLookups;
+  parts_->shortcutIcons.Forget();
   zv::RebuildShortcutMenu(
       parts_->shortcutsmenu, list, Settings().DisplayHotkeys,
       [&icons](const std::string& p) { return icons.IndexOf(p); },

@@ -67,15 +67,23 @@ class tmenupainter {
   // its items in turn.
   HFONT Font() const;
   const ticonsource& icons_;
-  tbitmap strip_;  // the 60 x 1 grey ramp; stretched, so one serves every DPI
+  // The 60 x 1 grey ramp; stretched, so one serves every DPI. Before
+  // stripDc_, which holds it.
+  tbitmap strip_;
   int dpi_ = 0;
   mutable tfont font_;
   mutable int fontDpi_ = 0;
-  // The picture an item is composed in, kept from item to item (a menu
-  // draws dozens at once) and grown when an item is larger.
-  mutable std::unique_ptr<tmemorydc> canvasDc_;
+  // The picture an item is composed in, selected in canvasDc_, kept from
+  // item to item (a menu draws dozens at once) and grown when an item is
+  // larger. False when it cannot be made.
+  bool Canvas(HDC target, int w, int h) const;
+  // The grey ramp, selected in stripDc_ for good.
+  bool StripSource(HDC compatibleWith) const;
+  // Declared before the device contexts that hold them: those go first.
   mutable tbitmap canvas_;
   mutable int canvasWidth_ = 0, canvasHeight_ = 0;
+  mutable std::unique_ptr<tmemorydc> canvasDc_;
+  mutable std::unique_ptr<tmemorydc> stripDc_;
 };
 
 }  // namespace zv

@@ -96,19 +96,8 @@ void tmenupainter::DrawItem(const tmenuentry& entry, const DRAWITEMSTRUCT& dis) 
   const RECT& r = dis.rcItem;
   const int w = r.right - r.left, h = r.bottom - r.top;
   if (w <= 0 || h <= 0) return;
-  if (!canvasDc_) canvasDc_ = std::make_unique<tmemorydc>(dis.hDC);
-  if (!*canvasDc_) {
-    canvasDc_.reset();
-    return;
-  }
-  if (!canvas_ || w > canvasWidth_ || h > canvasHeight_) {
-    canvasWidth_ = std::max(w, canvasWidth_);
-    canvasHeight_ = std::max(h, canvasHeight_);
-    canvas_ = tbitmap(CreateCompatibleBitmap(dis.hDC, canvasWidth_, canvasHeight_));
-    if (!canvas_) return;
-  }
+  if (!Canvas(dis.hDC, w, h)) return;
   const tmemorydc& dc = *canvasDc_;
-  tselection selectPicture(dc.Get(), canvas_.Get());
   tselection selectFont(dc.Get(), Font());
 
   const tmenuitemlayout l =
@@ -121,11 +110,9 @@ void tmenupainter::DrawItem(const tmenuentry& entry, const DRAWITEMSTRUCT& dis) 
     RECT all = {0, 0, w, h};
     FillRect(dc.Get(), &all, fill.Get());
   }
-  if (l.HasStrip && strip_) {
-    tmemorydc source(dc.Get());
-    tselection selectStrip(source.Get(), strip_.Get());
+  if (l.HasStrip && StripSource(dc.Get())) {
     SetStretchBltMode(dc.Get(), COLORONCOLOR);
-    StretchBlt(dc.Get(), 0, 0, l.StripRight, h, source.Get(), 0, 0, StripRampWidth, 1, SRCCOPY);
+    StretchBlt(dc.Get(), 0, 0, l.StripRight, h, stripDc_->Get(), 0, 0, StripRampWidth, 1, SRCCOPY);
   }
   if (l.HasIcon) icons_.DrawIcon(dc.Get(), l.ImageIndex, l.IconX, l.IconY);
   SetTextColor(dc.Get(), text);
@@ -142,6 +129,37 @@ void tmenupainter::DrawItem(const tmenuentry& entry, const DRAWITEMSTRUCT& dis) 
     LineTo(dc.Get(), l.LineToX, l.LineY);
   }
   BitBlt(dis.hDC, r.left, r.top, w, h, dc.Get(), 0, 0, SRCCOPY);
+}
+
+// The pictures stay selected in their device contexts from item to item:
+// under Wine each selection of a bitmap is a round trip to the server.
+bool tmenupainter::Canvas(HDC target, int w, int h) const {
+  if (!canvasDc_) canvasDc_ = std::make_unique<tmemorydc>(target);
+  if (!*canvasDc_) {
+    canvasDc_.reset();
+    return false;
+  }
+  if (canvas_ && w <= canvasWidth_ && h <= canvasHeight_) return true;
+  const int width = std::max(w, canvasWidth_), height = std::max(h, canvasHeight_);
+  tbitmap grown(CreateCompatibleBitmap(target, width, height));
+  if (!grown) return false;
+  SelectObject(canvasDc_->Get(), grown.Get());
+  canvas_ = std::move(grown);  // the smaller one, no longer selected, goes
+  canvasWidth_ = width;
+  canvasHeight_ = height;
+  return true;
+}
+
+bool tmenupainter::StripSource(HDC compatibleWith) const {
+  if (!strip_) return false;
+  if (!stripDc_) {
+    stripDc_ = std::make_unique<tmemorydc>(compatibleWith);
+    if (!*stripDc_ || !SelectObject(stripDc_->Get(), strip_.Get())) {
+      stripDc_.reset();
+      return false;
+    }
+  }
+  return true;
 }
 
 }  // namespace zv

@@ -324,6 +324,33 @@ TEST(ShortcutMenuPicture, HotkeysOffMakesTheMenuNarrower) {
   EXPECT_LE(px.LastInk(24, r.width, 0, r.height), 28 + TextWidth("Notepad"));
 }
 
+TEST(ShortcutMenuPicture, AnItemAfterASmallerOneIsDrawnWhole) {
+  // The painter keeps its picture from item to item and grows it: a
+  // separator first, then taller items, must not leave them cut.
+  timagelisticons icons(SystemImageList(false));
+  const std::string notepad = WindowsDir() + "\\notepad.exe";
+  tbitmap grown, fresh;
+  tmenupainter painterA(icons), painterB(icons);
+  tpopupmenu afterSeparator(painterA), alone(painterB);
+  tzvshortcutlist a, b;
+  Append(a, Separator());
+  Append(a, MakeShortcut(stApplication, "Notepad", notepad, 0x4041));
+  Append(b, MakeShortcut(stApplication, "Notepad", notepad, 0x4041));
+  RebuildShortcutMenu(afterSeparator, a, true, IconIndex, FakeHotkeyText);
+  RebuildShortcutMenu(alone, b, true, IconIndex, FakeHotkeyText);
+  const rendered ra = Render(afterSeparator, grown, -1), rb = Render(alone, fresh, -1);
+  ASSERT_EQ(ra.width, rb.width);
+  const RECT& rowA = ra.rows[1];
+  const RECT& rowB = rb.rows[0];
+  ASSERT_EQ(rowA.bottom - rowA.top, rowB.bottom - rowB.top);
+  ASSERT_GT(rowB.bottom - rowB.top, ra.rows[0].bottom - ra.rows[0].top);
+  pixels pa(grown.Get()), pb(fresh.Get());
+  int differing = 0;
+  for (int y = 0; y < rowB.bottom - rowB.top; ++y)
+    for (int x = 0; x < rb.width; ++x) differing += pa.At(x, rowA.top + y) != pb.At(x, rowB.top + y);
+  EXPECT_EQ(differing, 0);
+}
+
 TEST(FontFamiliesOnThisSystem, EnumeratedOnceAndMenuFontFollowsTahoma) {
   const tfontfamilies& families = ScreenFontFamilies();
   EXPECT_EQ(&families, &ScreenFontFamilies());

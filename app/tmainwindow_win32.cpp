@@ -1,10 +1,5 @@
 #include "app/tmainwindow_win32.h"
 
-#include <commctrl.h>
-
-#include <functional>
-#include <vector>
-
 #include <exception>
 
 #include "app/launcher.h"
@@ -15,6 +10,7 @@
 #include "app/shortcutmenupopup_win32.h"
 #include "app/startuptrace_win32.h"
 #include "app/systemimageicons_win32.h"
+#include "app/traycontextmenu_win32.h"
 #include "components/systemimagelist.h"
 #include "components/tcooltrayicon_win32.h"
 #include "editor/teditordialog_win32.h"
@@ -33,51 +29,27 @@
 #include "settings/settings.h"
 #include "settings/toptionsdialog_win32.h"
 #include "toolkit/dpi.h"
+#include "toolkit/resourcemodule.h"
 #include "toolkit/tapplication.h"
 
 namespace zv {
 
 namespace {
 
-// The tray icon's right-button menu: the owner-drawn context menu, whose
-// chosen item runs its command on the main window.
-class tcontextmenu : public ttraypopupmenu {
- public:
-  tcontextmenu(tpopupmenu& menu, HWND owner, std::function<void(std::int32_t)> run)
-      : menu_(menu), owner_(owner), run_(std::move(run)) {}
-  void Popup(int x, int y) override {
-    if (const tmenuentry* chosen = menu_.Popup(owner_, x, y)) run_(chosen->Tag);
-  }
-
- private:
-  tpopupmenu& menu_;
-  HWND owner_;
-  std::function<void(std::int32_t)> run_;
-};
-
-// At the system's small-icon size for a DPI: the tray's and the menus'.
-HICON LoadSmallIcon(int id, int dpi) {
-  const int size = SystemMetricForDpi(SM_CXSMICON, dpi);
-  return static_cast<HICON>(
-      LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id), IMAGE_ICON, size, size, 0));
-}
+// At the system's small-icon size: the taskbar shows them at the system DPI.
+HICON LoadTrayIcon(int id) { return LoadIconResource(id, SystemMetricForDpi(SM_CXSMICON, SystemDpi())); }
 
 }  // namespace
 
 struct tmainwindow::parts {
   HICON normalIcon = nullptr;
   HICON grayedIcon = nullptr;
-  HIMAGELIST contextmenuil = nullptr;
   std::unique_ptr<twin32hotkeys> hotkeys;
   TdfsSystemImageList systemil{ProcessShellImages()};
   tsystemimageicons shortcutIcons{systemil};
-  timagelisticons contextIcons;
   tmenupainter shortcutPainter{shortcutIcons};
-  tmenupainter contextPainter{contextIcons};
   tpopupmenu shortcutsmenu{shortcutPainter};
-  // The context menu comes up on a right click, and a right click chooses.
-  tpopupmenu contextmenu{contextPainter, tmenubuttons::LeftAndRight};
-  std::unique_ptr<tcontextmenu> traymenu;
+  std::unique_ptr<ttraycontextmenu> traymenu;
   std::unique_ptr<TCoolTrayIcon> trayicon;
   tshortcutmenupopup shortcutpopup{shortcutsmenu};
   std::unique_ptr<tshortcutmenuicons> shortcutIconLookups;
@@ -101,7 +73,6 @@ tmainwindow::~tmainwindow() {
   parts_->trayicon.reset();
   if (parts_->normalIcon) DestroyIcon(parts_->normalIcon);
   if (parts_->grayedIcon) DestroyIcon(parts_->grayedIcon);
-  if (parts_->contextmenuil) ImageList_Destroy(parts_->contextmenuil);
 }
 
 std::unique_ptr<tlistprefetch> tmainwindow::StartListRead() {
@@ -123,20 +94,15 @@ bool tmainwindow::CreateAndStart(std::unique_ptr<tlistprefetch> listRead) {
   ProcessPrompts().SetMainWindow(wnd);
   UseKeyNames(&Win32KeyNames());
   parts_->hotkeys = std::make_unique<twin32hotkeys>(wnd);
-  // The taskbar shows them at the system DPI.
-  parts_->normalIcon = LoadSmallIcon(IDI_TRAYACTIVE, SystemDpi());
-  parts_->grayedIcon = LoadSmallIcon(IDI_TRAYDISABLED, SystemDpi());
+  parts_->normalIcon = LoadTrayIcon(IDI_TRAYACTIVE);
+  parts_->grayedIcon = LoadTrayIcon(IDI_TRAYDISABLED);
 
   parts_->shortcutIconLookups = std::make_unique<tshortcutmenuicons>(wnd, parts_->shortcutsmenu);
   parts_->sendTo = std::make_unique<tsendtorebuilds>(wnd, [this](const std::string& m) { ReportError(m); });
   parts_->systemil.Transparent = true;
   parts_->shortcutsmenu.OnDpiChange = [this](int dpi) { parts_->systemil.SetDpi(dpi); };
-  MakeContextMenuIcons(SystemDpi());
-  parts_->contextmenu.OnDpiChange = [this](int dpi) { MakeContextMenuIcons(dpi); };
-  BuildContextMenu();
-  parts_->traymenu = std::make_unique<tcontextmenu>(parts_->contextmenu, wnd, [this](std::int32_t id) {
-    behaviour_.OnContextMenuCommand(static_cast<std::uint32_t>(id));
-  });
+  parts_->traymenu = std::make_unique<ttraycontextmenu>(
+      wnd, [this](std::uint32_t command) { behaviour_.OnContextMenuCommand(command); });
 
   parts_->trayicon = std::make_unique<TCoolTrayIcon>(Win32TrayBackend(), wnd);
   TCoolTrayIcon& tray = *parts_->trayicon;
@@ -151,28 +117,6 @@ bool tmainwindow::CreateAndStart(std::unique_ptr<tlistprefetch> listRead) {
   parts_->deferSendTo = false;
   WriteStartupMarks();
   return true;
-}
-
-void tmainwindow::MakeContextMenuIcons(int dpi) {
-  const int size = SystemMetricForDpi(SM_CXSMICON, dpi);
-  HIMAGELIST list = ImageList_Create(size, size, ILC_COLOR32 | ILC_MASK, 4, 0);
-  for (int id : {IDI_MENUEDITOR, IDI_MENUOPTIONS, IDI_MENUABOUT, IDI_MENUEXIT}) {
-    HICON icon = LoadSmallIcon(id, dpi);
-    ImageList_AddIcon(list, icon);
-    if (icon) DestroyIcon(icon);
-  }
-  parts_->contextIcons.SetList(list);
-  if (parts_->contextmenuil) ImageList_Destroy(parts_->contextmenuil);
-  parts_->contextmenuil = list;
-}
-
-void tmainwindow::BuildContextMenu() {
-  std::vector<tmenuentry> items = {MenuEntry("Shortcut Editor...", 0), MenuEntry("-", -1),
-                                   MenuEntry("Options...", 1),        MenuEntry("About...", 2),
-                                   MenuEntry("-", -1),                MenuEntry("Exit", 3)};
-  const UINT commands[] = {cmEditor, 0, cmOptions, cmAbout, 0, cmExit};
-  for (std::size_t i = 0; i < items.size(); ++i) items[i].Tag = static_cast<std::int32_t>(commands[i]);
-  parts_->contextmenu.Rebuild(std::move(items));
 }
 
 void tmainwindow::TraySetEnabled(bool enabled) {
@@ -329,12 +273,14 @@ LRESULT tmainwindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       return 0;
     case WM_MEASUREITEM: {
       auto& mis = *reinterpret_cast<MEASUREITEMSTRUCT*>(lp);
-      if (parts_->shortcutsmenu.MeasureItem(mis) || parts_->contextmenu.MeasureItem(mis)) return TRUE;
+      if (parts_->shortcutsmenu.MeasureItem(mis) || (parts_->traymenu && parts_->traymenu->Menu().MeasureItem(mis)))
+        return TRUE;
       return Default(msg, wp, lp);
     }
     case WM_DRAWITEM: {
       const auto& dis = *reinterpret_cast<const DRAWITEMSTRUCT*>(lp);
-      if (parts_->shortcutsmenu.DrawItem(dis) || parts_->contextmenu.DrawItem(dis)) return TRUE;
+      if (parts_->shortcutsmenu.DrawItem(dis) || (parts_->traymenu && parts_->traymenu->Menu().DrawItem(dis)))
+        return TRUE;
       return Default(msg, wp, lp);
     }
     case WM_CLOSE:

@@ -63,9 +63,6 @@ class tmainwindow : public twindow, public tmainwindowhost {
 
  private:
   struct parts;
-  void BuildContextMenu();
-  // The context menu's four icons at the small-icon size for a DPI.
-  void MakeContextMenuIcons(int dpi);
 
   tzorvanemaindialog behaviour_;
   std::unique_ptr<parts> parts_;

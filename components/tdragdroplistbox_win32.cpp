@@ -2,7 +2,6 @@
 
 #include "platform/win32text.h"
 
-#include <commctrl.h>
 #include <shellapi.h>
 #include <shlobj.h>
 
@@ -13,30 +12,50 @@ namespace zv {
 
 namespace {
 
-constexpr UINT_PTR SubclassId = 0x5A44;
-
 POINT PointOf(LPARAM lp) { return POINT{static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))}; }
 
 }  // namespace
 
 TDragDropListBox::~TDragDropListBox() {
-  if (list_ && IsWindow(list_)) RemoveWindowSubclass(list_, SubclassProc, SubclassId);
+  if (!list_ || !IsWindow(list_)) return;
+  // Put back only while ours is the list's procedure: one set in front of
+  // ours since would otherwise be cut off.
+  if (reinterpret_cast<WNDPROC>(GetWindowLongPtrA(list_, GWLP_WNDPROC)) != ListProc) return;
+  SetWindowLongPtrA(list_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous_));
+  SetWindowLongPtrA(list_, GWLP_USERDATA, 0);
 }
 
+// The list's procedure replaced directly, its object in the list's user
+// data: the common controls' subclassing looks up a window property at
+// every message, and under Wine that is a round trip to the server (three
+// per message; thousands when a long list is filled).
 bool TDragDropListBox::Attach(HWND list) {
-  if (!list) return false;
-  list_ = list;
+  if (!list || list_) return false;
   SetWindowLongA(list, GWL_EXSTYLE, GetWindowLongA(list, GWL_EXSTYLE) | static_cast<LONG>(ExStyle));
-  return SetWindowSubclass(list, SubclassProc, SubclassId, reinterpret_cast<DWORD_PTR>(this)) != FALSE;
+  SetWindowLongPtrA(list, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  previous_ = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrA(list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ListProc)));
+  if (!previous_) {
+    SetWindowLongPtrA(list, GWLP_USERDATA, 0);
+    return false;
+  }
+  list_ = list;
+  return true;
 }
 
-LRESULT CALLBACK TDragDropListBox::SubclassProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR,
-                                                DWORD_PTR data) {
-  auto* self = reinterpret_cast<TDragDropListBox*>(data);
+LRESULT TDragDropListBox::Pass(UINT msg, WPARAM wp, LPARAM lp) {
+  return CallWindowProcA(previous_, list_, msg, wp, lp);
+}
+
+LRESULT CALLBACK TDragDropListBox::ListProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
+  auto* self = reinterpret_cast<TDragDropListBox*>(GetWindowLongPtrA(wnd, GWLP_USERDATA));
+  if (!self) return DefWindowProcA(wnd, msg, wp, lp);
   if (msg == WM_NCDESTROY) {
-    RemoveWindowSubclass(wnd, SubclassProc, SubclassId);
-    if (self) self->list_ = nullptr;
-    return DefSubclassProc(wnd, msg, wp, lp);
+    const WNDPROC previous = self->previous_;
+    SetWindowLongPtrA(wnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
+    SetWindowLongPtrA(wnd, GWLP_USERDATA, 0);
+    self->list_ = nullptr;
+    return CallWindowProcA(previous, wnd, msg, wp, lp);
   }
   try {
     return self->Message(msg, wp, lp);
@@ -151,7 +170,7 @@ void TDragDropListBox::CancelDrag() {
   if (!dragging_) return;
   EndDrag(false, POINT{0, 0});
   // The list's own button tracking ends as with a release.
-  if (list_ && GetCapture() == list_) DefSubclassProc(list_, WM_LBUTTONUP, 0, 0);
+  if (list_ && GetCapture() == list_) Pass(WM_LBUTTONUP, 0, 0);
 }
 
 // Owner-drawn rows paint all of themselves: erased first, they would flash.
@@ -176,7 +195,7 @@ LRESULT TDragDropListBox::Message(UINT msg, WPARAM wp, LPARAM lp) {
       DropFiles(reinterpret_cast<HDROP>(wp));
       return 0;
     case WM_LBUTTONDOWN: {
-      const LRESULT r = DefSubclassProc(list_, msg, wp, lp);
+      const LRESULT r = Pass(msg, wp, lp);
       // A plain press on a row may become a drag; Shift and Ctrl select.
       const POINT p = PointOf(lp);
       pending_ = !(wp & (MK_SHIFT | MK_CONTROL)) && RowAt(p, false) >= 0;
@@ -212,7 +231,7 @@ LRESULT TDragDropListBox::Message(UINT msg, WPARAM wp, LPARAM lp) {
       pending_ = false;
       const bool wasDragging = dragging_;
       dragging_ = false;
-      const LRESULT r = DefSubclassProc(list_, msg, wp, lp);
+      const LRESULT r = Pass(msg, wp, lp);
       if (wasDragging) {
         dragging_ = true;
         EndDrag(true, PointOf(lp));
@@ -238,7 +257,7 @@ LRESULT TDragDropListBox::Message(UINT msg, WPARAM wp, LPARAM lp) {
     default:
       break;
   }
-  return DefSubclassProc(list_, msg, wp, lp);
+  return Pass(msg, wp, lp);
 }
 
 }  // namespace zv

@@ -47,14 +47,17 @@ class TDragDropListBox {
   RECT RowRect(int row) const;
 
  private:
-  static LRESULT CALLBACK SubclassProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id, DWORD_PTR data);
+  static LRESULT CALLBACK ListProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp);
   LRESULT Message(UINT msg, WPARAM wp, LPARAM lp);
+  // The list's own procedure.
+  LRESULT Pass(UINT msg, WPARAM wp, LPARAM lp);
   void EraseBelowRows(HDC dc) const;
   void DropFiles(HDROP drop);
   void DragTo(POINT p);
   void EndDrag(bool drop, POINT p);
 
   HWND list_ = nullptr;
+  WNDPROC previous_ = nullptr;
   bool pending_ = false;   // button down on a row, not yet moved far enough
   bool dragging_ = false;
   bool accepted_ = false;  // the last answer of OnDragOver

@@ -6,6 +6,7 @@
 #include "bench.h"
 #include "bench_win32.h"
 #include "model/tzvshortcutlist.h"
+#include "platform/runningunderwine.h"
 #include "platform/win32registry.h"
 
 namespace zvbench {
@@ -133,8 +134,7 @@ ZV_TABLE(RegistryTable, 20, "registry store vs. bare advapi32 loop") {
   zvbench::AddRow("registry load, " + size + best, zvbench::Ms(load),
                   "bare loop " + zvbench::Ms(bareLoad) + ": " + zvbench::Times(load / bareLoad) + ", target <= 1.30x",
                   zvbench::AtMost(load / bareLoad, 1.3));
-  HMODULE ntdll = GetModuleHandleA("ntdll.dll");
-  if (ntdll && GetProcAddress(ntdll, "wine_get_version"))
+  if (zv::RunningUnderWine())
     zvbench::Note("Registry save under Wine: the store writes the new list beside the old one and copies\n"
                   "it into place, since Wine's RegRenameKey cannot be trusted; Windows renames it.");
 }

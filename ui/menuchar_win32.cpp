@@ -1,6 +1,7 @@
 #include "ui/menuchar_win32.h"
 
 #include "model/codepage.h"
+#include "platform/runningunderwine.h"
 #include "ui/menuchar.h"
 
 namespace zv {
@@ -77,9 +78,11 @@ bool AnswerMenuChar(const tpopupmenu& menu, HWND owner, WPARAM wp, LPARAM lp, LR
     result = MAKELRESULT(answer.Position, MNC_EXECUTE);
   } else if (answer.Action == tmenucharaction::Select) {
     result = MAKELRESULT(answer.Position, MNC_SELECT);
-    // Checked once the menu has acted on the answer: some systems (Wine)
-    // know only MNC_EXECUTE and MNC_CLOSE.
-    PostMessageA(owner, MenuCharSelectMessage, static_cast<WPARAM>(answer.Position), 0);
+    // Wine knows only MNC_EXECUTE and MNC_CLOSE: there the highlight is
+    // checked once the menu has acted on the answer. Windows honours
+    // MNC_SELECT, and its HiliteMenuItem is meant for menu bars, so a check
+    // there could leave two rows highlighted.
+    if (RunningUnderWine()) PostMessageA(owner, MenuCharSelectMessage, static_cast<WPARAM>(answer.Position), 0);
   }
   return true;
 }

@@ -7,8 +7,8 @@
 
 namespace zv {
 
-// Posted to the menu's owner after a select answer; its wParam is the
-// position. The owner passes it to EnsureMenuHighlight.
+// Posted to the menu's owner after a select answer, under Wine only; its
+// wParam is the position. The owner passes it to EnsureMenuHighlight.
 inline constexpr UINT MenuCharSelectMessage = WM_APP + 0x31;
 
 // The item under the keyboard highlight, or -1.

@@ -94,15 +94,17 @@ TEST(IconPictures, ShortcutIconsLookAsTheSystemImageListDrawsThem) {
   const std::string windows = WindowsDir();
   const std::string paths[] = {windows + "\\notepad.exe", windows + "\\win.ini", windows,
                                "C:\\Missing\\report.txt"};
+  // Kept as icons (under Wine) or drawn by the list (Windows): the same.
+  for (const bool keep : {true, false})
   for (TImageSize size : {isSmall, isLarge}) {
     TdfsSystemImageList list(ProcessShellImages());
     list.SetImageSize(size);
     ASSERT_NE(list.Handle(), nullptr);
-    tsystemimageicons icons(list);
+    tsystemimageicons icons(list, keep);
     const int side = icons.IconWidth();
     for (const std::string& path : paths) {
       const int index = list.GetFileIconIndex(path);
-      SCOPED_TRACE(path + (size == isSmall ? ", small" : ", large"));
+      SCOPED_TRACE(path + (size == isSmall ? ", small" : ", large") + (keep ? ", kept" : ", drawn"));
       const auto expected = Draw(side, [&](HDC dc) {
         ImageList_Draw(static_cast<HIMAGELIST>(list.Handle()), index, dc, 2, 2, ILD_NORMAL);
       });

@@ -12,6 +12,7 @@
 #include "components/tcooltrayicon_win32.h"
 #include "components/trayownerhook_win32.h"
 #include "components/ttrayiconhandler.h"
+#include "platform/runningunderwine.h"
 #include "screenshot.h"
 
 using zv::TCoolTrayIcon;
@@ -53,14 +54,8 @@ HWND TrayWindow() {
   return tray && IsWindowVisible(tray) ? tray : nullptr;
 }
 
-// Wine's tray is a window of its own; the Windows taskbar is not.
-bool UnderWine() {
-  HMODULE ntdll = GetModuleHandleA("ntdll.dll");
-  return ntdll && GetProcAddress(ntdll, "wine_get_version");
-}
-
 bool HaveXdotool() {
-  return UnderWine() && GetFileAttributesA("Z:\\usr\\bin\\xdotool") != INVALID_FILE_ATTRIBUTES &&
+  return zv::RunningUnderWine() && GetFileAttributesA("Z:\\usr\\bin\\xdotool") != INVALID_FILE_ATTRIBUTES &&
          GetFileAttributesA("Z:\\bin\\sh") != INVALID_FILE_ATTRIBUTES;
 }
 
@@ -227,7 +222,7 @@ TEST(Win32TrayIcon, OwnerHookPassesEveryMessageOnAndGivesTheProcedureBack) {
 }
 
 TEST(Win32TrayIcon, IconAppearsInTheTrayAndGoesWithTheComponent) {
-  if (!UnderWine()) GTEST_SKIP() << "looks for Wine's tray window";
+  if (!zv::RunningUnderWine()) GTEST_SKIP() << "looks for Wine's tray window";
   ownerwindow owner;
   ASSERT_EQ(TrayWindow(), nullptr) << "an icon of another test is still shown";
   {
@@ -265,7 +260,7 @@ TEST(Win32TrayIcon, IconAppearsInTheTrayAndGoesWithTheComponent) {
 }
 
 TEST(Win32TrayIcon, TaskbarRestartBringsTheIconBack) {
-  if (!UnderWine()) GTEST_SKIP() << "looks for Wine's tray window";
+  if (!zv::RunningUnderWine()) GTEST_SKIP() << "looks for Wine's tray window";
   TCoolTrayIcon icon(zv::Win32TrayBackend(), nullptr);
   icon.SetIcon(LoadIconA(nullptr, IDI_APPLICATION));
   icon.SetIconVisible(true);

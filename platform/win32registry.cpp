@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "platform/runningunderwine.h"
+
 namespace zv {
 
 namespace {
@@ -94,11 +96,32 @@ bool CopyTree(HKEY from, HKEY to) {
   return true;
 }
 
-// Wine 8's RegRenameKey leaves the parent's index of subkeys stale (siblings
-// are no longer found and the server may crash), so there the key is copied.
-bool NativeRenameUsable() {
-  HMODULE ntdll = GetModuleHandleA("ntdll.dll");
-  return !(ntdll && GetProcAddress(ntdll, "wine_get_version"));
+// Copies oldName to newName below parent, then removes the original; on
+// failure the copy goes and the original stays.
+bool CopyRename(HKEY parent, const std::string& oldName, const std::string& newName) {
+  HKEY src, dst;
+  if (RegOpenKeyExA(parent, oldName.c_str(), 0, KEY_READ, &src) != ERROR_SUCCESS) return false;
+  bool ok = false;
+  if (RegCreateKeyExA(parent, newName.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &dst, nullptr) ==
+      ERROR_SUCCESS) {
+    ok = CopyTree(src, dst);
+    RegCloseKey(dst);
+  }
+  RegCloseKey(src);
+  if (ok) return DeleteTree(parent, oldName);
+  DeleteTree(parent, newName);
+  return false;
+}
+
+// RegRenameKey, found at run time (Windows Vista and later).
+long SystemRename(void* parent, const wchar_t* oldName, const wchar_t* newName) {
+  typedef LONG(WINAPI * renamefn)(HKEY, LPCWSTR, LPCWSTR);
+  static const renamefn rename = [] {
+    HMODULE advapi = GetModuleHandleA("advapi32.dll");
+    return advapi ? reinterpret_cast<renamefn>(reinterpret_cast<void (*)()>(GetProcAddress(advapi, "RegRenameKey")))
+                  : nullptr;
+  }();
+  return rename ? rename(static_cast<HKEY>(parent), oldName, newName) : ERROR_CALL_NOT_IMPLEMENTED;
 }
 
 std::wstring Wide(const std::string& s) {
@@ -109,6 +132,10 @@ std::wstring Wide(const std::string& s) {
 }
 
 }  // namespace
+
+// Wine 8's RegRenameKey leaves the parent's index of subkeys stale (siblings
+// are no longer found and the server may crash), so there the key is copied.
+twin32registry::twin32registry() : rename_(RunningUnderWine() ? nullptr : SystemRename) {}
 
 twin32registry& ProcessRegistry() {
   static twin32registry registry;
@@ -154,32 +181,10 @@ bool twin32registry::RenameKey(const std::string& path, const std::string& newNa
   if (RegOpenKeyExA(parent, newName.c_str(), 0, KEY_READ, &probe) == ERROR_SUCCESS) {
     RegCloseKey(probe);  // the new name is taken
   } else {
-    typedef LONG(WINAPI * renamefn)(HKEY, LPCWSTR, LPCWSTR);
-    HMODULE advapi = GetModuleHandleA("advapi32.dll");
-    renamefn rename =
-        advapi && NativeRenameUsable() ? reinterpret_cast<renamefn>(
-                     reinterpret_cast<void (*)()>(GetProcAddress(advapi, "RegRenameKey")))
-               : nullptr;
-    LONG r = rename ? rename(parent, Wide(oldName).c_str(), Wide(newName).c_str())
-                    : ERROR_CALL_NOT_IMPLEMENTED;
-    if (r == ERROR_SUCCESS) {
-      ok = true;
-    } else if (r == ERROR_CALL_NOT_IMPLEMENTED || r == ERROR_PROC_NOT_FOUND) {
-      // Older systems: copy, then remove the original.
-      HKEY src, dst;
-      if (RegOpenKeyExA(parent, oldName.c_str(), 0, KEY_READ, &src) == ERROR_SUCCESS) {
-        if (RegCreateKeyExA(parent, newName.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &dst,
-                            nullptr) == ERROR_SUCCESS) {
-          ok = CopyTree(src, dst);
-          RegCloseKey(dst);
-        }
-        RegCloseKey(src);
-        if (ok)
-          ok = DeleteTree(parent, oldName);
-        else
-          DeleteTree(parent, newName);
-      }
-    }
+    // Whatever the rename answers short of success, the copy still puts the
+    // key in place: a list must never be left under its staging name.
+    ok = (rename_ && rename_(parent, Wide(oldName).c_str(), Wide(newName).c_str()) == ERROR_SUCCESS) ||
+         CopyRename(parent, oldName, newName);
   }
   RegCloseKey(parent);
   return ok;

@@ -6,6 +6,14 @@ namespace zv {
 
 class twin32registry : public tregistrybackend {
  public:
+  // Renames the key oldName below parent (an HKEY) in place; answers a Win32
+  // error code. Null: every rename copies.
+  using tkeyrename = long (*)(void* parent, const wchar_t* oldName, const wchar_t* newName);
+
+  // With the system's RegRenameKey where it can be trusted.
+  twin32registry();
+  explicit twin32registry(tkeyrename rename) : rename_(rename) {}
+
   bool KeyExists(const std::string& path) override;
   std::unique_ptr<tregkeyhandle> OpenKey(const std::string& path, bool create) override;
   bool DeleteKey(const std::string& path) override;
@@ -16,6 +24,9 @@ class twin32registry : public tregistrybackend {
   bool DeleteValue(tregkeyhandle& key, const std::string& name) override;
   std::vector<std::string> ValueNames(tregkeyhandle& key) override;
   std::vector<std::string> SubKeyNames(tregkeyhandle& key) override;
+
+ private:
+  tkeyrename rename_;
 };
 
 // The process's registry.

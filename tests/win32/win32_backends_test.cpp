@@ -2,6 +2,8 @@
 #include "platform/win32registry.h"
 #include "registry_fixture.h"
 
+#include <windows.h>
+
 static std::unique_ptr<zv::tregistrybackend> MakeWin32Registry() {
   return std::make_unique<zv::twin32registry>();
 }
@@ -10,6 +12,16 @@ ZV_INSTANTIATE_REGISTRY_SUITE(Win32, RegistryContract, MakeWin32Registry);
 ZV_INSTANTIATE_REGISTRY_SUITE(Win32, RegistryStore, MakeWin32Registry);
 ZV_INSTANTIATE_REGISTRY_SUITE(Win32, SettingsStore, MakeWin32Registry);
 ZV_INSTANTIATE_REGISTRY_SUITE(Win32, SetupExtensions, MakeWin32Registry);
+
+// Where the system's rename refuses (access denied, say), the key is copied
+// into place all the same: every rename and every list save still lands
+// under its own name, never under the staging key.
+static long RefusingRename(void*, const wchar_t*, const wchar_t*) { return ERROR_ACCESS_DENIED; }
+static std::unique_ptr<zv::tregistrybackend> MakeRefusingWin32Registry() {
+  return std::make_unique<zv::twin32registry>(RefusingRename);
+}
+ZV_INSTANTIATE_REGISTRY_SUITE(Win32RenameRefused, RegistryContract, MakeRefusingWin32Registry);
+ZV_INSTANTIATE_REGISTRY_SUITE(Win32RenameRefused, RegistryStore, MakeRefusingWin32Registry);
 
 // ---- Hotkey table ----
 #include "hotkey_fixture.h"

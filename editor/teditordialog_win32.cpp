@@ -275,7 +275,8 @@ void teditordialog::ChangeRows(const teditoroutcome& outcome) {
 }
 
 // Selected a run at a time: selecting row by row moves the caret to each
-// row, which draws its focus frame even while repainting is suspended.
+// row, which draws its focus frame even while repainting is suspended. The
+// EX form takes whole indices; LB_SELITEMRANGE packs them into 16 bits.
 void teditordialog::ShowSelection() {
   HWND list = shortcutslb.Handle();
   const int n = static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));
@@ -284,7 +285,7 @@ void teditordialog::ShowSelection() {
     if (!commands_.IsSelected(first)) continue;
     int last = first;
     while (last + 1 < n && commands_.IsSelected(last + 1)) ++last;
-    SendMessageA(list, LB_SELITEMRANGE, TRUE, MAKELPARAM(first, last));
+    SendMessageA(list, LB_SELITEMRANGEEX, static_cast<WPARAM>(first), static_cast<LPARAM>(last));
     first = last;
   }
   const int caret = commands_.FocusedRow();

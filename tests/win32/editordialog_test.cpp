@@ -238,6 +238,36 @@ TEST(EditorWindow, CtrlASelectsEveryRowWithRepaintingSuspendedAndTheViewStays) {
   EXPECT_EQ(top, 0);
 }
 
+// Rows past 65,535 are selected too: a run's bounds do not fit 16 bits.
+TEST(EditorWindow, SelectionReachesRowsBeyond65535) {
+  constexpr int rows = 70000;
+  tzvshortcutlist list;
+  AddFiles(list, rows);
+  tkeptlisthost host;
+  int all = 0, run = 0, below = -1, last = -1;
+  auto lb = [&] { return host.Dialog()->shortcutslb.Handle(); };
+  ASSERT_TRUE(RunEditor(list, host, {
+      [&] {
+        host.Dialog()->ApplyOutcome(host.commands->FormKeyDown(vkA, true));
+        all = static_cast<int>(SendMessageA(lb(), LB_GETSELCOUNT, 0, 0));
+        std::vector<bool> picked(rows, false);
+        for (int i = 65530; i < 65540; ++i) picked[static_cast<std::size_t>(i)] = true;
+        picked[rows - 1] = true;
+        host.commands->SetSelection(picked, rows - 1);
+        teditoroutcome shown;
+        shown.SelectionChanged = true;
+        host.Dialog()->ApplyOutcome(shown);
+        run = static_cast<int>(SendMessageA(lb(), LB_GETSELCOUNT, 0, 0));
+        below = static_cast<int>(SendMessageA(lb(), LB_GETSEL, 65529, 0));
+        last = static_cast<int>(SendMessageA(lb(), LB_GETSEL, rows - 1, 0));
+      },
+  }));
+  EXPECT_EQ(all, rows);
+  EXPECT_EQ(run, 11);
+  EXPECT_EQ(below, 0);
+  EXPECT_GT(last, 0);
+}
+
 TEST(EditorWindow, TheRowChosenByTheContextKeyShowsSelectedBeforeItsPropertiesOpen) {
   tzvshortcutlist list;
   AddFiles(list, 3);

@@ -4,6 +4,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <cctype>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -613,4 +614,17 @@ TEST_F(DialogWindows, ThePicturesBesideTheCommandsActLikeThem) {
   tmodalscript cancelProperties({[&] { PostClick(properties.Handle(), 16, 316); }});
   EXPECT_EQ(cancelProperties.Run(properties), tmodalresult::Cancel);
   EXPECT_FALSE(cancelProperties.TimedOut());
+}
+
+// The tests run the common controls the program's manifest asks for:
+// version 6, from the side-by-side store, not the version 5 a program
+// without a manifest is given.
+TEST(TestPrograms, RunTheCommonControlsVersion6) {
+  INITCOMMONCONTROLSEX init = {sizeof(init), ICC_STANDARD_CLASSES};
+  ASSERT_TRUE(InitCommonControlsEx(&init));
+  char file[MAX_PATH] = {};
+  ASSERT_GT(GetModuleFileNameA(GetModuleHandleA("comctl32.dll"), file, MAX_PATH), 0u);
+  std::string lower(file);
+  for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  EXPECT_NE(lower.find("_microsoft.windows.common-controls_6595b64144ccf1df_6."), std::string::npos) << file;
 }

@@ -1,26 +1,12 @@
 #include "app/singleinstance_win32.h"
 
 #include "app/tzorvanemaindialog.h"
-#include "platform/win32text.h"
 #include "toolkit/tapplication.h"
 
 namespace zv {
 
 namespace {
 HANDLE InstanceMutex = nullptr;
-}
-
-HWND FindRunningApplicationWindow() {
-  const std::string title = Application().Title();
-  HWND own = Application().Handle();
-  HWND found = nullptr;
-  // Window texts compare without regard to case, so "ZORVANE.EXE" finds the
-  // copy titled "Zorvane".
-  while ((found = FindWindowExA(nullptr, found, tapplication::WindowClass, nullptr)) != nullptr) {
-    if (found == own) continue;
-    if (lstrcmpiA(WindowText(found).c_str(), title.c_str()) == 0) return found;
-  }
-  return nullptr;
 }
 
 HWND FindRunningMainWindow() { return FindWindowA("tzorvanemaindialog", "zorvanemaindialog"); }
@@ -45,10 +31,13 @@ void ReleaseInstanceMutex() {
 void EnsureSingleInstance() {
   InstanceMutex = CreateMutexA(nullptr, TRUE, InstanceMutexName);
   if (GetLastError() != ERROR_ALREADY_EXISTS) return;
-  if (HWND app = FindRunningApplicationWindow()) {
-    SetForegroundWindow(app);
-    if (HWND main = FindRunningMainWindow())
-      SendShowMenuRequest(main, Application().Handle(), ShowMenuRequestTimeoutMs);
+  if (HWND main = FindRunningMainWindow()) {
+    // This process was started by the user and may hand the foreground on;
+    // the running copy takes it when its menu pops up. A process not in the
+    // foreground could not take it for the copy.
+    DWORD copy = 0;
+    if (GetWindowThreadProcessId(main, &copy) && copy) AllowSetForegroundWindow(copy);
+    SendShowMenuRequest(main, Application().Handle(), ShowMenuRequestTimeoutMs);
   }
   ReleaseInstanceMutex();
   ExitProcess(0);

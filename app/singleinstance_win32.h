@@ -10,13 +10,13 @@ inline constexpr const char* InstanceMutexName = "ZorvaneMutex";
 inline constexpr UINT ShowMenuRequestTimeoutMs = 5000;
 
 // Returns only in the first instance; a second one asks the running copy to
-// pop up its menu and ends the process (exit code 0).
+// pop up its menu and ends the process (exit code 0) once the copy has
+// taken the request, which it answers at once.
 void EnsureSingleInstance();
 void ReleaseInstanceMutex();
-HWND FindRunningApplicationWindow();
 HWND FindRunningMainWindow();
 // Sends the show-menu request to main, waiting at most timeoutMs (less when
-// the system already counts main as hung); true when main took it.
+// the system already counts main as hung); true when main answered it.
 bool SendShowMenuRequest(HWND main, HWND sender, UINT timeoutMs);
 
 }  // namespace zv

@@ -62,6 +62,8 @@ struct tmainwindow::parts {
 namespace {
 
 constexpr UINT MeasureMenuMessage = WM_APP + 0x34;
+// A second start's request, taken: the menu pops up from here.
+constexpr UINT ShowMenuRequestMessage = WM_APP + 0x35;
 
 }  // namespace
 
@@ -256,10 +258,18 @@ LRESULT tmainwindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         parts_->shortcutIconLookups->TakeKnown(behaviour_.ShortcutList());
       return Default(msg, wp, lp);
     case WM_COPYDATA: {
+      // Answered at once, and the menu popped up later from a posted
+      // message: the second start waits for the answer, and inside a message
+      // sent by another process no COM call (ShellExecuteEx makes them) may
+      // be made.
       const auto* cds = reinterpret_cast<const COPYDATASTRUCT*>(lp);
-      if (cds) behaviour_.OnCopyDataMessage(static_cast<std::uint32_t>(cds->dwData));
-      return 0;
+      if (!cds || cds->dwData != ShowMenuRequestId) return FALSE;
+      PostMessageA(Handle(), ShowMenuRequestMessage, 0, 0);
+      return TRUE;
     }
+    case ShowMenuRequestMessage:
+      behaviour_.OnCopyDataMessage(ShowMenuRequestId);
+      return 0;
     case WM_QUERYENDSESSION:
       return behaviour_.OnQueryEndSessionMessage();
     case WM_ENDSESSION:

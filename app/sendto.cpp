@@ -110,8 +110,10 @@ tsendtooutcome RebuildSendTo(const tzvshortcutlist& list, const tsettings& setti
     if (!ReadShellLinkFile(files.ReadFileStart(path, 64 * 1024), link) ||
         link.Description != SendToLinkDescription)
       continue;
+    // A name that differs only in letter case is a renamed caption: the
+    // link is written again under the new spelling.
     const auto it = byName.find(UpperAscii(entry.Name));
-    if (it != byName.end() && !current[it->second] &&
+    if (it != byName.end() && !current[it->second] && entry.Name == wanted[it->second].Name &&
         SendToLinkIsCurrent(link, entry.Attributes, wanted[it->second].Link)) {
       current[it->second] = true;
       continue;

@@ -24,6 +24,9 @@ class tsendtorebuilds {
   void Rebuild(const tzvshortcutlist& list, const tsettings& settings, bool deferred);
   // The tray is active: what start-up asked for is made now.
   void Start() { worker_.Start(); }
+  // The session ends: what was asked for is made, within the worker's end
+  // bound, before the system may end the process.
+  void Finish() { worker_.Finish(); }
   // True when msg was a report of a finished rebuild.
   bool HandleMessage(UINT msg);
 

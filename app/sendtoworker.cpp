@@ -1,5 +1,6 @@
 #include "app/sendtoworker.h"
 
+#include <atomic>
 #include <condition_variable>
 #include <mutex>
 
@@ -18,10 +19,17 @@ struct tsendtoworker::tstate {
   bool busy = false;
   bool stop = false;  // end once nothing is asked for any more
   bool started = false;
+  bool abandoned = false;  // the owner is gone: report nothing, take nothing more
 };
 
-tsendtoworker::tsendtoworker(trebuild rebuild, treport report, tthreadhook hook)
-    : state_(std::make_shared<tstate>(std::move(rebuild), std::move(report), std::move(hook))) {}
+namespace {
+std::atomic<bool> leftRunning{false};
+}
+
+tsendtoworker::tsendtoworker(trebuild rebuild, treport report, tthreadhook hook,
+                             std::chrono::milliseconds endBound)
+    : state_(std::make_shared<tstate>(std::move(rebuild), std::move(report), std::move(hook))),
+      endBound_(endBound) {}
 
 tsendtoworker::~tsendtoworker() {
   {
@@ -30,9 +38,21 @@ tsendtoworker::~tsendtoworker() {
     state_->stop = true;
   }
   state_->changed.notify_all();
-  Start();
-  if (worker_.joinable()) worker_.join();
+  if (Finish()) {
+    if (worker_.joinable()) worker_.join();
+    return;
+  }
+  {
+    std::lock_guard<std::mutex> hold(state_->lock);
+    state_->abandoned = true;
+    state_->list.reset();
+  }
+  leftRunning = true;
+  // The thread holds the state it works on; nothing of this object.
+  if (worker_.joinable()) worker_.detach();
 }
+
+bool tsendtoworker::AnyLeftRunning() { return leftRunning; }
 
 void tsendtoworker::Request(const tzvshortcutlist& list, const tsettings& settings) {
   auto copy = std::make_unique<tzvshortcutlist>();
@@ -63,6 +83,12 @@ void tsendtoworker::WaitIdle() {
   state_->changed.wait(hold, [this] { return !state_->list && !state_->busy; });
 }
 
+bool tsendtoworker::Finish() {
+  Start();
+  std::unique_lock<std::mutex> hold(state_->lock);
+  return state_->changed.wait_for(hold, endBound_, [this] { return !state_->list && !state_->busy; });
+}
+
 void tsendtoworker::Work(std::shared_ptr<tstate> s) {
   if (s->hook) s->hook(true);
   std::unique_lock<std::mutex> hold(s->lock);
@@ -74,8 +100,9 @@ void tsendtoworker::Work(std::shared_ptr<tstate> s) {
     s->busy = true;
     hold.unlock();
     const tsendtooutcome outcome = s->rebuild ? s->rebuild(*list, settings) : tsendtooutcome::Done;
-    if (s->report) s->report(outcome);
     hold.lock();
+    if (s->abandoned) break;
+    if (s->report) s->report(outcome);
     s->busy = false;
     s->changed.notify_all();
   }

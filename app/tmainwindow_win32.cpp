@@ -273,6 +273,8 @@ LRESULT tmainwindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_QUERYENDSESSION:
       return behaviour_.OnQueryEndSessionMessage();
     case WM_ENDSESSION:
+      // Once this returns the system may end the process at any time.
+      if (wp && parts_->sendTo) parts_->sendTo->Finish();
       behaviour_.OnEndSessionMessage(wp != FALSE);
       return 0;
     case WM_HOTKEY:

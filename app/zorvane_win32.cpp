@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/sendto.h"
+#include "app/sendtoworker.h"
 #include "app/listprefetch.h"
 #include "app/setupextensions.h"
 #include "app/singleinstance_win32.h"
@@ -88,5 +89,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     if (main.CreateAndStart(std::move(prefetch))) zv::Application().Run();
   }
   zv::ReleaseInstanceMutex();
+  // A Send To rebuild stuck on a target that does not answer was left
+  // running: the process ends here, before the run-time's clean-up, which
+  // would tear down what that rebuild still uses.
+  if (zv::tsendtoworker::AnyLeftRunning()) ExitProcess(0);
   return 0;
 }

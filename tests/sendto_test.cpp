@@ -356,6 +356,21 @@ TEST_F(SendToTest, TwoCaptionsForOneFileGiveTheLaterLinkOnce) {
   EXPECT_TRUE(shell.Links.empty());
 }
 
+TEST_F(SendToTest, ACaptionChangedOnlyInLetterCaseRenamesItsLink) {
+  Append(list, App("editor", zv::vsNormal));
+  Rebuild();
+  list.GetItem(0)->Caption = "Editor";
+  shell.Links.clear();
+  Rebuild();
+  ASSERT_EQ(shell.Links.size(), 1u);
+  const std::vector<zv::tfileentry> names = files.ListFiles(Folder);
+  ASSERT_EQ(names.size(), 1u);
+  EXPECT_EQ(names[0].Name, "Editor.lnk");
+  shell.Links.clear();
+  Rebuild();
+  EXPECT_TRUE(shell.Links.empty()) << "the renamed link was written again";
+}
+
 TEST(SendToLinkIsCurrent, ComparesWhatALinkHolds) {
   zv::tshelllink wanted;
   wanted.Path = "C:\\Tools\\Tool.exe";

@@ -1,6 +1,6 @@
 // Send To rebuilds on a worker: nothing before the start, the newest request
 // of those waiting wins, a command can wait for its links, and the end of
-// the program still makes the links asked for.
+// the program still makes the links asked for, within a bound.
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -49,14 +49,14 @@ struct recorder {
   }
 };
 
-tsendtoworker MakeWorker(recorder& r) {
+tsendtoworker MakeWorker(recorder& r, std::chrono::milliseconds endBound = tsendtoworker::EndBound) {
   return tsendtoworker(
       [&r](const tzvshortcutlist& l, const tsettings& s) { return r.Rebuild(l, s); },
       [&r](tsendtooutcome o) {
         std::lock_guard<std::mutex> hold(r.lock);
         r.reported.push_back(o);
       },
-      [&r](bool) { ++r.hooks; });
+      [&r](bool) { ++r.hooks; }, endBound);
 }
 
 tsettings SendToOn(bool on) {
@@ -133,4 +133,29 @@ TEST(SendToWorker, NothingAskedNothingDone) {
   }
   EXPECT_TRUE(r.rebuilt.empty());
   EXPECT_EQ(r.hooks.load(), 2);  // only the started one began and ended COM
+}
+
+// A rebuild stuck on a target that does not answer holds the end only for
+// the end bound, as it does the end of the session; once it comes back it
+// reports nothing and takes nothing more.
+TEST(SendToWorker, AStuckRebuildHoldsTheEndOnlyForItsBound) {
+  recorder r;
+  r.holdFirst = true;
+  {
+    tsendtoworker worker = MakeWorker(r, std::chrono::milliseconds(50));
+    tzvshortcutlist list;
+    Append(list, MakeShortcut(stApplication, "Stuck", "\\\\gone\\share\\a.exe"));
+    worker.Request(list, SendToOn(true));
+    worker.Start();
+    r.WaitHolding();
+    EXPECT_FALSE(worker.Finish()) << "the session's end waited for the stuck rebuild";
+    worker.Request(list, SendToOn(false));
+    EXPECT_FALSE(tsendtoworker::AnyLeftRunning());
+  }  // returns with the rebuild still held
+  EXPECT_TRUE(tsendtoworker::AnyLeftRunning());
+  r.Release();
+  while (r.hooks.load() < 2) std::this_thread::yield();  // the thread touches r no more
+  std::lock_guard<std::mutex> hold(r.lock);
+  EXPECT_EQ(r.rebuilt, std::vector<std::string>{"Stuck on"});
+  EXPECT_TRUE(r.reported.empty());
 }

@@ -133,20 +133,35 @@ TEST(Win32Launch, PathsAreTestedExactlyAsStored) {
 }
 
 // A program and a folder of the system folder, as a list names them. The
-// x64 program sees the real System32, with no WOW64 redirection to SysWOW64.
+// x64 program sees the real System32, with no WOW64 redirection to
+// SysWOW64. The x86 one on 64-bit Windows is shown SysWOW64 under that
+// name: the folder and its 32-bit cmd.exe are there, and the real folder
+// only where redirection is turned off.
 TEST(Win32Launch, SystemFolderProgramsAndFoldersAsStored) {
   char system[MAX_PATH] = {};
   GetSystemDirectoryA(system, MAX_PATH);
   const std::string folder = std::string("C:\\windows\\system32");
   EXPECT_TRUE(zv::SameTextAscii(system, folder)) << system;
-#ifdef _WIN64
-  BOOL wow64 = TRUE;
-  ASSERT_TRUE(IsWow64Process(GetCurrentProcess(), &wow64));
-  EXPECT_FALSE(wow64);
-#endif
   zv::twin32filesystem& files = zv::ProcessFileSystem();
   EXPECT_TRUE(files.DirectoryExists(folder));
-  EXPECT_TRUE(files.DirectoryExists(folder + "\\drivers"));
+  EXPECT_TRUE(files.FileExists(folder + "\\cmd.exe"));
+  // The drivers folder is in the real System32 only (Wine's SysWOW64 has none).
+  const std::string drivers = folder + "\\drivers";
+  BOOL wow64 = FALSE;
+  ASSERT_TRUE(IsWow64Process(GetCurrentProcess(), &wow64));
+#ifdef _WIN64
+  EXPECT_FALSE(wow64);
+  EXPECT_TRUE(files.DirectoryExists(drivers));
+#else
+  if (wow64) {
+    PVOID redirection = nullptr;
+    ASSERT_TRUE(Wow64DisableWow64FsRedirection(&redirection));
+    const DWORD real = GetFileAttributesA(drivers.c_str());
+    Wow64RevertWow64FsRedirection(redirection);
+    EXPECT_TRUE(real != INVALID_FILE_ATTRIBUTES && (real & FILE_ATTRIBUTE_DIRECTORY))
+        << "the real System32 is not behind the redirection";
+  }
+#endif
 
   ttempfolder work("zv system32");
   zv::tzvshortcut s;

@@ -54,11 +54,18 @@ zv_reg_value() {
     awk -v name="$2" 'tolower($1) == tolower(name) { $1 = ""; $2 = ""; sub(/^  */, ""); print }'
 }
 
-# The machine field of a program's PE header: 8664 for x64, 14c for x86.
+# The architecture a program is built for, from the machine field of its PE
+# header: x64 (8664) or x86 (14c, which od prints as 014c); else the field
+# in hexadecimal as od prints it.
 zv_pe_machine() {
-  local at
+  local at machine
   at=$(od -An -t u4 -j 60 -N 4 "$1" | tr -d ' ')
-  od -An -t x2 -j $((at + 4)) -N 2 "$1" | tr -d ' '
+  machine=$(od -An -t x2 -j $((at + 4)) -N 2 "$1" | tr -d ' ')
+  case $machine in
+    8664) echo x64 ;;
+    14c | 014c) echo x86 ;;
+    *) echo "$machine" ;;
+  esac
 }
 
 # Runs a Windows program; the exit code comes back.

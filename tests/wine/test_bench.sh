@@ -8,7 +8,7 @@ status=$?
 echo "$out"
 [ $status -eq 0 ] || zv_fail "zvbench --quick ended with $status"
 case $(zv_pe_machine "$exe") in
-  8664) arch="x64 (64-bit)" ;;
+  x64) arch="x64 (64-bit)" ;;
   *) arch="x86 (32-bit)" ;;
 esac
 grep -qF "Measured: the $arch program" <<<"$out" || zv_fail "the table does not name the $arch program"

@@ -18,13 +18,12 @@ arch=${version%-setup.exe}
 arch=${arch##*-}
 version=${version%-"$arch"-setup.exe}
 case $arch in
-  x64) machine=8664 ;;
-  x86) machine=14c ;;
+  x64 | x86) ;;
   *) zv_fail "installer $setup is named for no architecture" ;;
 esac
 # A 64-bit installer for the x64 program.
-[ "$(zv_pe_machine "$setup")" = "$machine" ] || zv_fail "$setup is not an $arch program"
-[ "$(zv_pe_machine "$exe")" = "$machine" ] || zv_fail "$exe is not an $arch program"
+[ "$(zv_pe_machine "$setup")" = "$arch" ] || zv_fail "$setup is not an $arch program ($(zv_pe_machine "$setup"))"
+[ "$(zv_pe_machine "$exe")" = "$arch" ] || zv_fail "$exe is not an $arch program ($(zv_pe_machine "$exe"))"
 zv_fresh_prefix
 
 RUN='HKCU\Software\Microsoft\Windows\CurrentVersion\Run'
@@ -35,15 +34,25 @@ instwin="$(winenv LOCALAPPDATA)\\Programs\\Zorvane"
 inst=$(unixpath "$instwin")
 startmenu=$(unixpath "$(winenv APPDATA)\\Microsoft\\Windows\\Start Menu\\Programs")
 tray_count() { zv_tray_icons 2>/dev/null | grep -c 'Zorvane'; }
-# The uninstaller copies itself to the temporary folder and goes on from
-# there, so its first process ends early: wait for the install folder and,
-# removed last, the Uninstall key to go.
+# The uninstaller copies itself to the temporary folder (~nsu*.tmp\Un.exe)
+# and goes on from there, so its first process ends early. Done means that
+# copy has ended as well (it removes the Uninstall key last), not only that
+# the files and the key are gone: an install started while it still runs
+# would have its new key taken away.
+uninstaller_running() {
+  local pid
+  for pid in $(pgrep -f '~nsu.*_\?=' 2>/dev/null); do
+    tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX" && return 0
+  done
+  return 1
+}
 wait_uninstalled() {
   local i
-  for i in $(seq 150); do
-    if [ ! -e "$inst" ] && ! wine reg query "$UNINST" >/dev/null 2>&1; then break; fi
+  for i in $(seq 600); do
+    if ! uninstaller_running && [ ! -e "$inst" ] && ! wine reg query "$UNINST" >/dev/null 2>&1; then return; fi
     sleep 0.2
   done
+  uninstaller_running && zv_fail "the uninstaller still runs after two minutes"
 }
 uninstall() {
   zv_wine "$inst/uninstall.exe" /S || zv_fail "uninstaller exit code $?"

@@ -1,3 +1,4 @@
+#include "model/expandedshortcut.h"
 #include "app/launcher.h"
 
 namespace zv {

@@ -4,11 +4,11 @@
 #include <cstdint>
 #include <string>
 
-#include "app/environment.h"
-#include "app/filesystem.h"
-#include "app/shell.h"
+#include "core/environment.h"
+#include "core/filesystem.h"
+#include "core/shell.h"
 #include "model/tzvshortcutlist.h"
-#include "app/userprompts.h"
+#include "core/userprompts.h"
 
 namespace zv {
 

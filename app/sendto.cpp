@@ -8,7 +8,7 @@
 #include "app/sendtolinks.h"
 #include "app/shelllinkfile.h"
 #include "model/saferegistry.h"
-#include "model/textutil.h"
+#include "core/textutil.h"
 
 namespace zv {
 

@@ -3,9 +3,9 @@
 // application and folder shortcut, rebuilt from the list as a whole.
 #include <string>
 
-#include "app/environment.h"
-#include "app/filesystem.h"
-#include "app/shell.h"
+#include "core/environment.h"
+#include "core/filesystem.h"
+#include "core/shell.h"
 #include "model/registrybackend.h"
 #include "model/tzvshortcutlist.h"
 #include "settings/settings.h"

@@ -1,11 +1,12 @@
+#include "model/expandedshortcut.h"
 #include "app/sendtolinks.h"
 
 #include <unordered_map>
 
-#include "app/filesystem.h"
+#include "core/filesystem.h"
 #include "app/launcher.h"
 #include "app/sendto.h"
-#include "model/textutil.h"
+#include "core/textutil.h"
 
 namespace zv {
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "app/environment.h"
-#include "app/shell.h"
+#include "core/environment.h"
+#include "core/shell.h"
 #include "app/shelllinkfile.h"
 #include "model/tzvshortcutlist.h"
 

@@ -4,7 +4,7 @@
 #include <functional>
 #include <string>
 
-#include "app/userprompts.h"
+#include "core/userprompts.h"
 
 namespace zv {
 

@@ -12,8 +12,6 @@ namespace {
 
 constexpr UINT IconsKnownMessage = WM_APP + 0x32;
 
-tshortcutmenuicons* Running = nullptr;
-
 BOOL CALLBACK RepaintMenuWindow(HWND wnd, LPARAM) {
   char cls[16] = {};
   GetClassNameA(wnd, cls, sizeof(cls));
@@ -35,15 +33,9 @@ tshortcutmenuicons::tshortcutmenuicons(HWND owner, tpopupmenu& menu)
               CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
             else
               CoUninitialize();
-          }) {
-  Running = this;
-}
+          }) {}
 
-tshortcutmenuicons::~tshortcutmenuicons() {
-  if (Running == this) Running = nullptr;
-}
-
-tshortcutmenuicons* ProcessShortcutIcons() { return Running; }
+tshortcutmenuicons::~tshortcutmenuicons() = default;
 
 bool tshortcutmenuicons::LookedUpLater(const std::string& path) {
   if (queue_.IndexOrQueue(ProcessEnvironment().Expand(path)) != UnknownIconIndex) return false;

@@ -9,11 +9,12 @@
 #include <string>
 
 #include "components/iconlookupqueue.h"
+#include "editor/backgroundicons.h"
 #include "ui/tpopupmenu.h"
 
 namespace zv {
 
-class tshortcutmenuicons {
+class tshortcutmenuicons : public tbackgroundicons {
  public:
   // Arrivals are reported to owner, whose window procedure hands them to
   // HandleMessage.
@@ -27,20 +28,12 @@ class tshortcutmenuicons {
   bool HandleMessage(UINT msg, const tzvshortcutlist* list);
   // Gives the menu's items the icons known by now; true when any changed.
   bool TakeKnown(const tzvshortcutlist* list);
-  // For another window showing the shortcuts' icons (the editor): true when
-  // the path's index is being looked up in the background (queued now if it
-  // was not yet; the lookups begin at once if they had not), so that window
-  // need not ask the shell itself; false when it is known already.
-  bool LookedUpLater(const std::string& path);
-  // Runs on this thread after each report of arrivals, while set.
-  std::function<void()> OnArrivals;
+  // For the editor; the lookups begin at once if they had not.
+  bool LookedUpLater(const std::string& path) override;
 
  private:
   tpopupmenu& menu_;
   ticonlookupqueue queue_;
 };
-
-// The running program's lookups; null while there is no main window.
-tshortcutmenuicons* ProcessShortcutIcons();
 
 }  // namespace zv

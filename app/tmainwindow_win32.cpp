@@ -226,7 +226,9 @@ int tmainwindow::ShowMessageBox(const std::string& title, const std::string& tex
   return ProcessPrompts().ShowMessageBox(tpromptowner::MainWindow, title, text, flags);
 }
 
-bool tmainwindow::EditShortcutList(tzvshortcutlist& list) { return zv::ShowShortcutEditor(list); }
+bool tmainwindow::EditShortcutList(tzvshortcutlist& list) {
+  return zv::ShowShortcutEditor(list, parts_->shortcutIconLookups.get());
+}
 
 bool tmainwindow::ShowOptions() { return zv::ShowOptions(); }
 

@@ -7,7 +7,7 @@
 #include <memory>
 #include <string>
 
-#include "app/userprompts.h"
+#include "core/userprompts.h"
 #include "model/hotkeytable.h"
 #include "model/tzvshortcutlist.h"
 

@@ -1,6 +1,6 @@
 #include "editor/editordrop.h"
 
-#include "model/textutil.h"
+#include "core/textutil.h"
 
 namespace zv {
 

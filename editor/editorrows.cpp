@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <vector>
 
-#include "model/codepage.h"
-#include "ui/dpiscale.h"
+#include "core/codepage.h"
+#include "core/dpiscale.h"
 
 namespace zv {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "ui/dpiscale.h"
+#include "core/dpiscale.h"
 
 namespace zv {
 

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "app/userprompts.h"
+#include "core/userprompts.h"
 #include "editor/editordrop.h"
 #include "model/tzvshortcutlist.h"
 

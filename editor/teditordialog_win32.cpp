@@ -7,7 +7,7 @@
 #include "editor/editorrows.h"
 #include "editor/editorview.h"
 #include "editor/editortexts.h"
-#include "model/codepage.h"
+#include "core/codepage.h"
 #include "model/hotkeytext.h"
 #include "resources/resource.h"
 #include "settings/settings.h"

@@ -11,6 +11,7 @@
 
 #include "components/systemimagelist.h"
 #include "components/tdragdroplistbox_win32.h"
+#include "editor/backgroundicons.h"
 #include "editor/editshortcutlist.h"
 #include "platform/win32prompts.h"
 #include "toolkit/tform.h"
@@ -95,7 +96,8 @@ class teditordialog : public tform {
 // The Win32 editor window as the editor unit drives it.
 class twin32editorhost : public teditorwindowhost {
  public:
-  twin32editorhost();
+  // icons: the program's background lookups, when there are any.
+  explicit twin32editorhost(tbackgroundicons* icons = nullptr);
   ~twin32editorhost() override;
   void CreateEditorWindow(teditorcommands& commands) override;
   void ApplyOutcome(const teditoroutcome& outcome) override;
@@ -108,6 +110,7 @@ class twin32editorhost : public teditorwindowhost {
   int Dpi = 0;
 
  private:
+  tbackgroundicons* icons_;
   std::unique_ptr<teditordialog> dialog_;
   twin32prompts prompts_;
   std::unique_ptr<tdropfilequery> files_;
@@ -115,6 +118,6 @@ class twin32editorhost : public teditorwindowhost {
 
 // Runs the editor on the program's list; true when it was left with OK and
 // list then holds and has stored the edited entries.
-bool ShowShortcutEditor(tzvshortcutlist& list);
+bool ShowShortcutEditor(tzvshortcutlist& list, tbackgroundicons* icons = nullptr);
 
 }  // namespace zv

@@ -1,6 +1,5 @@
 #include <stdexcept>
 
-#include "app/shortcutmenuicons_win32.h"
 #include "components/iconindexcache.h"
 #include "editor/teditordialog_win32.h"
 #include "editor/tzvshortcutdialog_win32.h"
@@ -24,10 +23,11 @@ class twin32dropfiles : public tdropfilequery {
 
 }  // namespace
 
-twin32editorhost::twin32editorhost() : files_(std::make_unique<twin32dropfiles>()) {}
+twin32editorhost::twin32editorhost(tbackgroundicons* icons)
+    : icons_(icons), files_(std::make_unique<twin32dropfiles>()) {}
 
 twin32editorhost::~twin32editorhost() {
-  if (tshortcutmenuicons* lookups = ProcessShortcutIcons()) lookups->OnArrivals = nullptr;
+  if (icons_) icons_->OnArrivals = nullptr;
 }
 
 void twin32editorhost::CreateEditorWindow(teditorcommands& commands) {
@@ -48,7 +48,7 @@ void twin32editorhost::CreateEditorWindow(teditorcommands& commands) {
   };
   // Right after start the program's background lookups may not have come to
   // every path yet: the rows take their icons as those arrive.
-  if (tshortcutmenuicons* lookups = ProcessShortcutIcons()) {
+  if (tbackgroundicons* lookups = icons_) {
     s.IconLookedUpLater = [lookups](const std::string& path) { return lookups->LookedUpLater(path); };
     lookups->OnArrivals = [d, &commands] { d->ApplyOutcome(commands.TakeKnownIcons()); };
   }
@@ -83,7 +83,7 @@ void twin32editorhost::ShowModal() {
 }
 
 void twin32editorhost::DestroyEditorWindow() {
-  if (tshortcutmenuicons* lookups = ProcessShortcutIcons()) lookups->OnArrivals = nullptr;
+  if (icons_) icons_->OnArrivals = nullptr;
   dialog_.reset();
 }
 
@@ -91,8 +91,8 @@ bool twin32editorhost::SaveToRegistry(tzvshortcutlist& list) {
   return list.SaveToRegistry(ProcessRegistry(), ShortcutListKey);
 }
 
-bool ShowShortcutEditor(tzvshortcutlist& list) {
-  twin32editorhost host;
+bool ShowShortcutEditor(tzvshortcutlist& list, tbackgroundicons* icons) {
+  twin32editorhost host(icons);
   return EditShortcutList(list, host);
 }
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "model/codepage.h"
+#include "core/codepage.h"
 #include "model/hotkeytext.h"
 #include "model/hotkeyvalue.h"
 #include "platform/win32folderbrowser.h"

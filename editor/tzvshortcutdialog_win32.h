@@ -7,7 +7,7 @@
 #include <functional>
 #include <string>
 
-#include "app/userprompts.h"
+#include "core/userprompts.h"
 #include "editor/shortcutdialoglogic.h"
 #include "model/tzvshortcut.h"
 #include "toolkit/tform.h"

@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "model/codepage.h"
+#include "core/codepage.h"
 #include "model/listprogress.h"
 #include "model/memoryfileio.h"
 #include "model/tzvshortcutlist.h"

@@ -1,6 +1,6 @@
 #include "model/hotkeytext.h"
 
-#include "model/codepage.h"
+#include "core/codepage.h"
 #include "model/hotkeyvalue.h"
 
 namespace zv {

@@ -1,7 +1,7 @@
 #include "model/inifile.h"
 
-#include "model/codepage.h"
-#include "model/textutil.h"
+#include "core/codepage.h"
+#include "core/textutil.h"
 
 namespace zv {
 

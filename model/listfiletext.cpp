@@ -1,8 +1,8 @@
 #include "model/listfiletext.h"
 
-#include "model/codepage.h"
+#include "core/codepage.h"
 #include "model/inifile.h"
-#include "model/textutil.h"
+#include "core/textutil.h"
 
 namespace zv {
 

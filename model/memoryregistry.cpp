@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "model/textutil.h"
+#include "core/textutil.h"
 
 namespace zv {
 

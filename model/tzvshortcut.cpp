@@ -1,6 +1,6 @@
 #include "model/tzvshortcut.h"
 
-#include "model/textutil.h"
+#include "core/textutil.h"
 
 namespace zv {
 

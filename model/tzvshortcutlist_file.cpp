@@ -11,7 +11,7 @@
 #include "model/listfileio.h"
 #include "model/listfiletext.h"
 #include "model/listprogress.h"
-#include "model/textutil.h"
+#include "core/textutil.h"
 #include "model/tzvshortcutlist.h"
 
 namespace zv {

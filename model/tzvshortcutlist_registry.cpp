@@ -3,7 +3,7 @@
 #include <string>
 
 #include "model/saferegistry.h"
-#include "model/textutil.h"
+#include "core/textutil.h"
 #include "model/tzvshortcutlist.h"
 
 namespace zv {

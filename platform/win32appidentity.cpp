@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "app/apptitle.h"
+#include "core/apptitle.h"
 
 namespace zv {
 

@@ -1,7 +1,7 @@
 #pragma once
 #include <string>
 
-#include "settings/settings.h"
+#include "core/appidentity.h"
 
 namespace zv {
 

@@ -1,6 +1,6 @@
 #pragma once
 // The real environment: ExpandEnvironmentStringsA.
-#include "app/environment.h"
+#include "core/environment.h"
 
 namespace zv {
 

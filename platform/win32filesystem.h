@@ -1,6 +1,6 @@
 #pragma once
 // The real file system through the ANSI kernel32 calls.
-#include "app/filesystem.h"
+#include "core/filesystem.h"
 
 namespace zv {
 

@@ -2,7 +2,7 @@
 // Real message boxes and common file dialogs.
 #include <windows.h>
 
-#include "app/userprompts.h"
+#include "core/userprompts.h"
 
 namespace zv {
 

@@ -1,7 +1,7 @@
 #pragma once
 // The real shell: ShellExecuteA owned by the desktop window, shell links
 // through CLSID_ShellLink with IShellLinkA and IPersistFile.
-#include "app/shell.h"
+#include "core/shell.h"
 
 namespace zv {
 

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "model/codepage.h"
+#include "core/codepage.h"
 
 #ifndef WC_ERR_INVALID_CHARS
 #define WC_ERR_INVALID_CHARS 0x80

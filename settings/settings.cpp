@@ -1,7 +1,7 @@
 #include "settings/settings.h"
 
 #include "model/saferegistry.h"
-#include "model/textutil.h"
+#include "core/textutil.h"
 
 namespace zv {
 

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+#include "core/appidentity.h"
+
 namespace zv {
 
 class tregistrybackend;
@@ -16,15 +18,6 @@ struct tsettings {
   bool UseSendToMenu = false;
   bool UseMenuHotKey = false;
   std::uint16_t MenuHotKey = 0;
-};
-
-// Who the running program is: the application title names the Run value,
-// the executable's full path is its data.
-class tappidentity {
- public:
-  virtual ~tappidentity() = default;
-  virtual std::string ApplicationTitle() const = 0;
-  virtual std::string ExecutablePath() const = 0;
 };
 
 tsettings& Settings();

@@ -1,7 +1,7 @@
 // The access keys of the dialogs' labels.
 #include <gtest/gtest.h>
 
-#include "ui/accesskey.h"
+#include "core/accesskey.h"
 
 using namespace zv;
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/apptitle.h"
+#include "core/apptitle.h"
 
 TEST(ApplicationTitle, DefaultComesFromTheExecutableName) {
   EXPECT_EQ(zv::DefaultApplicationTitle("C:\\Program Files\\Zorvane\\ZORVANE.EXE"), "Zorvane");

@@ -2,7 +2,7 @@
 // same control.
 #include <gtest/gtest.h>
 
-#include "ui/clicktracker.h"
+#include "core/clicktracker.h"
 
 using namespace zv;
 

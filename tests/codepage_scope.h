@@ -1,6 +1,6 @@
 #pragma once
 // Puts a code page in the place of the process's for one test.
-#include "model/codepage.h"
+#include "core/codepage.h"
 
 class tcodepagescope {
  public:

@@ -4,7 +4,7 @@
 
 #include "editor/editorrows.h"
 #include "list_helpers.h"
-#include "ui/dpiscale.h"
+#include "core/dpiscale.h"
 #include "ui/menugeometry.h"
 
 using namespace zv;

@@ -5,8 +5,8 @@
 #include <map>
 #include <string>
 
-#include "app/environment.h"
-#include "model/textutil.h"
+#include "core/environment.h"
+#include "core/textutil.h"
 
 class tfakeenvironment : public zv::tenvironment {
  public:

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "app/filesystem.h"
-#include "model/textutil.h"
+#include "core/filesystem.h"
+#include "core/textutil.h"
 
 class tfakefilesystem : public zv::tfilesystem {
  public:

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/userprompts.h"
+#include "core/userprompts.h"
 
 struct tpromptrecord {
   zv::tpromptowner Owner;

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/shell.h"
+#include "core/shell.h"
 #include "fake_filesystem.h"
 
 inline void PutNumber(std::string& b, std::uint32_t n) {

@@ -1,7 +1,7 @@
 // Font fallback of the dialogs and the menus' face.
 #include <gtest/gtest.h>
 
-#include "ui/fontman.h"
+#include "core/fontman.h"
 
 using namespace zv;
 

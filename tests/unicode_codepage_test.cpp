@@ -6,7 +6,7 @@
 
 #include "codepage_scope.h"
 #include "editor/editorrows.h"
-#include "model/codepage.h"
+#include "core/codepage.h"
 #include "model/hotkeytext.h"
 #include "model/memorykeynames.h"
 #include "ui/menugeometry.h"

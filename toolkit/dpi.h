@@ -5,7 +5,7 @@
 // one DPI, so the program still runs where they are absent.
 #include <windows.h>
 
-#include "ui/dpiscale.h"
+#include "core/dpiscale.h"
 
 #ifndef WM_DPICHANGED
 #define WM_DPICHANGED 0x02E0  // the window's monitor DPI changed (Windows 8.1 and later)

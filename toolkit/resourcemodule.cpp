@@ -1,7 +1,7 @@
 #include "toolkit/resourcemodule.h"
 
 #include "resources/resource.h"
-#include "ui/dpiscale.h"
+#include "core/dpiscale.h"
 
 namespace zv {
 

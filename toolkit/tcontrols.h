@@ -10,7 +10,7 @@
 
 #include "toolkit/gdi.h"
 #include "toolkit/twindow.h"
-#include "ui/clicktracker.h"
+#include "core/clicktracker.h"
 
 namespace zv {
 

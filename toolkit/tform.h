@@ -19,7 +19,7 @@
 #include "toolkit/dpi.h"
 #include "toolkit/tcontrols.h"
 #include "toolkit/twindow.h"
-#include "ui/fontman.h"
+#include "core/fontman.h"
 
 namespace zv {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "toolkit/tform.h"
-#include "ui/fontman_win32.h"
+#include "toolkit/fontman_win32.h"
 
 namespace zv {
 

@@ -5,8 +5,8 @@
 
 #include <commctrl.h>
 
-#include "model/textutil.h"
-#include "ui/accesskey.h"
+#include "core/textutil.h"
+#include "core/accesskey.h"
 
 namespace zv {
 

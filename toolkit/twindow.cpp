@@ -4,7 +4,8 @@ namespace zv {
 
 twindow::~twindow() { Destroy(); }
 
-bool twindow::RegisterWindowClass(const char* className, UINT style, HBRUSH background, HICON icon) {
+bool twindow::RegisterWindowClass(const char* className, UINT style, HBRUSH background, HICON icon,
+                                  HCURSOR cursor) {
   HINSTANCE instance = GetModuleHandleA(nullptr);
   WNDCLASSEXA existing = {};
   existing.cbSize = sizeof existing;
@@ -14,7 +15,7 @@ bool twindow::RegisterWindowClass(const char* className, UINT style, HBRUSH back
   wc.style = style;
   wc.lpfnWndProc = WindowProc;
   wc.hInstance = instance;
-  wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+  wc.hCursor = cursor ? cursor : LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
   wc.hbrBackground = background;
   wc.hIcon = icon;
   wc.hIconSm = icon;

@@ -14,9 +14,10 @@ class twindow {
   twindow& operator=(const twindow&) = delete;
 
   HWND Handle() const { return handle_; }
-  // Registers the class once per process (same name, same procedure).
+  // Registers the class once per process (same name, same procedure); the
+  // one place the program registers window classes. No cursor: the arrow.
   static bool RegisterWindowClass(const char* className, UINT style = 0, HBRUSH background = nullptr,
-                            HICON icon = nullptr);
+                                  HICON icon = nullptr, HCURSOR cursor = nullptr);
   bool Create(const char* className, const char* text, DWORD style, DWORD exStyle, int x, int y,
               int width, int height, HWND parent = nullptr, HMENU menu = nullptr);
   void Destroy();

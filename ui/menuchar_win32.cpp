@@ -1,6 +1,6 @@
 #include "ui/menuchar_win32.h"
 
-#include "model/codepage.h"
+#include "core/codepage.h"
 #include "platform/runningunderwine.h"
 #include "ui/menuchar.h"
 

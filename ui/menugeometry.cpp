@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "model/codepage.h"
-#include "ui/dpiscale.h"
+#include "core/codepage.h"
+#include "core/dpiscale.h"
 
 namespace zv {
 

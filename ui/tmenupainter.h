@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "toolkit/gdi.h"
-#include "ui/fontman.h"
+#include "core/fontman.h"
 #include "ui/menugeometry.h"
 
 namespace zv {

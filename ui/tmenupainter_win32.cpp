@@ -5,7 +5,7 @@
 
 #include "platform/win32text.h"
 #include "toolkit/dpi.h"
-#include "ui/fontman_win32.h"
+#include "toolkit/fontman_win32.h"
 
 namespace zv {
 

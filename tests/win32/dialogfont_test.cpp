@@ -9,8 +9,8 @@
 #include <string>
 
 #include "settings/toptionsdialog_win32.h"
-#include "ui/fontman.h"
-#include "ui/fontman_win32.h"
+#include "core/fontman.h"
+#include "toolkit/fontman_win32.h"
 #include "win32/modalscript.h"
 
 using namespace zv;

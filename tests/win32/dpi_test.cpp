@@ -13,7 +13,7 @@
 #include "editor/teditordialog_win32.h"
 #include "editor/tzvshortcutdialog_win32.h"
 #include "list_helpers.h"
-#include "model/tzvshortcutlistdialog.h"
+#include "ui/tzvshortcutlistdialog.h"
 #include "screenshot.h"
 #include "settings/settings.h"
 #include "settings/toptionsdialog_win32.h"
@@ -284,9 +284,9 @@ TEST(DpiChange, TheProgressWindowMovedToAnotherDpiIsLaidOutAgain) {
   HWND wnd = static_cast<HWND>(progress.Handle());
   ASSERT_NE(wnd, nullptr);
   HWND gauge = GetWindow(wnd, GW_CHILD);
-  auto iconSize = [wnd] {
+  auto iconSize = [&progress] {
     ICONINFO info = {};
-    if (!GetIconInfo(reinterpret_cast<HICON>(GetWindowLongPtrA(wnd, GWLP_USERDATA)), &info)) return 0;
+    if (!GetIconInfo(static_cast<HICON>(progress.Icon()), &info)) return 0;
     BITMAP bm = {};
     GetObjectA(info.hbmColor ? info.hbmColor : info.hbmMask, sizeof(bm), &bm);
     if (info.hbmColor) DeleteObject(info.hbmColor);

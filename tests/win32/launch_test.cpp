@@ -12,7 +12,7 @@
 
 #include "app/launcher.h"
 #include "fake_prompts.h"
-#include "model/textutil.h"
+#include "core/textutil.h"
 #include "platform/win32filesystem.h"
 #include "platform/win32shell.h"
 #include "platform/win32prompts.h"

@@ -9,7 +9,7 @@
 #include "listfile_helpers.h"
 #include "model/inifile.h"
 #include "model/tzvshortcutlist.h"
-#include "model/tzvshortcutlistdialog.h"
+#include "ui/tzvshortcutlistdialog.h"
 
 using namespace zv;
 

@@ -12,7 +12,7 @@
 #include "list_helpers.h"
 #include "screenshot.h"
 #include "toolkit/gdi.h"
-#include "ui/fontman_win32.h"
+#include "toolkit/fontman_win32.h"
 #include "ui/tpopupmenu.h"
 
 using namespace zv;

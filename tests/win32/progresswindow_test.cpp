@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "model/tzvshortcutlistdialog.h"
+#include "ui/tzvshortcutlistdialog.h"
 #include "resources/resource.h"
 #include "screenshot.h"
-#include "ui/fontman_win32.h"
+#include "toolkit/fontman_win32.h"
 #include "win32/modalscript.h"
 
 namespace {

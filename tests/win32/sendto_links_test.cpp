@@ -11,7 +11,7 @@
 #include "app/sendto.h"
 #include "app/shelllinkfile.h"
 #include "list_helpers.h"
-#include "model/textutil.h"
+#include "core/textutil.h"
 #include "platform/win32filesystem.h"
 #include "platform/win32registry.h"
 #include "platform/win32shell.h"

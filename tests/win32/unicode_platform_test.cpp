@@ -14,7 +14,7 @@
 
 #include "list_helpers.h"
 #include "listfile_helpers.h"
-#include "model/codepage.h"
+#include "core/codepage.h"
 #include "model/listprogress.h"
 #include "model/tzvshortcutlist.h"
 #include "platform/win32environment.h"

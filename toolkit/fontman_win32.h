@@ -4,7 +4,7 @@
 #include <windows.h>
 
 #include "toolkit/gdi.h"
-#include "ui/fontman.h"
+#include "core/fontman.h"
 
 namespace zv {
 

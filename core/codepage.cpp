@@ -1,4 +1,4 @@
-#include "model/codepage.h"
+#include "core/codepage.h"
 
 #include <map>
 

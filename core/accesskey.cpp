@@ -1,4 +1,4 @@
-#include "ui/accesskey.h"
+#include "core/accesskey.h"
 
 namespace zv {
 

@@ -4,7 +4,7 @@
 
 #include "model/listfileio.h"
 #include "model/tzvshortcutlist.h"
-#include "model/tzvshortcutlistdialog.h"
+#include "ui/tzvshortcutlistdialog.h"
 
 namespace zv {
 

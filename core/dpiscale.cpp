@@ -1,4 +1,4 @@
-#include "ui/dpiscale.h"
+#include "core/dpiscale.h"
 
 #include <cstdlib>
 

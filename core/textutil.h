@@ -1,6 +1,8 @@
 #pragma once
-// Byte-string helpers shared by the core. Texts are Windows-1252 bytes; only
-// the ASCII letters are folded when comparing without regard to case.
+// Byte-string helpers shared by the core. Texts are bytes in the process
+// code page (UTF-8 where the manifest's request is honoured, else the ANSI
+// code page); only the ASCII letters are folded when comparing without
+// regard to case, so no byte of a longer character is ever changed.
 #include <string>
 #include <string_view>
 

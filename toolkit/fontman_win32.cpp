@@ -1,4 +1,4 @@
-#include "ui/fontman_win32.h"
+#include "toolkit/fontman_win32.h"
 
 #include <string>
 #include <vector>

@@ -1,10 +1,14 @@
 #pragma once
 // The "Please wait..." window shown while a list file is written or read.
+#include <memory>
+
+#include "core/fontman.h"
 #include "model/listprogress.h"
 #include "model/progressgauge.h"
-#include "ui/fontman.h"
 
 namespace zv {
+
+class tprogresswindow;
 
 class tzvshortcutlistdialog : public tlistprogress {
  public:
@@ -20,8 +24,10 @@ class tzvshortcutlistdialog : public tlistprogress {
   void Step(std::int32_t position, bool processMessages) override;
   void Close() override;
 
-  // For tests: the window (HWND) and its gauge's state.
-  void* Handle() const { return window_; }
+  // For tests: the window (HWND), the icon it shows (HICON) and its gauge's
+  // state.
+  void* Handle() const;
+  void* Icon() const;
   const tprogressgauge& Gauge() const { return gauge_; }
 
   // The DPI the window is laid out for: the screen's at first.
@@ -37,10 +43,7 @@ class tzvshortcutlistdialog : public tlistprogress {
   void UseDpi(int dpi);
   tfontdescription font96_;  // after the fallback; its height for 96 DPI
   int dpi_ = 0;
-  void* window_ = nullptr;
-  void* gaugeWindow_ = nullptr;
-  void* icon_ = nullptr;  // HICON
-  void* font_ = nullptr;  // HFONT
+  std::unique_ptr<tprogresswindow> window_;  // with the gauge, its icon and font
   tprogressgauge gauge_;
 };
 

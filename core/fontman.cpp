@@ -1,8 +1,8 @@
-#include "ui/fontman.h"
+#include "core/fontman.h"
 
 #include <algorithm>
 
-#include "model/textutil.h"
+#include "core/textutil.h"
 
 namespace zv {
 

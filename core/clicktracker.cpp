@@ -1,4 +1,4 @@
-#include "ui/clicktracker.h"
+#include "core/clicktracker.h"
 
 namespace zv {
 

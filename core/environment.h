@@ -4,8 +4,6 @@
 // they are used: existence tests, launch, icon lookup and Send To links.
 #include <string>
 
-#include "model/tzvshortcut.h"
-
 namespace zv {
 
 class tenvironment {
@@ -15,8 +13,5 @@ class tenvironment {
   // a name that is not set stays as written.
   virtual std::string Expand(const std::string& text) = 0;
 };
-
-// The shortcut with Path and WorkingDir expanded; everything else as stored.
-tzvshortcut ExpandedShortcut(const tzvshortcut& shortcut, tenvironment& environment);
 
 }  // namespace zv

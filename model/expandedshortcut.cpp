@@ -1,4 +1,4 @@
-#include "app/environment.h"
+#include "model/expandedshortcut.h"
 
 namespace zv {
 

@@ -1,0 +1,11 @@
+#pragma once
+// A shortcut as it is used: its %NAME% variables expanded.
+#include "core/environment.h"
+#include "model/tzvshortcut.h"
+
+namespace zv {
+
+// The shortcut with Path and WorkingDir expanded; everything else as stored.
+tzvshortcut ExpandedShortcut(const tzvshortcut& shortcut, tenvironment& environment);
+
+}  // namespace zv

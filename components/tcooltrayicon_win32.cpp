@@ -2,10 +2,14 @@
 
 #include <shlwapi.h>
 
+#include <algorithm>
 #include <cstring>
+#include <memory>
+#include <vector>
 
 #include "components/trayownerhook_win32.h"
 #include "components/ttrayiconhandler.h"
+#include "toolkit/twindow.h"
 
 static_assert(NOTIFYICONDATAA_V2_SIZE == zv::TrayRecordSize, "shell-5.0 icon record");
 
@@ -15,13 +19,17 @@ const char* const TrayWindowClass = "TTrayIconHandler";
 
 namespace {
 
-LRESULT CALLBACK TrayWindowProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
-  if (TTrayIconHandler* handler = TTrayIconHandler::Instance()) {
-    std::intptr_t result = 0;
-    if (handler->WindowMessage(msg, wp, lp, result)) return result;
+// The shared message window: what it gets goes to the icons' handler.
+class ttraywindow : public twindow {
+ protected:
+  LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override {
+    if (TTrayIconHandler* handler = TTrayIconHandler::Instance()) {
+      std::intptr_t result = 0;
+      if (handler->WindowMessage(msg, wp, lp, result)) return result;
+    }
+    return Default(msg, wp, lp);
   }
-  return DefWindowProcA(wnd, msg, wp, lp);
-}
+};
 
 std::uint32_t CommonControlsVersion() {
   HMODULE dll = LoadLibraryA("comctl32.dll");
@@ -52,20 +60,20 @@ class twin32traybackend : public ttraybackend {
   void SetIconVersion(const ttrayicondata& d) override { Notify(NIM_SETVERSION, d); }
 
   void* CreateMessageWindow() override {
-    HINSTANCE instance = GetModuleHandleA(nullptr);
-    WNDCLASSA wc = {};
-    if (!GetClassInfoA(instance, TrayWindowClass, &wc)) {
-      wc.lpfnWndProc = TrayWindowProc;
-      wc.hInstance = instance;
-      wc.lpszClassName = TrayWindowClass;
-      RegisterClassA(&wc);
-    }
+    auto window = std::make_unique<ttraywindow>();
     // Top-level, not message-only: only top-level windows see the
     // "TaskbarCreated" broadcast.
-    return CreateWindowExA(WS_EX_TOOLWINDOW, TrayWindowClass, "", WS_POPUP, 0, 0, 0, 0, nullptr,
-                           nullptr, instance, nullptr);
+    if (!twindow::RegisterWindowClass(TrayWindowClass) ||
+        !window->Create(TrayWindowClass, "", WS_POPUP, WS_EX_TOOLWINDOW, 0, 0, 0, 0))
+      return nullptr;
+    windows_.push_back(std::move(window));
+    return windows_.back()->Handle();
   }
-  void DestroyMessageWindow(void* window) override { DestroyWindow(static_cast<HWND>(window)); }
+  void DestroyMessageWindow(void* window) override {
+    windows_.erase(std::remove_if(windows_.begin(), windows_.end(),
+                                  [window](const auto& w) { return w->Handle() == window; }),
+                   windows_.end());
+  }
 
   std::uint32_t TaskbarCreatedMessage() override {
     static const std::uint32_t message = ShellSendsTaskbarCreated(CommonControlsVersion())
@@ -121,6 +129,9 @@ class twin32traybackend : public ttraybackend {
   void UnhookOwner(void* owner, TCoolTrayIcon& icon) override {
     UnhookTrayOwner(static_cast<HWND>(owner), icon);
   }
+
+ private:
+  std::vector<std::unique_ptr<ttraywindow>> windows_;
 };
 
 }  // namespace

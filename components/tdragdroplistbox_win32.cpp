@@ -16,62 +16,28 @@ POINT PointOf(LPARAM lp) { return POINT{static_cast<short>(LOWORD(lp)), static_c
 
 }  // namespace
 
-TDragDropListBox::~TDragDropListBox() {
-  if (!list_ || !IsWindow(list_)) return;
-  // Put back only while ours is the list's procedure: one set in front of
-  // ours since would otherwise be cut off.
-  if (reinterpret_cast<WNDPROC>(GetWindowLongPtrA(list_, GWLP_WNDPROC)) != ListProc) return;
-  SetWindowLongPtrA(list_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous_));
-  SetWindowLongPtrA(list_, GWLP_USERDATA, 0);
-}
-
-// The list's procedure replaced directly, its object in the list's user
-// data: the common controls' subclassing looks up a window property at
-// every message, and under Wine that is a round trip to the server (three
-// per message; thousands when a long list is filled).
 bool TDragDropListBox::Attach(HWND list) {
-  if (!list || list_) return false;
+  if (!list || Handle()) return false;
   SetWindowLongA(list, GWL_EXSTYLE, GetWindowLongA(list, GWL_EXSTYLE) | static_cast<LONG>(ExStyle));
-  SetWindowLongPtrA(list, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-  previous_ = reinterpret_cast<WNDPROC>(
-      SetWindowLongPtrA(list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ListProc)));
-  if (!previous_) {
-    SetWindowLongPtrA(list, GWLP_USERDATA, 0);
-    return false;
-  }
-  list_ = list;
-  return true;
+  return tsubclass::Attach(list);
 }
 
-LRESULT TDragDropListBox::Pass(UINT msg, WPARAM wp, LPARAM lp) {
-  return CallWindowProcA(previous_, list_, msg, wp, lp);
-}
-
-LRESULT CALLBACK TDragDropListBox::ListProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
-  auto* self = reinterpret_cast<TDragDropListBox*>(GetWindowLongPtrA(wnd, GWLP_USERDATA));
-  if (!self) return DefWindowProcA(wnd, msg, wp, lp);
-  if (msg == WM_NCDESTROY) {
-    const WNDPROC previous = self->previous_;
-    SetWindowLongPtrA(wnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
-    SetWindowLongPtrA(wnd, GWLP_USERDATA, 0);
-    self->list_ = nullptr;
-    return CallWindowProcA(previous, wnd, msg, wp, lp);
-  }
+LRESULT TDragDropListBox::SubclassMessage(UINT msg, WPARAM wp, LPARAM lp) {
   try {
-    return self->Message(msg, wp, lp);
+    return Message(msg, wp, lp);
   } catch (...) {
-    self->pending_ = self->dragging_ = false;
-    if (self->OnError) self->OnError(std::current_exception());
+    pending_ = dragging_ = false;
+    if (OnError) OnError(std::current_exception());
     return 0;
   }
 }
 
 int TDragDropListBox::RowAt(POINT p, bool pastEnd) const {
   RECT client;
-  GetClientRect(list_, &client);
+  GetClientRect(Handle(), &client);
   if (!PtInRect(&client, p)) return -1;
-  const LRESULT hit = SendMessageA(list_, LB_ITEMFROMPOINT, 0, MAKELPARAM(p.x, p.y));
-  const int count = static_cast<int>(SendMessageA(list_, LB_GETCOUNT, 0, 0));
+  const LRESULT hit = SendMessageA(Handle(), LB_ITEMFROMPOINT, 0, MAKELPARAM(p.x, p.y));
+  const int count = static_cast<int>(SendMessageA(Handle(), LB_GETCOUNT, 0, 0));
   if (HIWORD(hit) == 0) return static_cast<int>(LOWORD(hit));
   // Outside every row: below the last one (or on an empty list).
   if (!pastEnd) return -1;
@@ -82,7 +48,7 @@ int TDragDropListBox::RowAt(POINT p, bool pastEnd) const {
 
 RECT TDragDropListBox::RowRect(int row) const {
   RECT r = {0, 0, 0, 0};
-  SendMessageA(list_, LB_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&r));
+  SendMessageA(Handle(), LB_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&r));
   return r;
 }
 
@@ -144,13 +110,13 @@ void TDragDropListBox::DropFiles(HDROP drop) {
 
 void TDragDropListBox::DragTo(POINT p) {
   RECT client;
-  GetClientRect(list_, &client);
+  GetClientRect(Handle(), &client);
   // Beyond the top or bottom edge the list scrolls toward the pointer.
-  const int top = static_cast<int>(SendMessageA(list_, LB_GETTOPINDEX, 0, 0));
+  const int top = static_cast<int>(SendMessageA(Handle(), LB_GETTOPINDEX, 0, 0));
   if (p.y < client.top && top > 0)
-    SendMessageA(list_, LB_SETTOPINDEX, static_cast<WPARAM>(top - 1), 0);
+    SendMessageA(Handle(), LB_SETTOPINDEX, static_cast<WPARAM>(top - 1), 0);
   else if (p.y >= client.bottom)
-    SendMessageA(list_, LB_SETTOPINDEX, static_cast<WPARAM>(top + 1), 0);
+    SendMessageA(Handle(), LB_SETTOPINDEX, static_cast<WPARAM>(top + 1), 0);
   accepted_ = PtInRect(&client, p) && OnDragOver && OnDragOver(true, p.x, p.y);
   SetCursor(LoadCursorA(nullptr, accepted_ ? IDC_ARROW : IDC_NO));
 }
@@ -159,7 +125,7 @@ void TDragDropListBox::EndDrag(bool drop, POINT p) {
   if (!dragging_) return;
   dragging_ = false;
   RECT client;
-  GetClientRect(list_, &client);
+  GetClientRect(Handle(), &client);
   if (drop && accepted_ && PtInRect(&client, p) && OnDragDrop) OnDragDrop(p.x, p.y);
   accepted_ = false;
   if (OnEndDrag) OnEndDrag();
@@ -170,19 +136,19 @@ void TDragDropListBox::CancelDrag() {
   if (!dragging_) return;
   EndDrag(false, POINT{0, 0});
   // The list's own button tracking ends as with a release.
-  if (list_ && GetCapture() == list_) Pass(WM_LBUTTONUP, 0, 0);
+  if (Handle() && GetCapture() == Handle()) Pass(WM_LBUTTONUP, 0, 0);
 }
 
 // Owner-drawn rows paint all of themselves: erased first, they would flash.
 // Only the part below the last row is the list's to clear.
 void TDragDropListBox::EraseBelowRows(HDC dc) const {
   RECT free;
-  GetClientRect(list_, &free);
-  const int count = static_cast<int>(SendMessageA(list_, LB_GETCOUNT, 0, 0));
+  GetClientRect(Handle(), &free);
+  const int count = static_cast<int>(SendMessageA(Handle(), LB_GETCOUNT, 0, 0));
   if (count > 0) free.top = std::max(free.top, RowRect(count - 1).bottom);
   if (free.top >= free.bottom) return;
   auto brush = reinterpret_cast<HBRUSH>(
-      SendMessageA(GetParent(list_), WM_CTLCOLORLISTBOX, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(list_)));
+      SendMessageA(GetParent(Handle()), WM_CTLCOLORLISTBOX, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(Handle())));
   FillRect(dc, &free, brush ? brush : GetSysColorBrush(COLOR_WINDOW));
 }
 
@@ -223,7 +189,7 @@ LRESULT TDragDropListBox::Message(UINT msg, WPARAM wp, LPARAM lp) {
         EndDrag(false, p);
         break;
       }
-      if (GetCapture() != list_) SetCapture(list_);
+      if (GetCapture() != Handle()) SetCapture(Handle());
       DragTo(p);
       return 0;
     }
@@ -240,7 +206,7 @@ LRESULT TDragDropListBox::Message(UINT msg, WPARAM wp, LPARAM lp) {
     }
     case WM_CAPTURECHANGED:
       pending_ = false;
-      if (dragging_ && reinterpret_cast<HWND>(lp) != list_) EndDrag(false, POINT{0, 0});
+      if (dragging_ && reinterpret_cast<HWND>(lp) != Handle()) EndDrag(false, POINT{0, 0});
       break;
     case WM_SETCURSOR:
       if (dragging_) {

@@ -10,20 +10,17 @@
 #include <string>
 #include <vector>
 
+#include "toolkit/tsubclass.h"
+
 namespace zv {
 
-class TDragDropListBox {
+class TDragDropListBox : public tsubclass {
  public:
   // The extended style the window needs so the shell delivers drops to it.
   static constexpr DWORD ExStyle = WS_EX_ACCEPTFILES;
 
-  TDragDropListBox() = default;
-  ~TDragDropListBox();
-  TDragDropListBox(const TDragDropListBox&) = delete;
-  TDragDropListBox& operator=(const TDragDropListBox&) = delete;
-
+  // Subclasses the list and gives it ExStyle.
   bool Attach(HWND list);
-  HWND Handle() const { return list_; }
 
   // One call per shell drop: the paths in the shell's order and the drop
   // point in client coordinates.
@@ -47,17 +44,13 @@ class TDragDropListBox {
   RECT RowRect(int row) const;
 
  private:
-  static LRESULT CALLBACK ListProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp);
+  LRESULT SubclassMessage(UINT msg, WPARAM wp, LPARAM lp) override;
   LRESULT Message(UINT msg, WPARAM wp, LPARAM lp);
-  // The list's own procedure.
-  LRESULT Pass(UINT msg, WPARAM wp, LPARAM lp);
   void EraseBelowRows(HDC dc) const;
   void DropFiles(HDROP drop);
   void DragTo(POINT p);
   void EndDrag(bool drop, POINT p);
 
-  HWND list_ = nullptr;
-  WNDPROC previous_ = nullptr;
   bool pending_ = false;   // button down on a row, not yet moved far enough
   bool dragging_ = false;
   bool accepted_ = false;  // the last answer of OnDragOver

@@ -9,33 +9,19 @@ tapplication& Application() {
   return app;
 }
 
-tapplication::~tapplication() {
-  if (handle_ && IsWindow(handle_)) DestroyWindow(handle_);
-}
-
-LRESULT CALLBACK tapplication::WindowProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
+LRESULT tapplication::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
   // Closing the application window is not how the program ends: the main
   // window's Exit is.
   if (msg == WM_CLOSE) return 0;
-  return DefWindowProcA(wnd, msg, wp, lp);
+  return Default(msg, wp, lp);
 }
 
 bool tapplication::Initialize() {
-  if (handle_) return true;
-  HINSTANCE instance = GetModuleHandleA(nullptr);
-  WNDCLASSA wc = {};
-  if (!GetClassInfoA(instance, WindowClass, &wc)) {
-    wc.lpfnWndProc = WindowProc;
-    wc.hInstance = instance;
-    wc.lpszClassName = WindowClass;
-    wc.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(1));
-    if (!RegisterClassA(&wc)) return false;
-  }
-  const std::string title = Title();
-  handle_ = CreateWindowExA(WS_EX_TOOLWINDOW, WindowClass, title.c_str(),
-                            WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX,
-                            0, 0, 0, 0, nullptr, nullptr, instance, nullptr);
-  return handle_ != nullptr;
+  if (Handle()) return true;
+  if (!RegisterWindowClass(WindowClass, 0, nullptr, LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1))))
+    return false;
+  return Create(WindowClass, Title().c_str(),
+                WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX, WS_EX_TOOLWINDOW, 0, 0, 0, 0);
 }
 
 std::string FirstCommandLineArgument() {
@@ -46,7 +32,7 @@ std::string tapplication::Title() const { return ProcessIdentity().ApplicationTi
 
 void tapplication::SetTitle(const std::string& title) {
   ProcessIdentity().SetApplicationTitle(title);
-  if (handle_) SetWindowTextA(handle_, title.c_str());
+  if (Handle()) SetWindowTextA(Handle(), title.c_str());
 }
 
 int tapplication::Run() {

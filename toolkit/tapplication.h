@@ -6,28 +6,23 @@
 
 #include <string>
 
+#include "toolkit/twindow.h"
+
 namespace zv {
 
-class tapplication {
+class tapplication : public twindow {
  public:
   static constexpr const char* WindowClass = "TApplication";
 
-  tapplication() = default;
-  ~tapplication();
-  tapplication(const tapplication&) = delete;
-  tapplication& operator=(const tapplication&) = delete;
-
   // Creates the window titled with the current application title.
   bool Initialize();
-  HWND Handle() const { return handle_; }
   std::string Title() const;
   void SetTitle(const std::string& title);
   // Runs the message loop until WM_QUIT.
   int Run();
 
  private:
-  static LRESULT CALLBACK WindowProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp);
-  HWND handle_ = nullptr;
+  LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 };
 
 tapplication& Application();

@@ -17,6 +17,8 @@
 #include <string>
 #include <vector>
 
+#include "png.h"
+
 namespace {
 
 const double Pi = 3.14159265358979323846;
@@ -563,24 +565,18 @@ std::vector<uint8_t> Bgra(const canvas& c, bool premultiplied) {
   return v;
 }
 
-// 32-bit icon images, each with its AND mask (transparent where the alpha
-// is low) for programs that draw without alpha.
+// Icon images as PNG (read by Windows Vista and later): lossless RGBA, a
+// fraction of the size of the uncompressed bitmap with its AND mask. The
+// colour of a fully transparent pixel is black, as in the bitmap form.
 std::vector<uint8_t> Ico(const std::vector<canvas>& images) {
   std::vector<std::vector<uint8_t>> bodies;
   for (const canvas& c : images) {
-    std::vector<uint8_t> body;
-    const int maskStride = ((c.W + 31) / 32) * 4;
-    const uint32_t size = c.W * c.H * 4 + maskStride * c.H;
-    PutInfoHeader(body, c.W, c.H * 2, 32, size);
-    std::vector<uint8_t> px = Bgra(c, false);
-    body.insert(body.end(), px.begin(), px.end());
-    for (int y = c.H - 1; y >= 0; --y) {
-      std::vector<uint8_t> row(maskStride, 0);
-      for (int x = 0; x < c.W; ++x)
-        if (c.At(x, y).A < 0.5) row[x / 8] |= 0x80 >> (x % 8);
-      body.insert(body.end(), row.begin(), row.end());
+    std::vector<uint8_t> px;
+    for (const rgba& p : c.Pixels) {
+      const double k = p.A > 0 ? 1.0 : 0.0;
+      px.insert(px.end(), {Byte(p.R * k), Byte(p.G * k), Byte(p.B * k), Byte(p.A * 255)});
     }
-    bodies.push_back(body);
+    bodies.push_back(zvpng::Encode(c.W, c.H, px));
   }
   std::vector<uint8_t> v;
   Put16(v, 0);

@@ -42,13 +42,13 @@ const void* Raw(LPCSTR type, int id, DWORD* size) {
   return LockResource(LoadResource(Program(), res));
 }
 
-// A DIB as the resource holds it: header, then the pixels.
-image Dib(const void* data, bool icon) {
+// A bitmap as the resource holds it: header, then the pixels.
+image Dib(const void* data) {
   BITMAPINFOHEADER bi;
   std::memcpy(&bi, data, sizeof(bi));
   image img;
   img.W = bi.biWidth;
-  img.H = icon ? bi.biHeight / 2 : bi.biHeight;
+  img.H = bi.biHeight;
   img.Bits = bi.biBitCount;
   const size_t bytes = static_cast<size_t>((((img.W * img.Bits / 8) + 3) & ~3)) * img.H;
   const unsigned char* px = static_cast<const unsigned char*>(data) + bi.biSize;
@@ -65,6 +65,32 @@ struct groupentry {
 };
 #pragma pack(pop)
 
+// An icon image as the system reads it (stored as PNG): its colour bitmap,
+// straight alpha, bottom-up.
+image IconImage(const void* data, DWORD size) {
+  image img;
+  EXPECT_EQ(std::memcmp(data, "\x89PNG", 4), 0) << "icon images are stored compressed";
+  HICON icon = CreateIconFromResourceEx(static_cast<PBYTE>(const_cast<void*>(data)), size, TRUE, 0x00030000, 0, 0,
+                                        LR_DEFAULTCOLOR);
+  ICONINFO info = {};
+  if (!icon || !GetIconInfo(icon, &info)) return img;
+  BITMAP bm = {};
+  GetObjectA(info.hbmColor, sizeof(bm), &bm);
+  img.W = bm.bmWidth;
+  img.H = bm.bmHeight;
+  img.Bits = 32;
+  BITMAPINFO bi = {};
+  bi.bmiHeader = {sizeof(BITMAPINFOHEADER), img.W, img.H, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  img.Pixels.resize(static_cast<size_t>(img.W) * img.H * 4);
+  HDC dc = GetDC(nullptr);
+  GetDIBits(dc, info.hbmColor, 0, img.H, img.Pixels.data(), &bi, DIB_RGB_COLORS);
+  ReleaseDC(nullptr, dc);
+  DeleteObject(info.hbmColor);
+  DeleteObject(info.hbmMask);
+  DestroyIcon(icon);
+  return img;
+}
+
 // The images of one icon group, in the order stored.
 std::vector<image> IconImages(int id) {
   std::vector<image> images;
@@ -77,7 +103,7 @@ std::vector<image> IconImages(int id) {
     groupentry e;
     std::memcpy(&e, group + 6 + i * sizeof(groupentry), sizeof(e));
     const void* data = Raw(RT_ICON, e.Id, &size);
-    if (data) images.push_back(Dib(data, true));
+    if (data) images.push_back(IconImage(data, size));
   }
   return images;
 }
@@ -85,7 +111,7 @@ std::vector<image> IconImages(int id) {
 image Bitmap(int id) {
   DWORD size = 0;
   const void* data = Raw(RT_BITMAP, id, &size);
-  return data ? Dib(data, false) : image();
+  return data ? Dib(data) : image();
 }
 
 // Pictures with a shape: some pixels fully transparent, some opaque.

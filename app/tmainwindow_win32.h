@@ -28,7 +28,6 @@ class tmainwindow : public twindow, public tmainwindowhost {
   // Creates the window; start-up (FormCreate) runs right after and takes the
   // list from listRead (begun here when none is given).
   bool CreateAndStart(std::unique_ptr<tlistprefetch> listRead = nullptr);
-  tzorvanemaindialog& Behaviour() { return behaviour_; }
 
   // tmainwindowhost
   void TraySetEnabled(bool enabled) override;

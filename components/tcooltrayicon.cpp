@@ -63,7 +63,6 @@ void TCoolTrayIcon::SetShowHint(bool show) {
   UpdateTrayIcon();
 }
 
-void TCoolTrayIcon::SetIconIndex(int) { UpdateTrayIcon(); }
 
 void TCoolTrayIcon::SetPopupMenu(ttraypopupmenu* menu) {
   if (popupMenu_ == menu) return;

@@ -67,12 +67,6 @@ class TCoolTrayIcon {
   bool ShowHint() const { return showHint_; }
   void SetShowHint(bool show);
 
-  // Without an image list the index stays 0 and cycling stays off.
-  int IconIndex() const { return 0; }
-  void SetIconIndex(int index);
-  unsigned CycleInterval() const { return cycleInterval_; }
-  void SetCycleInterval(unsigned milliseconds) { cycleInterval_ = milliseconds; }
-
   // Popped up by a right-button press; not owned.
   ttraypopupmenu* PopupMenu() const { return popupMenu_; }
   void SetPopupMenu(ttraypopupmenu* menu);
@@ -121,7 +115,6 @@ class TCoolTrayIcon {
   bool iconVisible_ = false;
   std::string hint_;
   bool showHint_ = true;
-  unsigned cycleInterval_ = 0;
   ttraypopupmenu* popupMenu_ = nullptr;
   bool clickStarted_ = false;
   bool clickReady_ = false;

@@ -53,10 +53,6 @@ void teditorcommands::SetSelection(const std::vector<bool>& selected, std::int32
   SetFocusedRow(focused);
 }
 
-void teditorcommands::SetRowSelected(std::int32_t row, bool selected) {
-  if (row >= 0 && row < RowCount()) selected_[static_cast<std::size_t>(row)] = selected;
-}
-
 void teditorcommands::SetFocusedRow(std::int32_t row) { focused_ = (row >= 0 && row < RowCount()) ? row : -1; }
 
 void teditorcommands::FormCreate(bool useLargeEditorIcons) {

@@ -105,7 +105,6 @@ class teditorcommands {
   // The list box's selection as the user left it; rows beyond it are not
   // selected. focused -1 means no caret.
   void SetSelection(const std::vector<bool>& selected, std::int32_t focused);
-  void SetRowSelected(std::int32_t row, bool selected);
   void SetFocusedRow(std::int32_t row);
 
   // Set-up and the window routines.

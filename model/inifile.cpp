@@ -179,6 +179,18 @@ std::uint32_t Offset(std::string_view inner, std::string_view outer) {
   return static_cast<std::uint32_t>(inner.data() - outer.data());
 }
 
+// A key line's name and value, as places in the line's text (whole).
+template <typename line>
+void TakeKey(line& l, const classified& c, std::string_view whole) {
+  l.keyBegin = Offset(c.Name, whole);
+  l.keyLength = static_cast<std::uint32_t>(c.Name.size());
+  l.hasValue = c.HasValue;
+  if (c.HasValue) {
+    l.valueBegin = Offset(c.Value, whole);
+    l.valueLength = static_cast<std::uint32_t>(c.Value.size());
+  }
+}
+
 }  // namespace
 
 void tinifile::Parse() {
@@ -217,13 +229,7 @@ void tinifile::AddLine(std::uint32_t begin, std::uint32_t end, std::uint32_t nex
   if (c.Kind == classified::Blank) {
     l.blank = true;
   } else {
-    l.keyBegin = Offset(c.Name, whole);
-    l.keyLength = static_cast<std::uint32_t>(c.Name.size());
-    l.hasValue = c.HasValue;
-    if (c.HasValue) {
-      l.valueBegin = Offset(c.Value, whole);
-      l.valueLength = static_cast<std::uint32_t>(c.Value.size());
-    }
+    TakeKey(l, c, whole);
   }
   sections_.back().lines.push_back(std::move(l));
 }
@@ -237,15 +243,7 @@ tinifile::line tinifile::AddedLine(std::string_view text) {
   const std::string_view whole = View(l);
   const classified c = Classify(whole.substr(0, whole.find_first_of("\r\n")));
   l.blank = c.Kind == classified::Blank;
-  if (c.Kind == classified::Key) {
-    l.keyBegin = Offset(c.Name, whole);
-    l.keyLength = static_cast<std::uint32_t>(c.Name.size());
-    l.hasValue = c.HasValue;
-    if (c.HasValue) {
-      l.valueBegin = Offset(c.Value, whole);
-      l.valueLength = static_cast<std::uint32_t>(c.Value.size());
-    }
-  }
+  if (c.Kind == classified::Key) TakeKey(l, c, whole);
   return l;
 }
 

@@ -36,16 +36,6 @@ bool tmemoryhotkeys::HoldForOtherProgram(std::uint32_t modifiers, std::uint32_t 
   return true;
 }
 
-void tmemoryhotkeys::ReleaseForOtherProgram(std::uint32_t modifiers, std::uint32_t virtualKey) {
-  entries_.erase(std::remove_if(entries_.begin(), entries_.end(),
-                                [&](const entry& e) {
-                                  return !e.Own && e.VirtualKey == virtualKey &&
-                                         (e.Modifiers & comparedModifiers) ==
-                                             (modifiers & comparedModifiers);
-                                }),
-                 entries_.end());
-}
-
 bool tmemoryhotkeys::IsRegistered(std::int32_t id) const {
   return std::any_of(entries_.begin(), entries_.end(),
                      [&](const entry& e) { return e.Own && e.Id == id; });

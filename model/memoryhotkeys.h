@@ -18,7 +18,6 @@ class tmemoryhotkeys : public thotkeytable {
 
   // Another program takes the combination; false when someone holds it.
   bool HoldForOtherProgram(std::uint32_t modifiers, std::uint32_t virtualKey);
-  void ReleaseForOtherProgram(std::uint32_t modifiers, std::uint32_t virtualKey);
 
   // Held by anyone, this window or another program.
   bool IsHeld(std::uint32_t modifiers, std::uint32_t virtualKey) const;

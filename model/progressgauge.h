@@ -7,7 +7,6 @@ namespace zv {
 
 class tprogressgauge {
  public:
-  std::int32_t Minimum() const { return min_; }
   std::int32_t Maximum() const { return max_; }
   std::int32_t Progress() const { return progress_; }
   // False, and nothing changed, when the maximum would lie below the minimum.

@@ -25,13 +25,10 @@ class TRegistry {
   TRegistry(const TRegistry&) = delete;
   TRegistry& operator=(const TRegistry&) = delete;
 
-  tregistrybackend& Backend() { return backend_; }
-
   bool KeyExists(const std::string& path) { return backend_.KeyExists(path); }
   // Closes the current key first, as every open does.
   bool OpenKey(const std::string& path, bool canCreate);
   void CloseKey() { current_.reset(); }
-  bool HasCurrentKey() const { return current_ != nullptr; }
   bool DeleteKey(const std::string& path) { return backend_.DeleteKey(path); }
   bool RenameKey(const std::string& path, const std::string& newName) {
     return backend_.RenameKey(path, newName);
@@ -49,7 +46,6 @@ class TRegistry {
   // Typed reads: throw when the value is missing or of another type.
   std::string ReadString(const std::string& name);
   std::int32_t ReadInteger(const std::string& name);
-  bool ReadBool(const std::string& name) { return ReadInteger(name) != 0; }
 
  protected:
   // One query answers both existence and type, so the safe reads cost a

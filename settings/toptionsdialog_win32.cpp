@@ -50,7 +50,7 @@ void toptionsdialog::FormCreate() {
   accepted = false;
   ApplyFontFallback();
   ShowIconAndTitle();
-  const toptionsformvalues v = SettingsToOptionsForm(settings_);
+  const tsettings& v = settings_;
   SetChecked(uselargeiconscb, v.UseLargeIcons);
   SetChecked(displayhotkeyscb, v.DisplayHotkeys);
   SetChecked(uselargeeditoriconscb, v.UseLargeEditorIcons);
@@ -60,8 +60,8 @@ void toptionsdialog::FormCreate() {
   SendMessageA(menuhotkeyhk, HKM_SETHOTKEY, HotkeyToControl(v.MenuHotKey).Word(), 0);
 }
 
-toptionsformvalues toptionsdialog::FormValues() const {
-  toptionsformvalues v;
+tsettings toptionsdialog::FormValues() const {
+  tsettings v = settings_;
   v.UseLargeIcons = Checked(uselargeiconscb);
   v.DisplayHotkeys = Checked(displayhotkeyscb);
   v.UseLargeEditorIcons = Checked(uselargeeditoriconscb);
@@ -73,7 +73,7 @@ toptionsformvalues toptionsdialog::FormValues() const {
 }
 
 void toptionsdialog::oklblClick() {
-  OptionsFormToSettings(FormValues(), settings_);
+  settings_ = FormValues();
   accepted = true;
   Close(tmodalresult::OK);
 }

@@ -2,7 +2,6 @@
 // The options window: the seven settings, changed in the record only on OK.
 #include <functional>
 
-#include "settings/optionsform.h"
 #include "settings/settings.h"
 #include "toolkit/tform.h"
 
@@ -27,7 +26,9 @@ class toptionsdialog : public tform {
   tlabel* oklbl = nullptr;
   tlabel* cancellbl = nullptr;
 
-  toptionsformvalues FormValues() const;
+  // The record as the controls show it; every combination and any hotkey
+  // (also none) is taken as it is.
+  tsettings FormValues() const;
   void oklblClick();
   void cancellblClick();
 

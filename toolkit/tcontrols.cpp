@@ -40,6 +40,14 @@ bool InClient(HWND wnd, LPARAM lp) {
   return PtInRect(&r, POINT{static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))}) != FALSE;
 }
 
+// A mouse message of a clickable control: a whole click inside it tells the
+// parent, as WM_COMMAND with the notification code.
+void NotifyClick(HWND control, tclicktracker& click, const void* self, UINT msg, LPARAM lp, WORD code) {
+  if (TrackClick(control, click, InClient(control, lp) ? self : nullptr, msg))
+    SendMessageA(GetParent(control), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(control), code),
+                 reinterpret_cast<LPARAM>(control));
+}
+
 }  // namespace
 
 bool TrackClick(HWND wnd, tclicktracker& click, const void* target, UINT msg) {
@@ -232,9 +240,7 @@ LRESULT tlabel::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_LBUTTONDOWN:
     case WM_LBUTTONUP:
     case WM_CAPTURECHANGED:
-      if (TrackClick(Handle(), click_, InClient(Handle(), lp) ? this : nullptr, msg))
-        SendMessageA(GetParent(Handle()), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(Handle()), STN_CLICKED),
-                     reinterpret_cast<LPARAM>(Handle()));
+      NotifyClick(Handle(), click_, this, msg, lp, STN_CLICKED);
       return 0;
     case WM_ENABLE:
       InvalidateRect(Handle(), nullptr, FALSE);
@@ -352,9 +358,7 @@ LRESULT tspeedbutton::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_CAPTURECHANGED: {
       pressed_ = msg == WM_LBUTTONDOWN || msg == WM_LBUTTONDBLCLK;
       InvalidateRect(Handle(), nullptr, FALSE);
-      if (TrackClick(Handle(), click_, InClient(Handle(), lp) ? this : nullptr, msg))
-        SendMessageA(GetParent(Handle()), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(Handle()), BN_CLICKED),
-                     reinterpret_cast<LPARAM>(Handle()));
+      NotifyClick(Handle(), click_, this, msg, lp, BN_CLICKED);
       return 0;
     }
     case WM_ENABLE:

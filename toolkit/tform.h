@@ -52,7 +52,6 @@ class tform : public twindow, public tbackground {
   // Ends the modal loop (the window stays until the form is destroyed).
   void Close(tmodalresult result = tmodalresult::Cancel);
   tmodalresult ModalResult() const { return modalResult_; }
-  bool IsShowingModal() const { return modal_; }
 
   void PaintBackground(HDC dc, HWND child) override;
   HFONT FormFont() const { return formFont_.Get(); }

@@ -363,6 +363,28 @@ void CloseOptions() { PostMessageA(OptionsWindow(), WM_CLOSE, 0, 0); }
 
 }  // namespace
 
+TEST_F(DialogWindows, EveryOptionsBoxMapsToItsSettingBothWays) {
+  // One switch at a time, so a crossed pair would show; then none and no
+  // hotkey, which are stored as they are.
+  for (int on = 0; on <= 6; ++on) {
+    tsettings s;
+    bool* fields[] = {&s.UseLargeIcons, &s.DisplayHotkeys, &s.UseLargeEditorIcons,
+                      &s.AutoLoad,      &s.UseSendToMenu,  &s.UseMenuHotKey};
+    if (on < 6) *fields[on] = true;
+    s.MenuHotKey = on < 6 ? static_cast<std::uint16_t>(0xC053 + on) : 0;
+    toptionsdialog dialog(s);
+    ASSERT_TRUE(dialog.CreateForm());
+    const HWND boxes[] = {dialog.uselargeiconscb, dialog.displayhotkeyscb, dialog.uselargeeditoriconscb,
+                          dialog.autoloadcb,      dialog.usesendtomenucb,  dialog.usemenuhotkeycb};
+    for (int i = 0; i < 6; ++i) EXPECT_EQ(IsChecked(boxes[i]), i == on) << on << " " << i;
+    const tsettings back = dialog.FormValues();
+    const bool got[] = {back.UseLargeIcons, back.DisplayHotkeys, back.UseLargeEditorIcons,
+                        back.AutoLoad,      back.UseSendToMenu,  back.UseMenuHotKey};
+    for (int i = 0; i < 6; ++i) EXPECT_EQ(got[i], i == on) << on << " " << i;
+    EXPECT_EQ(back.MenuHotKey, s.MenuHotKey);
+  }
+}
+
 TEST_F(DialogWindows, OptionsShowTheSettingsAndEnterStoresAndSaves) {
   tsettings settings;
   settings.DisplayHotkeys = true;

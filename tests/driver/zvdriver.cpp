@@ -20,8 +20,8 @@
 #include <string>
 #include <vector>
 
+#include "../../tools/traytips.h"
 #include "../win32/screenshot.h"
-#include "traytips.h"
 
 namespace {
 

@@ -19,6 +19,13 @@ HWND MakeList() {
 
 WNDPROC ProcedureOf(HWND wnd) { return reinterpret_cast<WNDPROC>(GetWindowLongPtrA(wnd, GWLP_WNDPROC)); }
 
+WNDPROC laterPrevious = nullptr;
+
+// A procedure another part of a program puts in front of the hook.
+LRESULT CALLBACK LaterProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
+  return CallWindowProcA(laterPrevious, wnd, msg, wp, lp);
+}
+
 TEST(DragDropListBox, HookPassesMessagesOnAndGivesTheListItsProcedureBack) {
   HWND list = MakeList();
   ASSERT_NE(list, nullptr);
@@ -39,6 +46,22 @@ TEST(DragDropListBox, HookPassesMessagesOnAndGivesTheListItsProcedureBack) {
   EXPECT_EQ(GetWindowLongPtrA(list, GWLP_USERDATA), 0);
   EXPECT_EQ(SendMessageA(list, LB_GETCOUNT, 0, 0), 1);
   DestroyWindow(list);
+
+  // A procedure put in front of the hook later: the hook, gone first, is
+  // not cut out of the chain; it stays behind the other one and only passes
+  // messages on, with no object of its own left to reach.
+  {
+    list = MakeList();
+    auto behind = std::make_unique<TDragDropListBox>();
+    ASSERT_TRUE(behind->Attach(list));
+    laterPrevious = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(LaterProc)));
+    behind.reset();
+    EXPECT_EQ(ProcedureOf(list), LaterProc);
+    EXPECT_EQ(SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>("row")), 0);
+    EXPECT_EQ(SendMessageA(list, LB_GETCOUNT, 0, 0), 1);
+    DestroyWindow(list);
+  }
 
   // The list destroyed before the hook: the hook lets go of it.
   auto hook = std::make_unique<TDragDropListBox>();

@@ -82,7 +82,7 @@ void tzvshortcutlist::TakeEntriesOf(tzvshortcutlist& source) {
 }
 
 void tzvshortcutlist::TidySeparators() {
-  auto isSeparator = [this](std::int32_t i) { return items_[i]->ShortcutType == stSeparator; };
+  auto isSeparator = [this](std::int32_t i) { return items_[i]->IsLine(); };
   std::int32_t i = 1;
   while (i < Count()) {
     if (!isSeparator(i - 1) || !isSeparator(i))
@@ -93,6 +93,15 @@ void tzvshortcutlist::TidySeparators() {
   if (!items_.empty() && isSeparator(0)) items_.erase(items_.begin());
   if (!items_.empty() && isSeparator(Count() - 1)) items_.pop_back();
   GiveBackStorage();
+}
+
+void tzvshortcutlist::FitGroupLevels(std::int32_t from) {
+  int open = 0;  // groups open at this point
+  for (std::size_t i = from > 0 ? static_cast<std::size_t>(from) : 0; i < items_.size(); ++i) {
+    tzvshortcut& s = *items_[i];
+    if (s.Level > open) s.Level = static_cast<std::uint8_t>(open);
+    open = s.Level + (s.IsGroup() && s.Level < 255 ? 1 : 0);
+  }
 }
 
 }  // namespace zv

@@ -40,6 +40,11 @@ class tzvshortcutlist {
   // Moves every entry of source to the end of this list; source is left empty.
   void TakeEntriesOf(tzvshortcutlist& source);
   void TidySeparators();
+  // Every level from index from on fitted to the groups before it (counted
+  // from from): at most one deeper than the deepest group still open, which
+  // is where an entry with a greater level, or a member with no group
+  // before it, then stands.
+  void FitGroupLevels(std::int32_t from = 0);
 
   // Registry store under HKEY_CURRENT_USER\keyPath.
   bool LoadFromRegistry(tregistrybackend& registry, const std::string& keyPath);

@@ -27,7 +27,9 @@ struct entrytexts {
   tfiletext Caption, Path, Parameters, WorkingDir;
   explicit entrytexts(const tzvshortcut& s) {
     // Only what the type stores decides how the file is spelled.
-    if (s.ShortcutType != stApplication && s.ShortcutType != stFile && s.ShortcutType != stFolder) return;
+    if (s.ShortcutType != stApplication && s.ShortcutType != stFile && s.ShortcutType != stFolder &&
+        !s.IsGroup())
+      return;
     Caption = ToFileText(s.Caption);
     Path = ToFileText(s.Path);
     if (s.ShortcutType == stApplication) {
@@ -65,8 +67,14 @@ void WriteEntry(tinifile& ini, std::size_t section, const tzvshortcut& s, const 
       ini.WriteInteger(section, "ViewStyle", s.ViewStyle);
       break;
     default:
+      if (s.Group) {
+        ini.WriteInteger(section, "Group", 1);
+        ini.WriteString(section, "Caption", text(t.Caption));
+      }
       break;
   }
+  // As in the registry: a list without groups is written as before.
+  if (s.Level > 0) ini.WriteInteger(section, "Level", s.Level);
 }
 
 // Null when a text cannot be held in the process code page.
@@ -78,9 +86,11 @@ std::unique_ptr<tzvshortcut> ReadEntry(const tinifile& ini, std::size_t section,
     const std::int32_t view = ini.ReadInteger(section, "ViewStyle", 1);
     if (view >= vsMinimized && view <= vsMaximized) s->ViewStyle = static_cast<std::uint8_t>(view);
   }
+  s->Group = s->ShortcutType == stSeparator && ini.ReadInteger(section, "Group", 0) != 0;
+  s->Level = StoredLevel(ini.ReadInteger(section, "Level", 0));
   // Texts a type does not store are never used or written; only the others
   // must come whole.
-  const bool named = s->ShortcutType != stSeparator;
+  const bool named = s->ShortcutType != stSeparator || s->Group;
   const bool application = s->ShortcutType == stApplication;
   for (auto [field, key, used] : {std::tuple{&s->Caption, "Caption", named}, std::tuple{&s->Path, "Path", named},
                                   std::tuple{&s->Parameters, "Parameters", application},
@@ -240,6 +250,9 @@ bool tzvshortcutlist::ImportFromFile(const std::string& fileName, tlistprogress&
         count > 0 ? (sections.empty() ? 0 : static_cast<std::int32_t>(sections.back().Number + 1)) : count;
     if (!progress.Open(entries)) return false;
     guard.Opened = true;
+    // The file's groups are appended as they are, their levels fitted
+    // among the file's own entries.
+    const std::int32_t first = Count();
 
     // The duplicate test of Add, with the entries in a hash set so that a
     // large file does not take quadratic time. Separators never match.
@@ -275,6 +288,7 @@ bool tzvshortcutlist::ImportFromFile(const std::string& fileName, tlistprogress&
       take(ReadEntry(ini, e.Section, utf8));
       next = e.Number + 1;
     }
+    FitGroupLevels(first);
   } catch (...) {
     result = false;
   }

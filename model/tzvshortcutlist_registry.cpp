@@ -51,8 +51,15 @@ void WriteEntry(TSafeRegistry& reg, const tzvshortcut& s) {
       reg.WriteInteger("ViewStyle", s.ViewStyle);
       break;
     default:
+      if (s.Group) {
+        reg.WriteInteger("Group", 1);
+        reg.WriteString("Caption", s.Caption);
+      }
       break;
   }
+  // Only entries inside a group carry a level: a list without groups is
+  // written as before.
+  if (s.Level > 0) reg.WriteInteger("Level", s.Level);
 }
 
 std::string LastComponent(const std::string& path) {
@@ -152,9 +159,12 @@ bool tzvshortcutlist::LoadFromRegistry(tregistrybackend& registry, const std::st
     s->WorkingDir = reg.ReadStringDef("WorkingDir", "");
     s->FullExplorer = reg.ReadBoolDef("FullExplorer", false);
     s->Hotkey = static_cast<std::uint16_t>(reg.ReadIntegerDef("Hotkey", 0) & 0xFFFF);
+    s->Group = s->ShortcutType == stSeparator && reg.ReadIntegerDef("Group", 0) != 0;
+    s->Level = StoredLevel(reg.ReadIntegerDef("Level", 0));
     reg.CloseKey();
     if (Add(s, true) == -1) result = false;
   }
+  FitGroupLevels();
   return result;
 }
 

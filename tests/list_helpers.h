@@ -46,3 +46,29 @@ inline std::string Captions(const zv::tzvshortcutlist& list) {
   }
   return out;
 }
+
+// A group: a separator with a caption that holds the deeper entries after it.
+inline std::unique_ptr<zv::tzvshortcut> Group(const std::string& caption, std::uint8_t level = 0) {
+  auto s = MakeShortcut(zv::stSeparator, caption);
+  s->Group = true;
+  s->Level = level;
+  return s;
+}
+
+inline std::unique_ptr<zv::tzvshortcut> AtLevel(std::unique_ptr<zv::tzvshortcut> s, std::uint8_t level) {
+  s->Level = level;
+  return s;
+}
+
+// The list's structure: each entry's level, groups in brackets, separators
+// as "-", e.g. "0[Tools],1Editor,2[Deep],0-".
+inline std::string Structure(const zv::tzvshortcutlist& list) {
+  std::string out;
+  for (int i = 0; i < list.Count(); ++i) {
+    const zv::tzvshortcut* s = list.GetItem(i);
+    if (!out.empty()) out += ",";
+    out += std::to_string(s->Level);
+    out += s->IsGroup() ? "[" + s->Caption + "]" : s->IsLine() ? std::string("-") : s->Caption;
+  }
+  return out;
+}

@@ -79,6 +79,35 @@ TEST(ListFile, WritesTheRootSectionThenOneSectionPerEntryInListOrder) {
   EXPECT_EQ(ExportText(empty), "[Root]\r\nSavedByClass=tzvshortcutlist\r\nCount=0\r\n");
 }
 
+TEST(ListFile, GroupsAreWrittenAsSeparatorsWithALevelOnTheirEntriesAndImportAsTheyAre) {
+  tzvshortcutlist list;
+  Append(list, Group("Tools"));
+  Append(list, AtLevel(Application("Editor", "C:\\edit.exe"), 1));
+  Append(list, Group("Deep", 1));
+  Append(list, AtLevel(MakeShortcut(stFile, "Notes", "C:\\n.txt"), 2));
+  const std::string text = ExportText(list);
+  EXPECT_EQ(text,
+            "[Root]\r\nSavedByClass=tzvshortcutlist\r\nCount=4\r\n"
+            "[Item0]\r\nShortcutType=0\r\nGroup=1\r\nCaption=Tools\r\n"
+            "[Item1]\r\nShortcutType=1\r\nCaption=Editor\r\nPath=C:\\edit.exe\r\n"
+            "Parameters=\r\nWorkingDir=\r\nHotkey=0\r\nViewStyle=1\r\nLevel=1\r\n"
+            "[Item2]\r\nShortcutType=0\r\nGroup=1\r\nCaption=Deep\r\nLevel=1\r\n"
+            "[Item3]\r\nShortcutType=2\r\nCaption=Notes\r\nPath=C:\\n.txt\r\nHotkey=0\r\nLevel=2\r\n");
+
+  // Appended after a list that ends inside a group: the file's levels are
+  // its own, so its top-level group stands at the top.
+  tzvshortcutlist target;
+  Append(target, Group("Mine"));
+  Append(target, AtLevel(Application("Mail", "C:\\mail.exe"), 1));
+  EXPECT_TRUE(ImportText(target, text));
+  EXPECT_EQ(Structure(target), "0[Mine],1Mail,0[Tools],1Editor,1[Deep],2Notes");
+  // A file whose first entry claims a level has no group for it.
+  tzvshortcutlist orphan;
+  EXPECT_TRUE(ImportText(orphan, "[Root]\r\nSavedByClass=tzvshortcutlist\r\nCount=1\r\n"
+                                 "[Item0]\r\nShortcutType=1\r\nCaption=Lost\r\nLevel=4\r\n"));
+  EXPECT_EQ(Structure(orphan), "0Lost");
+}
+
 TEST(ListFile, QuotesAreEscapedAndEveryTextComesBackExactly) {
   EXPECT_EQ(EscapeQuotes("Say \"hi\""), "Say \\\"hi\\\"");
   EXPECT_EQ(EscapeQuotes("a\\\"b"), "a\\\\\"b");

@@ -17,6 +17,13 @@ std::vector<std::string> SortedSubKeys(tregistrybackend& reg, const std::string&
   return names;
 }
 
+std::vector<std::string> SortedValueNames(tregistrybackend& reg, const std::string& path) {
+  auto k = reg.OpenKey(path, false);
+  auto v = k ? reg.ValueNames(*k) : std::vector<std::string>{};
+  std::sort(v.begin(), v.end());
+  return v;
+}
+
 }  // namespace
 
 TEST_P(RegistryStore, MissingOrForeignListKeyLoadsNothing) {
@@ -144,12 +151,7 @@ TEST_P(RegistryStore, SaveWritesExactlyTheValuesOfEachType) {
   Append(l, std::move(folder));
   ASSERT_TRUE(l.SaveToRegistry(*reg, list));
 
-  auto names = [&](const std::string& key) {
-    auto k = reg->OpenKey(key, false);
-    auto v = k ? reg->ValueNames(*k) : std::vector<std::string>{};
-    std::sort(v.begin(), v.end());
-    return v;
-  };
+  auto names = [&](const std::string& key) { return SortedValueNames(*reg, key); };
   using sv = std::vector<std::string>;
   EXPECT_EQ(names(list), (sv{"Count", "SavedByClass"}));
   EXPECT_EQ(names(list + "\\Item0"), (sv{"Caption", "Hotkey", "Parameters", "Path", "ShortcutType",
@@ -181,6 +183,76 @@ TEST_P(RegistryStore, SaveWritesExactlyTheValuesOfEachType) {
   EXPECT_EQ(back.GetItem(0)->ViewStyle, vsMaximized);
   EXPECT_EQ(back.GetItem(3)->ViewStyle, vsMinimized);
   EXPECT_TRUE(back.GetItem(3)->FullExplorer);
+}
+
+TEST_P(RegistryStore, NestedGroupsComeBackAndAnEarlierReaderStillSeesEveryShortcutInOrder) {
+  std::string list = Key("Shortcuts");
+  tzvshortcutlist l;
+  Append(l, Group("Tools"));
+  Append(l, AtLevel(MakeShortcut(stApplication, "Editor", "C:\\edit.exe", 0x4045), 1));
+  Append(l, Group("Deep", 1));
+  Append(l, AtLevel(MakeShortcut(stFile, "Notes", "C:\\n.txt", 0x4046), 2));
+  Append(l, Group("Empty", 2));
+  Append(l, AtLevel(Separator(), 1));
+  Append(l, MakeShortcut(stFolder, "Data", "D:\\"));
+  ASSERT_TRUE(l.SaveToRegistry(*reg, list));
+
+  // A group is a separator with Group and its caption; only entries inside a
+  // group carry a level.
+  auto names = [&](const std::string& key) { return SortedValueNames(*reg, key); };
+  using sv = std::vector<std::string>;
+  EXPECT_EQ(names(list + "\\Item0"), (sv{"Caption", "Group", "ShortcutType"}));
+  EXPECT_EQ(names(list + "\\Item2"), (sv{"Caption", "Group", "Level", "ShortcutType"}));
+  EXPECT_EQ(names(list + "\\Item3"), (sv{"Caption", "Hotkey", "Level", "Path", "ShortcutType"}));
+  EXPECT_EQ(names(list + "\\Item6"),
+            (sv{"Caption", "FullExplorer", "Hotkey", "Path", "ShortcutType", "ViewStyle"}));
+  auto k = reg->OpenKey(list + "\\Item2", false);
+  tregvalue v;
+  ASSERT_TRUE(reg->QueryValue(*k, "Group", v));
+  EXPECT_EQ(v.Type, rtDWord);
+  EXPECT_EQ(v.Data, std::string("\x01\0\0\0", 4));
+  ASSERT_TRUE(reg->QueryValue(*k, "ShortcutType", v));
+  EXPECT_EQ(v.Data, std::string("\0\0\0\0", 4));
+
+  tzvshortcutlist back;
+  EXPECT_TRUE(back.LoadFromRegistry(*reg, list));
+  EXPECT_EQ(Structure(back), "0[Tools],1Editor,1[Deep],2Notes,2[Empty],1-,0Data");
+  EXPECT_EQ(Describe(back), Describe(l));
+
+  // By an earlier version's rules (types 0 to 3, Group and Level unknown)
+  // the same list is every shortcut in order, a separator for each group.
+  for (int i = 0; i < back.Count(); ++i) {
+    back.GetItem(i)->Group = false;
+    back.GetItem(i)->Level = 0;
+  }
+  EXPECT_EQ(Captions(back), "-,Editor,-,Notes,-,-,Data");
+}
+
+TEST_P(RegistryStore, LevelsThatDoNotFitStandInTheDeepestGroupStillOpen) {
+  std::string list = Key("Shortcuts");
+  SetString(list, "SavedByClass", "tzvshortcutlist");
+  SetInt(list, "Count", 9);
+  auto entry = [&](int i, int type, const char* caption, int group, int level, bool hasLevel = true) {
+    const std::string item = list + "\\Item" + std::to_string(i);
+    SetInt(item, "ShortcutType", type);
+    SetString(item, "Caption", caption);
+    if (group >= 0) SetInt(item, "Group", group);
+    if (hasLevel) SetInt(item, "Level", level);
+  };
+  entry(0, 1, "Orphan", -1, 3);          // a member with no group before it
+  entry(1, 0, "A", 1, 0, false);
+  entry(2, 2, "Jump", -1, 5);            // deeper than one below A
+  entry(3, 0, "B", 1, 1);
+  entry(4, 3, "InB", -1, 2);
+  entry(5, 1, "Negative", -1, -7);       // below the top: the top
+  entry(6, 0, "Line", 0, 1);             // Group 0 is a separator; no group is open
+  entry(7, 2, "Huge", -1, 2147483647);
+  entry(8, 1, "GroupOnApp", 1, 0);       // Group only counts on a separator
+  tzvshortcutlist l;
+  EXPECT_TRUE(l.LoadFromRegistry(*reg, list));
+  EXPECT_EQ(Structure(l), "0Orphan,0[A],1Jump,1[B],2InB,0Negative,0-,0Huge,0GroupOnApp");
+  EXPECT_EQ(l.GetItem(8)->ShortcutType, stApplication);
+  EXPECT_FALSE(l.GetItem(8)->IsGroup());
 }
 
 TEST_P(RegistryStore, SavingAnEmptyListAndSavingTwoOverTen) {

@@ -31,7 +31,7 @@ bool tshortcutmenupopup::HandleMessage(HWND owner, UINT msg, WPARAM wp, LPARAM l
   if (msg == WM_MENUCHAR) return AnswerMenuChar(menu_, owner, wp, lp, result);
   if (msg != MenuCharSelectMessage) return false;
   // A request still queued when the menu has closed is stale.
-  if (open_) EnsureMenuHighlight(menu_, owner, static_cast<int>(wp));
+  if (open_) EnsureMenuHighlight(menu_, owner, reinterpret_cast<HMENU>(lp), static_cast<int>(wp));
   result = 0;
   return true;
 }

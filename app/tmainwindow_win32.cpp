@@ -11,6 +11,7 @@
 #include "app/startuptrace_win32.h"
 #include "app/systemimageicons_win32.h"
 #include "app/traycontextmenu_win32.h"
+#include "components/shellimages.h"
 #include "components/systemimagelist.h"
 #include "components/tcooltrayicon_win32.h"
 #include "editor/teditordialog_win32.h"
@@ -169,7 +170,8 @@ void tmainwindow::RebuildShortcutMenu(tzvshortcutlist& list) {
   zv::RebuildShortcutMenu(
       parts_->shortcutsmenu, list, Settings().DisplayHotkeys,
       [&icons](const std::string& p) { return icons.IndexOf(p); },
-      [](std::uint16_t hotkey) { return HotkeyToText(hotkey); });
+      [](std::uint16_t hotkey) { return HotkeyToText(hotkey); },
+      [] { return ProcessShellImages().FolderIconIndex(); });
   StartupMark("menu built");
   // Measured once the thread is free again (after start-up), before the
   // menu is first asked for.

@@ -56,6 +56,8 @@ class twin32shellimages : public tshellimages {
   bool Draw(void* list, int index, void* dc, int x, int y, unsigned style) override;
   bool DrawSized(void* list, int index, void* dc, int x, int y, int size, unsigned style) override;
   void* GetIcon(void* list, int index, unsigned style) override;
+  // The index of the shell's plain folder icon; -1 when it refuses.
+  int FolderIconIndex();
 };
 
 twin32shellimages& ProcessShellImages();

@@ -67,6 +67,16 @@ bool twin32shellimages::IconIndex(const std::string& path, unsigned flags, int& 
   return true;
 }
 
+int twin32shellimages::FolderIconIndex() {
+  // Any name does: with these flags the shell asks no disk, only the
+  // attributes given.
+  SHFILEINFOW info = {};
+  if (!SHGetFileInfoW(L"folder", FILE_ATTRIBUTE_DIRECTORY, &info, sizeof(info),
+                      SHGFI_SYSICONINDEX | SHGFI_USEFILEATTRIBUTES))
+    return -1;
+  return info.iIcon;
+}
+
 bool twin32shellimages::Draw(void* list, int index, void* dc, int x, int y, unsigned style) {
   return list && ImageList_Draw(static_cast<HIMAGELIST>(list), index, static_cast<HDC>(dc), x, y,
                                 style);

@@ -52,6 +52,9 @@ TEST(MenuChar, OtherKeysAndSeparatorsChooseNothing) {
     EXPECT_EQ(a.Position, -1);
   }
   EXPECT_EQ(menu{}.Type('a').Action, tmenucharaction::None);
+  menu empty{"Empty"};
+  empty.Entries[0].Disabled = true;  // an empty group's only item
+  EXPECT_EQ(empty.Type('e').Action, tmenucharaction::None);
 }
 
 TEST(MenuChar, ComparesByTheGivenCodePageRules) {

@@ -3,6 +3,7 @@
 
 #include "list_helpers.h"
 #include "ui/menugeometry.h"
+#include "ui/menutree.h"
 #include "ui/shortcutmenu.h"
 
 using namespace zv;
@@ -105,4 +106,63 @@ TEST(ShortcutMenu, ShortcutNamedLikeASeparatorStaysACommand) {
   EXPECT_FALSE(entries[0].Separator);
   EXPECT_EQ(entries[0].Caption, "-");
   EXPECT_EQ(entries[0].ImageIndex, -1);  // no icon source: no icon
+}
+
+// Groups open submenus: where each entry goes, with levels as stored and
+// levels that do not fit; the folder icon is asked once, only for groups.
+TEST(ShortcutMenu, GroupsHoldTheEntriesOneLevelDeeperAsSubmenus) {
+  tzvshortcutlist list;
+  Append(list, MakeShortcut(stApplication, "Mail", "mail.exe"));         // 0 top
+  Append(list, Group("Tools"));                                          // 1 top
+  Append(list, AtLevel(MakeShortcut(stApplication, "Editor", "ed.exe", 0x4041), 1));  // 2 in 1
+  Append(list, AtLevel(Separator(), 1));                                 // 3 in 1
+  Append(list, Group("Remote", 1));                                      // 4 in 1
+  Append(list, AtLevel(MakeShortcut(stFolder, "Server", "\\\\srv\\c"), 2));  // 5 in 4
+  Append(list, Group("Empty", 1));                                       // 6 in 1, empty
+  Append(list, MakeShortcut(stFile, "Notes", "notes.txt"));              // 7 top
+  recorder r;
+  int groupIconAsked = 0;
+  const auto entries = ShortcutMenuEntries(list, true, r.Icons(), r.Texts(), [&] {
+    ++groupIconAsked;
+    return 7;
+  });
+  ASSERT_EQ(entries.size(), 8u);
+  EXPECT_EQ(groupIconAsked, 1);
+  for (int g : {1, 4, 6}) {
+    EXPECT_TRUE(entries[g].Group) << g;
+    EXPECT_FALSE(entries[g].Separator) << g;
+    EXPECT_EQ(entries[g].Tag, g);
+    EXPECT_EQ(entries[g].ImageIndex, 7);
+  }
+  EXPECT_EQ(entries[4].Caption, "Remote");
+  EXPECT_EQ(entries[5].Tag, 5);
+  EXPECT_EQ(entries[2].HotkeyText, "Strg+A") << "hotkeys show at every level";
+  EXPECT_EQ(r.iconPaths.size(), 4u) << "groups ask no path for an icon";
+
+  const tmenutree tree = MenuTree(entries);
+  EXPECT_EQ(tree.Parent, (std::vector<std::int32_t>{-1, -1, 1, 1, 1, 4, 1, -1}));
+  EXPECT_EQ(tree.Place, (std::vector<std::int32_t>{0, 1, 0, 1, 2, 0, 3, 2}));
+  EXPECT_EQ(tree.Items[1], 4);
+  EXPECT_EQ(tree.Items[4], 1);
+  EXPECT_EQ(tree.Items[6], 0);
+
+  // A group's icon never comes from a lookup of paths.
+  tmenuentry group = entries[1];
+  group.ImageIndex = -1;
+  EXPECT_FALSE(TakeKnownIcon(group, list, [](const std::string&) { return 3; }));
+
+  // Levels that jump stand in the deepest group open; one past every group
+  // comes back to the top; a flat list asks for no folder icon.
+  std::vector<tmenuentry> odd(5);
+  odd[0].Group = true;
+  odd[1].Level = 4;
+  odd[2].Group = true;
+  odd[2].Level = 1;
+  odd[3].Level = 9;
+  odd[4].Level = 0;
+  EXPECT_EQ(MenuTree(odd).Parent, (std::vector<std::int32_t>{-1, 0, 0, 2, -1}));
+  tzvshortcutlist flat;
+  Append(flat, MakeShortcut(stApplication, "Mail", "mail.exe"));
+  ShortcutMenuEntries(flat, true, r.Icons(), r.Texts(), [&] { return ++groupIconAsked; });
+  EXPECT_EQ(groupIconAsked, 1);
 }

@@ -22,7 +22,7 @@ tmenucharanswer MenuCharChoice(const std::vector<const tmenuentry*>& items, int 
   for (int step = 1; step <= count; ++step) {
     const int i = (current + step) % count;
     const tmenuentry* e = items[static_cast<size_t>(i)];
-    if (!e || e->Separator || e->Caption.empty() || rules.Lower(e->Caption[0]) != wanted) continue;
+    if (!e || e->Separator || e->Disabled || e->Caption.empty() || rules.Lower(e->Caption[0]) != wanted) continue;
     if (matches++ == 0) answer.Position = i;
   }
   if (matches > 0) answer.Action = matches == 1 ? tmenucharaction::Execute : tmenucharaction::Select;

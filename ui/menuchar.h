@@ -26,8 +26,9 @@ struct tmenucharanswer {
 
 // For a letter or digit key: the next item after current (-1: none
 // highlighted), wrapping round, whose caption starts with key without regard
-// to case; executed at once when it is the only such item. Separators never
-// match; any other key gets no answer.
+// to case; executed at once when it is the only such item (a group's then
+// opens). Separators and disabled items never match; any other key gets no
+// answer.
 tmenucharanswer MenuCharChoice(const std::vector<const tmenuentry*>& items, int current, char key,
                                const tcharrules& rules);
 

@@ -51,8 +51,15 @@ LRESULT CALLBACK tmenuenterhook::Filter(int code, WPARAM wp, LPARAM lp) {
   tmenuenterhook* self = currentHook;
   if (self && code == MSGF_MENU && msg && msg->message == WM_KEYDOWN && msg->wParam == VK_RETURN &&
       GetKeyState(VK_CONTROL) < 0) {
-    const tmenuentry* e = self->menu_.Entry(HighlightedPosition(self->menu_));
-    if (e && !e->Separator) {
+    // Only the innermost open menu highlights a command: the items that
+    // opened it are groups.
+    const tmenuentry* e = nullptr;
+    for (HMENU m : self->menu_.Menus()) {
+      const int at = HighlightedPosition(m);
+      const tmenuentry* item = at >= 0 ? self->menu_.ItemsOf(m)->at(static_cast<size_t>(at)) : nullptr;
+      if (item && !item->Separator && !item->Group && !item->Disabled) e = item;
+    }
+    if (e) {
       self->chosen_ = e;
       EndMenu();
       return TRUE;  // the menu never sees the key
@@ -61,18 +68,19 @@ LRESULT CALLBACK tmenuenterhook::Filter(int code, WPARAM wp, LPARAM lp) {
   return CallNextHookEx(nullptr, code, wp, lp);
 }
 
-int HighlightedPosition(const tpopupmenu& menu) {
-  for (int i = 0; i < menu.Count(); ++i)
-    if (GetMenuState(menu.Handle(), static_cast<UINT>(i), MF_BYPOSITION) & MF_HILITE) return i;
+int HighlightedPosition(HMENU in) {
+  const int count = GetMenuItemCount(in);
+  for (int i = 0; i < count; ++i)
+    if (GetMenuState(in, static_cast<UINT>(i), MF_BYPOSITION) & MF_HILITE) return i;
   return -1;
 }
 
 bool AnswerMenuChar(const tpopupmenu& menu, HWND owner, WPARAM wp, LPARAM lp, LRESULT& result) {
-  if (!menu.Handle() || reinterpret_cast<HMENU>(lp) != menu.Handle()) return false;
-  std::vector<const tmenuentry*> items;
-  for (int i = 0; i < menu.Count(); ++i) items.push_back(menu.Entry(i));
+  HMENU in = reinterpret_cast<HMENU>(lp);
+  const std::vector<const tmenuentry*>* items = menu.ItemsOf(in);
+  if (!items) return false;
   const tmenucharanswer answer =
-      MenuCharChoice(items, HighlightedPosition(menu), static_cast<char>(LOWORD(wp) & 0xFF), CodePageRules());
+      MenuCharChoice(*items, HighlightedPosition(in), static_cast<char>(LOWORD(wp) & 0xFF), CodePageRules());
   result = 0;
   if (answer.Action == tmenucharaction::Execute) {
     result = MAKELRESULT(answer.Position, MNC_EXECUTE);
@@ -82,14 +90,17 @@ bool AnswerMenuChar(const tpopupmenu& menu, HWND owner, WPARAM wp, LPARAM lp, LR
     // checked once the menu has acted on the answer. Windows honours
     // MNC_SELECT, and its HiliteMenuItem is meant for menu bars, so a check
     // there could leave two rows highlighted.
-    if (RunningUnderWine()) PostMessageA(owner, MenuCharSelectMessage, static_cast<WPARAM>(answer.Position), 0);
+    if (RunningUnderWine())
+      PostMessageA(owner, MenuCharSelectMessage, static_cast<WPARAM>(answer.Position), reinterpret_cast<LPARAM>(in));
   }
   return true;
 }
 
-void EnsureMenuHighlight(const tpopupmenu& menu, HWND owner, int position) {
-  if (position < 0 || position >= menu.Count() || HighlightedPosition(menu) == position) return;
-  HiliteMenuItem(owner, menu.Handle(), static_cast<UINT>(position), MF_BYPOSITION | MF_HILITE);
+void EnsureMenuHighlight(const tpopupmenu& menu, HWND owner, HMENU in, int position) {
+  const std::vector<const tmenuentry*>* items = menu.ItemsOf(in);
+  if (!items || position < 0 || static_cast<size_t>(position) >= items->size() || HighlightedPosition(in) == position)
+    return;
+  HiliteMenuItem(owner, in, static_cast<UINT>(position), MF_BYPOSITION | MF_HILITE);
 }
 
 }  // namespace zv

@@ -8,19 +8,23 @@
 namespace zv {
 
 // Posted to the menu's owner after a select answer, under Wine only; its
-// wParam is the position. The owner passes it to EnsureMenuHighlight.
+// wParam is the position, its lParam the (sub)menu. The owner passes them to
+// EnsureMenuHighlight.
 inline constexpr UINT MenuCharSelectMessage = WM_APP + 0x31;
 
-// The item under the keyboard highlight, or -1.
-int HighlightedPosition(const tpopupmenu& menu);
+// The item of in (the top level or a submenu) under the keyboard
+// highlight, or -1.
+int HighlightedPosition(HMENU in);
 
-// The result for WM_MENUCHAR (wp, lp) when lp is menu's handle: execute or
-// select by the typed character, 0 (ignore) for a key that selects nothing.
-// False when the message is for another menu.
+// The result for WM_MENUCHAR (wp, lp) when lp is one of menu's handles, the
+// top level or a submenu: execute or select by the typed character, 0
+// (ignore) for a key that selects nothing. False when the message is for
+// another menu.
 bool AnswerMenuChar(const tpopupmenu& menu, HWND owner, WPARAM wp, LPARAM lp, LRESULT& result);
 
-// Highlights the item at position unless it is highlighted already.
-void EnsureMenuHighlight(const tpopupmenu& menu, HWND owner, int position);
+// Highlights the item at position of in, one of menu's, unless it is
+// highlighted already.
+void EnsureMenuHighlight(const tpopupmenu& menu, HWND owner, HMENU in, int position);
 
 // While it lives, Ctrl+Enter (Ctrl+Shift+Enter too) in menu chooses the
 // highlighted entry as Enter does: some systems (Wine) make the key a line

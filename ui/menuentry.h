@@ -7,6 +7,8 @@
 namespace zv {
 
 inline constexpr const char* SeparatorCaption = "-";
+// The one item of a group that holds nothing.
+inline constexpr const char* EmptyGroupCaption = "(Empty)";
 
 struct tmenuentry {
   std::string Caption;
@@ -15,7 +17,12 @@ struct tmenuentry {
   std::int32_t ImageIndex = -1;  // -1: no icon
   std::uint16_t Hotkey = 0;      // the displayed hotkey value, 0 for none
   std::string HotkeyText;        // its display text, without the parentheses
-  std::int32_t Tag = 0;          // list index of the shortcut; 0 for separators
+  std::int32_t Tag = 0;          // list index of the shortcut or group; 0 for separators
+  // A group opens the entries after it that are one level deeper as its
+  // submenu.
+  bool Group = false;
+  std::uint8_t Level = 0;
+  bool Disabled = false;  // shown grey, never chosen
 
   bool ShowsHotkey() const { return Hotkey != 0 && !HotkeyText.empty(); }
 };

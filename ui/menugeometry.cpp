@@ -27,6 +27,7 @@ tmenuitemsize MeasureMenuItem(const tmenuentry& entry, const tmenustyle& style,
   size.Width = measure.TextWidth(CaptionOf(entry)) + style.IconWidth + px(16);
   if (!entry.Separator && entry.ShowsHotkey())
     size.Width += measure.TextWidth(MenuHotkeyLabel(entry.HotkeyText)) + px(8);
+  if (entry.Group) size.Width += px(MenuArrowRoom);
   size.Height = entry.Separator
                     ? MenuSeparatorHeightForDpi(style.Dpi)
                     : std::max(measure.TextHeight(ProgramText(MenuHeightProbe)), style.IconHeight + px(4));
@@ -39,8 +40,10 @@ tmenuitemlayout LayoutMenuItem(const tmenuentry& entry, const tmenustyle& style,
   tmenuitemlayout l;
   l.Width = width;
   l.Height = height;
-  // A separator cannot be chosen, so it never shows as selected.
-  l.Highlighted = selected && !entry.Separator;
+  // A separator or a disabled item cannot be chosen, so it never shows as
+  // selected.
+  l.Highlighted = selected && !entry.Separator && !entry.Disabled;
+  l.Grayed = entry.Disabled;
   l.HasStrip = !l.Highlighted;
   l.StripRight = style.IconWidth + px(8);
   l.IconX = px(4);

@@ -43,6 +43,10 @@ inline constexpr std::uint32_t MenuTextColour = 0x000000;
 inline constexpr std::uint32_t MenuLineColour = 0x000000;
 inline constexpr int MenuHighlightSysColour = 13;
 inline constexpr int MenuHighlightTextSysColour = 14;
+inline constexpr int MenuGrayTextSysColour = 17;
+// At 96 DPI: the room a group's item keeps at its right edge for the
+// submenu arrow the system draws there.
+inline constexpr int MenuArrowRoom = 16;
 
 // "(" + text + ")".
 std::string MenuHotkeyLabel(const std::string& hotkeyText);
@@ -59,6 +63,7 @@ tmenuitemsize MeasureMenuItem(const tmenuentry& entry, const tmenustyle& style,
 struct tmenuitemlayout {
   int Width = 0, Height = 0;
   bool Highlighted = false;  // highlight colours; white and black otherwise
+  bool Grayed = false;       // the caption in the system's grey text colour
   bool HasStrip = false;     // the strip fills (0, 0) to (StripRight, Height)
   int StripRight = 0;
   bool HasIcon = false;

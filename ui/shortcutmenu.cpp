@@ -4,13 +4,22 @@ namespace zv {
 
 std::vector<tmenuentry> ShortcutMenuEntries(const tzvshortcutlist& list, bool displayHotkeys,
                                             const ticonindexfn& iconIndex,
-                                            const thotkeytextfn& hotkeyText) {
+                                            const thotkeytextfn& hotkeyText,
+                                            const tgroupiconfn& groupIcon) {
   std::vector<tmenuentry> entries;
   entries.reserve(static_cast<size_t>(list.Count()));
+  std::int32_t groupImage = -2;  // not asked yet
   for (std::int32_t i = 0; i < list.Count(); ++i) {
     const tzvshortcut* s = list.GetItem(i);
     tmenuentry e;
-    if (!s || s->ShortcutType == stSeparator) {
+    if (s) e.Level = s->Level;
+    if (s && s->IsGroup()) {
+      e.Caption = s->Caption;
+      e.Group = true;
+      e.Tag = i;
+      if (groupImage == -2) groupImage = groupIcon ? groupIcon() : -1;
+      e.ImageIndex = groupImage;
+    } else if (!s || s->ShortcutType == stSeparator) {
       e.Caption = std::string(SeparatorCaption);
       e.Separator = true;
     } else {
@@ -30,7 +39,7 @@ std::vector<tmenuentry> ShortcutMenuEntries(const tzvshortcutlist& list, bool di
 }
 
 bool TakeKnownIcon(tmenuentry& entry, const tzvshortcutlist& list, const ticonindexfn& knownIndex) {
-  if (entry.Separator || entry.ImageIndex >= 0 || !knownIndex) return false;
+  if (entry.Separator || entry.Group || entry.Disabled || entry.ImageIndex >= 0 || !knownIndex) return false;
   const tzvshortcut* s = list.GetItem(entry.Tag);
   if (!s || s->ShortcutType == stSeparator) return false;
   const std::int32_t index = knownIndex(s->Path);

@@ -104,7 +104,9 @@ void tmenupainter::DrawItem(const tmenuentry& entry, const DRAWITEMSTRUCT& dis) 
       LayoutMenuItem(entry, Style(), w, h, (dis.itemState & ODS_SELECTED) != 0, tdcmeasure(dc.Get()));
   const COLORREF background =
       l.Highlighted ? GetSysColor(MenuHighlightSysColour) : Colour(MenuBackgroundColour);
-  const COLORREF text = l.Highlighted ? GetSysColor(MenuHighlightTextSysColour) : Colour(MenuTextColour);
+  const COLORREF text = l.Highlighted ? GetSysColor(MenuHighlightTextSysColour)
+                        : l.Grayed    ? GetSysColor(MenuGrayTextSysColour)
+                                      : Colour(MenuTextColour);
   {
     tbrush fill(CreateSolidBrush(background));
     RECT all = {0, 0, w, h};
@@ -129,6 +131,10 @@ void tmenupainter::DrawItem(const tmenuentry& entry, const DRAWITEMSTRUCT& dis) 
     LineTo(dc.Get(), l.LineToX, l.LineY);
   }
   BitBlt(dis.hDC, r.left, r.top, w, h, dc.Get(), 0, 0, SRCCOPY);
+  // The system draws a group's submenu arrow after this, as a glyph in the
+  // item's text and background colours: the ones used here.
+  SetTextColor(dis.hDC, text);
+  SetBkColor(dis.hDC, background);
 }
 
 // The pictures stay selected in their device contexts from item to item:

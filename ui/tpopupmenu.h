@@ -1,7 +1,8 @@
 #pragma once
-// Win32 layer: a pop-up menu of owner-drawn items. It owns the menu handle
-// and the items' data; the owner window forwards WM_MEASUREITEM and
-// WM_DRAWITEM, and the menu answers for the items that are its own.
+// Win32 layer: a pop-up menu of owner-drawn items, groups opening theirs as
+// submenus. It owns the menu handles and the items' data; the owner window
+// forwards WM_MEASUREITEM and WM_DRAWITEM, and the menu answers for the
+// items that are its own.
 #include <windows.h>
 
 #include <functional>
@@ -9,6 +10,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "ui/menutree.h"
 #include "ui/shortcutmenu.h"
 #include "ui/tmenupainter.h"
 
@@ -24,16 +26,27 @@ class tpopupmenu {
   tpopupmenu(const tpopupmenu&) = delete;
   tpopupmenu& operator=(const tpopupmenu&) = delete;
 
+  // The top level.
   HMENU Handle() const { return menu_; }
-  int Count() const { return static_cast<int>(entries_.size()); }
+  // The entries, in the order given, at every level; an empty group's
+  // "(Empty)" item is not among them.
+  int Count() const { return entryCount_; }
   const tmenuentry* Entry(int position) const;
+  // The items of menu (the top level or a submenu), in order; null for a
+  // menu that is not this one's.
+  const std::vector<const tmenuentry*>* ItemsOf(HMENU menu) const;
+  // The submenu a group's entry opens; null for other entries.
+  HMENU SubmenuOf(int position) const;
+  // The top level and every submenu.
+  std::vector<HMENU> Menus() const;
   // The entry a command identifier stands for; null for 0 (cancelled) and
   // for identifiers that are not this menu's.
   const tmenuentry* EntryOfCommand(UINT command) const;
 
-  // Replaces every item. Item i gets the identifier MenuCommandOfPosition(i);
-  // separators are owner-drawn separators. False when the system refused an
-  // item; the menu then holds the items up to it.
+  // Replaces every item. Entry i gets the identifier MenuCommandOfPosition(i)
+  // and goes where MenuTree puts it; separators are owner-drawn separators,
+  // and an empty group holds one disabled "(Empty)" item. False when the
+  // system refused an item; the menu then holds the items up to it.
   bool Rebuild(std::vector<tmenuentry> entries);
 
   // Gives entries still without their icon the ones now known; true when
@@ -59,16 +72,32 @@ class tpopupmenu {
   std::function<void(int dpi)> OnDpiChange;
 
  private:
+  struct tsubmenu {
+    HMENU Handle = nullptr;
+    std::vector<const tmenuentry*> Items;
+  };
   const tmenuentry* Find(ULONG_PTR data) const;
   void Clear();
-  bool Insert(UINT position, const tmenuentry* entry) const;
+  // Empties the menus, the submenus going with their items.
+  void RemoveItems() const;
+  // Makes the menus from entries_; entryCount_ of them are the caller's.
+  bool Build() const;
+  bool Insert(tsubmenu& into, std::size_t index, HMENU submenu) const;
   tmenupainter& painter_;
   const tmenubuttons buttons_;
   HMENU menu_;
+  // The caller's entries, then one "(Empty)" item per empty group.
   std::vector<std::unique_ptr<tmenuentry>> entries_;
-  // Item data to position: the system asks per item, and a long menu must
-  // not be searched through for each.
+  int entryCount_ = 0;
+  // Per entry: the index of the group it sits in, or MenuTopLevel.
+  std::vector<std::int32_t> parents_;
+  // Item data to index in entries_: the system asks per item, and a long
+  // menu must not be searched through for each.
   std::unordered_map<ULONG_PTR, std::size_t> positions_;
+  // The top level first; made anew with the items.
+  mutable std::vector<tsubmenu> menus_;
+  // Per entry: the index in menus_ of the submenu it opens, 0 for none.
+  mutable std::vector<std::size_t> submenuOf_;
   // The items' sizes, by position, for the look they were measured for;
   // Height 0: not measured yet.
   mutable std::vector<tmenuitemsize> sizes_;
@@ -78,6 +107,6 @@ class tpopupmenu {
 // The shortcut menu from the list: item i is the shortcut at index i.
 bool RebuildShortcutMenu(tpopupmenu& shortcutsmenu, const tzvshortcutlist& list,
                          bool displayHotkeys, const ticonindexfn& iconIndex,
-                         const thotkeytextfn& hotkeyText);
+                         const thotkeytextfn& hotkeyText, const tgroupiconfn& groupIcon = {});
 
 }  // namespace zv

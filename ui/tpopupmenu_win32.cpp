@@ -17,25 +17,80 @@ const tmenuentry* tpopupmenu::Entry(int position) const {
 
 const tmenuentry* tpopupmenu::EntryOfCommand(UINT command) const {
   const tmenuentry* e = Entry(MenuPositionOfCommand(command));
-  return e && !e->Separator ? e : nullptr;
+  return e && !e->Separator && !e->Group && !e->Disabled ? e : nullptr;
+}
+
+const std::vector<const tmenuentry*>* tpopupmenu::ItemsOf(HMENU menu) const {
+  if (!menu) return nullptr;
+  for (const tsubmenu& m : menus_)
+    if (m.Handle == menu) return &m.Items;
+  return nullptr;
+}
+
+HMENU tpopupmenu::SubmenuOf(int position) const {
+  if (position < 0 || static_cast<std::size_t>(position) >= submenuOf_.size()) return nullptr;
+  const std::size_t m = submenuOf_[static_cast<std::size_t>(position)];
+  return m > 0 && m < menus_.size() ? menus_[m].Handle : nullptr;
+}
+
+std::vector<HMENU> tpopupmenu::Menus() const {
+  std::vector<HMENU> all;
+  for (const tsubmenu& m : menus_) all.push_back(m.Handle);
+  return all;
+}
+
+void tpopupmenu::RemoveItems() const {
+  if (menu_)
+    for (int i = GetMenuItemCount(menu_) - 1; i >= 0; --i) DeleteMenu(menu_, static_cast<UINT>(i), MF_BYPOSITION);
+  menus_.clear();
+  submenuOf_.clear();
 }
 
 void tpopupmenu::Clear() {
   sizes_.clear();
-  if (menu_)
-    for (int i = GetMenuItemCount(menu_) - 1; i >= 0; --i) DeleteMenu(menu_, static_cast<UINT>(i), MF_BYPOSITION);
+  RemoveItems();
   entries_.clear();
+  entryCount_ = 0;
+  parents_.clear();
   positions_.clear();
 }
 
 bool tpopupmenu::Rebuild(std::vector<tmenuentry> entries) {
   Clear();
   if (!menu_) return false;
-  for (tmenuentry& e : entries) {
-    auto owned = std::make_unique<tmenuentry>(std::move(e));
-    if (!Insert(static_cast<UINT>(entries_.size()), owned.get())) return false;
-    positions_[reinterpret_cast<ULONG_PTR>(owned.get())] = entries_.size();
-    entries_.push_back(std::move(owned));
+  const tmenutree tree = MenuTree(entries);
+  parents_ = tree.Parent;
+  entryCount_ = static_cast<int>(entries.size());
+  for (tmenuentry& e : entries) entries_.push_back(std::make_unique<tmenuentry>(std::move(e)));
+  for (int i = 0; i < entryCount_; ++i) {
+    if (!entries_[static_cast<size_t>(i)]->Group || tree.Items[static_cast<size_t>(i)] > 0) continue;
+    auto empty = std::make_unique<tmenuentry>();
+    empty->Caption = EmptyGroupCaption;
+    empty->Disabled = true;
+    entries_.push_back(std::move(empty));
+    parents_.push_back(i);
+  }
+  for (std::size_t i = 0; i < entries_.size(); ++i) positions_[reinterpret_cast<ULONG_PTR>(entries_[i].get())] = i;
+  return Build();
+}
+
+bool tpopupmenu::Build() const {
+  menus_.assign(1, tsubmenu{menu_, {}});
+  submenuOf_.assign(entries_.size(), 0);
+  for (std::size_t i = 0; i < entries_.size(); ++i) {
+    const std::int32_t parent = parents_[i];
+    // A group comes before what it holds, so its submenu is there.
+    tsubmenu& into = menus_[parent == MenuTopLevel ? 0 : submenuOf_[static_cast<size_t>(parent)]];
+    HMENU submenu = entries_[i]->Group ? CreatePopupMenu() : nullptr;
+    if (entries_[i]->Group && !submenu) return false;
+    if (!Insert(into, i, submenu)) {
+      if (submenu) DestroyMenu(submenu);
+      return false;
+    }
+    if (submenu) {
+      submenuOf_[i] = menus_.size();
+      menus_.push_back(tsubmenu{submenu, {}});
+    }
   }
   return true;
 }
@@ -46,11 +101,19 @@ bool tpopupmenu::TakeKnownIcons(const tzvshortcutlist& list, const ticonindexfn&
   return changed;
 }
 
-bool tpopupmenu::Insert(UINT position, const tmenuentry* entry) const {
-  const UINT flags = MF_BYPOSITION | MF_OWNERDRAW | (entry->Separator ? MF_SEPARATOR : 0);
+bool tpopupmenu::Insert(tsubmenu& into, std::size_t index, HMENU submenu) const {
+  const tmenuentry* entry = entries_[index].get();
+  UINT flags = MF_BYPOSITION | MF_OWNERDRAW;
+  if (entry->Separator) flags |= MF_SEPARATOR;
+  if (entry->Disabled) flags |= MF_GRAYED;
+  if (submenu) flags |= MF_POPUP;
+  const UINT_PTR id = submenu ? reinterpret_cast<UINT_PTR>(submenu)
+                              : MenuCommandOfPosition(static_cast<std::int32_t>(index));
   // The item data is the entry itself; the menu never reads it as text.
-  return InsertMenuA(menu_, position, flags, MenuCommandOfPosition(static_cast<std::int32_t>(position)),
-                     reinterpret_cast<LPCSTR>(entry)) != FALSE;
+  if (!InsertMenuA(into.Handle, static_cast<UINT>(into.Items.size()), flags, id, reinterpret_cast<LPCSTR>(entry)))
+    return false;
+  into.Items.push_back(entry);
+  return true;
 }
 
 void tpopupmenu::UseDpi(int dpi) const {
@@ -60,8 +123,8 @@ void tpopupmenu::UseDpi(int dpi) const {
   // The system keeps the size an item was measured at: new items are
   // measured afresh.
   if (!menu_) return;
-  for (int i = GetMenuItemCount(menu_) - 1; i >= 0; --i) DeleteMenu(menu_, static_cast<UINT>(i), MF_BYPOSITION);
-  for (std::size_t i = 0; i < entries_.size(); ++i) Insert(static_cast<UINT>(i), entries_[i].get());
+  RemoveItems();
+  Build();
 }
 
 const tmenuentry* tpopupmenu::Find(ULONG_PTR data) const {
@@ -107,7 +170,7 @@ void tpopupmenu::MeasureAll() const {
 }
 
 bool tpopupmenu::DrawItem(const DRAWITEMSTRUCT& dis) const {
-  if (dis.CtlType != ODT_MENU || reinterpret_cast<HMENU>(dis.hwndItem) != menu_) return false;
+  if (dis.CtlType != ODT_MENU || !ItemsOf(reinterpret_cast<HMENU>(dis.hwndItem))) return false;
   const tmenuentry* e = Find(dis.itemData);
   if (!e) return false;
   painter_.DrawItem(*e, dis);
@@ -128,8 +191,8 @@ const tmenuentry* tpopupmenu::Popup(HWND owner, int x, int y) const {
 
 bool RebuildShortcutMenu(tpopupmenu& shortcutsmenu, const tzvshortcutlist& list,
                          bool displayHotkeys, const ticonindexfn& iconIndex,
-                         const thotkeytextfn& hotkeyText) {
-  return shortcutsmenu.Rebuild(ShortcutMenuEntries(list, displayHotkeys, iconIndex, hotkeyText));
+                         const thotkeytextfn& hotkeyText, const tgroupiconfn& groupIcon) {
+  return shortcutsmenu.Rebuild(ShortcutMenuEntries(list, displayHotkeys, iconIndex, hotkeyText, groupIcon));
 }
 
 }  // namespace zv

@@ -200,7 +200,7 @@ TEST_P(DpiWindows, EditorClientLeastSizeListAndRowsInBothModes) {
       EXPECT_GE(row, icon + ScaleForDpi(4, dpi));
       EXPECT_EQ(row, d.shortcutslbMeasureItem(0));
       const int sep = static_cast<int>(SendMessageA(d.shortcutslb.Handle(), LB_GETITEMHEIGHT, 1, 0));
-      if (large) EXPECT_LT(sep, row);
+      if (large) { EXPECT_LT(sep, row); }
       EXPECT_LE(sep, row);
       Shoot(d.Handle(), Picture(large ? "editor-large" : "editor-small", dpi));
       d.Close();

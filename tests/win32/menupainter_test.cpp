@@ -13,6 +13,7 @@
 #include "screenshot.h"
 #include "toolkit/gdi.h"
 #include "toolkit/fontman_win32.h"
+#include "ui/menuchar_win32.h"
 #include "ui/tpopupmenu.h"
 
 using namespace zv;
@@ -516,4 +517,90 @@ TEST(ContextMenuPicture, SixItemsWithSmallIconsAndNoHotkeyPart) {
   EXPECT_LE(captionStart, 30);
   EXPECT_GE(GreyLevel(px.At(23, r.rows[5].top)), StripRampGrey(0));  // a 24-pixel strip
   EXPECT_EQ(px.At(24, r.rows[5].top), RGB(255, 255, 255));
+}
+
+// Groups as the system sees them: each opens a submenu of its own items,
+// an empty one holds a grey "(Empty)", the identifiers stay list indexes,
+// and typing in a submenu chooses among its items only.
+TEST(ShortcutMenuWindow, GroupsOpenSubmenusOfTheirOwnItems) {
+  timagelisticons icons(SystemImageList(false));
+  tmenupainter painter(icons);
+  tpopupmenu menu(painter);
+  tzvshortcutlist list;
+  const std::string windows = WindowsDir();
+  Append(list, Group("Tools"));                                                        // 0
+  Append(list, AtLevel(MakeShortcut(stApplication, "Notepad", windows + "\\notepad.exe"), 1));  // 1
+  Append(list, Group("Deep", 1));                                                      // 2
+  Append(list, AtLevel(MakeShortcut(stFolder, "Windows", windows), 2));                // 3
+  Append(list, Group("Empty"));                                                        // 4
+  Append(list, MakeShortcut(stFile, "Win.ini", windows + "\\win.ini"));                // 5
+  ASSERT_TRUE(RebuildShortcutMenu(menu, list, true, IconIndex, FakeHotkeyText, [] { return 3; }));
+  EXPECT_EQ(menu.Count(), 6);
+  ASSERT_EQ(GetMenuItemCount(menu.Handle()), 3);
+  HMENU tools = menu.SubmenuOf(0), deep = menu.SubmenuOf(2), empty = menu.SubmenuOf(4);
+  ASSERT_TRUE(tools && deep && empty);
+  EXPECT_EQ(GetSubMenu(menu.Handle(), 0), tools);
+  EXPECT_EQ(GetSubMenu(tools, 1), deep);
+  EXPECT_EQ(GetSubMenu(menu.Handle(), 1), empty);
+  EXPECT_EQ(menu.SubmenuOf(1), nullptr);
+  EXPECT_EQ(GetMenuItemCount(tools), 2);
+  EXPECT_EQ(GetMenuItemCount(deep), 1);
+  EXPECT_EQ(GetMenuItemID(deep, 0), MenuCommandOfPosition(3));
+  ASSERT_NE(menu.EntryOfCommand(MenuCommandOfPosition(3)), nullptr);
+  EXPECT_EQ(menu.EntryOfCommand(MenuCommandOfPosition(3))->Tag, 3);
+  EXPECT_EQ(menu.EntryOfCommand(MenuCommandOfPosition(2)), nullptr) << "a group is no command";
+  EXPECT_EQ(menu.Entry(0)->ImageIndex, 3);
+
+  ASSERT_EQ(GetMenuItemCount(empty), 1);
+  EXPECT_TRUE(GetMenuState(empty, 0, MF_BYPOSITION) & MF_GRAYED);
+  const tmenuentry* placeholder = menu.ItemsOf(empty)->at(0);
+  EXPECT_EQ(placeholder->Caption, "(Empty)");
+  EXPECT_TRUE(placeholder->Disabled);
+  MENUITEMINFOA info = {};
+  info.cbSize = sizeof(info);
+  info.fMask = MIIM_DATA | MIIM_FTYPE;
+  ASSERT_TRUE(GetMenuItemInfoA(deep, 0, TRUE, &info));
+  EXPECT_TRUE(info.fType & MFT_OWNERDRAW);
+  EXPECT_EQ(info.dwItemData, reinterpret_cast<ULONG_PTR>(menu.Entry(3)));
+
+  // Items of submenus are measured and drawn like the top level's.
+  tbitmap picture;
+  for (HMENU in : {tools, deep, empty}) {
+    MEASUREITEMSTRUCT mis = {};
+    mis.CtlType = ODT_MENU;
+    mis.itemData = reinterpret_cast<ULONG_PTR>(menu.ItemsOf(in)->at(0));
+    EXPECT_TRUE(menu.MeasureItem(mis));
+    twindowdc screen;
+    tmemorydc dc(screen.Get());
+    picture = tbitmap(CreateCompatibleBitmap(screen.Get(), static_cast<int>(mis.itemWidth), 40));
+    tselection select(dc.Get(), picture.Get());
+    DRAWITEMSTRUCT dis = {};
+    dis.CtlType = ODT_MENU;
+    dis.hwndItem = reinterpret_cast<HWND>(in);
+    dis.hDC = dc.Get();
+    dis.rcItem = {0, 0, static_cast<int>(mis.itemWidth), static_cast<int>(mis.itemHeight)};
+    dis.itemData = mis.itemData;
+    EXPECT_TRUE(menu.DrawItem(dis));
+  }
+
+  // Typed letters: N in Tools starts Notepad, D opens Deep, E on the top
+  // level opens the group of that name; "(Empty)" never answers.
+  LRESULT result = 0;
+  ASSERT_TRUE(AnswerMenuChar(menu, nullptr, 'n', reinterpret_cast<LPARAM>(tools), result));
+  EXPECT_EQ(result, MAKELRESULT(0, MNC_EXECUTE));
+  ASSERT_TRUE(AnswerMenuChar(menu, nullptr, 'd', reinterpret_cast<LPARAM>(tools), result));
+  EXPECT_EQ(result, MAKELRESULT(1, MNC_EXECUTE));
+  ASSERT_TRUE(AnswerMenuChar(menu, nullptr, 'e', reinterpret_cast<LPARAM>(menu.Handle()), result));
+  EXPECT_EQ(result, MAKELRESULT(1, MNC_EXECUTE));
+  ASSERT_TRUE(AnswerMenuChar(menu, nullptr, 'e', reinterpret_cast<LPARAM>(empty), result));
+  EXPECT_EQ(result, 0);
+  HMENU other = CreatePopupMenu();
+  EXPECT_FALSE(AnswerMenuChar(menu, nullptr, 'n', reinterpret_cast<LPARAM>(other), result));
+  DestroyMenu(other);
+
+  // A new DPI makes the submenus anew, in the same places.
+  menu.UseDpi(painter.Dpi() == 144 ? 96 : 144);
+  ASSERT_NE(menu.SubmenuOf(2), nullptr);
+  EXPECT_EQ(GetSubMenu(menu.SubmenuOf(0), 1), menu.SubmenuOf(2));
+  EXPECT_EQ(GetMenuItemCount(menu.SubmenuOf(4)), 1);
 }

@@ -1,0 +1,170 @@
+#!/usr/bin/env bash
+# Groups in the running program: their entries are started from the
+# keyboard (Win+Q, the group's letter, the entry's letter; the arrows, Right
+# into a group, Left out of it, Enter) and with the mouse; an entry two
+# groups deep starts by its own hotkey; an empty group shows "(Empty)". The
+# open submenus are photographed small and large at 96 and 144 DPI.
+. "$(dirname "$0")/lib.sh"
+zv_fresh_prefix
+cp "$build/tests/markerapp.exe" "$WINEPREFIX/drive_c/markerapp.exe"
+key='HKEY_CURRENT_USER\Software\Halvorix\Zorvane\Shortcuts'
+
+app() {  # $1 item, $2 caption, $3 marker name, $4 level, $5 hotkey
+  printf '[%s\\Item%s]\n"ShortcutType"=dword:00000001\n"Caption"="%s"\n' "$key" "$1" "$2"
+  printf '"Path"="C:\\\\markerapp.exe"\n"Parameters"="C:\\\\%s.txt"\n"WorkingDir"="C:\\\\"\n' "$3"
+  printf '"Hotkey"=dword:%08x\n"ViewStyle"=dword:00000001\n' "${5:-0}"
+  [ "${4:-0}" -gt 0 ] && printf '"Level"=dword:%08x\n' "$4"
+  echo
+}
+group() {  # $1 item, $2 caption, $3 level
+  printf '[%s\\Item%s]\n"ShortcutType"=dword:00000000\n"Group"=dword:00000001\n"Caption"="%s"\n' \
+    "$key" "$1" "$2"
+  [ "${3:-0}" -gt 0 ] && printf '"Level"=dword:%08x\n' "$3"
+  echo
+}
+{
+  printf 'REGEDIT4\n\n[%s]\n"SavedByClass"="tzvshortcutlist"\n"Count"=dword:00000007\n\n' "$key"
+  app 0 Marker marker
+  group 1 Tools
+  app 2 Editor editor 1
+  group 3 Remote 1
+  app 4 Probe probe 2 $((0xc050))  # Ctrl+Alt+P
+  group 5 Spare 1
+  app 6 Last last
+} >"$ZV_TEST_WORK/list.reg"
+zv_wine regedit /S "$(zv_winpath "$ZV_TEST_WORK/list.reg")"
+settings='HKCU\Software\Halvorix\Zorvane'
+
+start_zorvane() {
+  zv_start "$exe" /justinstalled
+  zorvane=$ZV_PID
+  zv_driver wait-tray 'Zorvane (Active)' 15000 >/dev/null || zv_fail "no active tray icon"
+  main=$(zv_wait_window tzorvanemaindialog zorvanemaindialog) || zv_fail "no main window"
+}
+stop_zorvane() {
+  zv_post "$main" WM_COMMAND 0x103 0
+  zv_wait_exit $zorvane
+  [ "$ZV_EXIT" = 0 ] || zv_fail "exit code $ZV_EXIT"
+}
+menus() { zv_driver list '#32768' '*' | awk -F'\t' '$4 == "visible" { print $1 }'; }
+menu_by_key() {
+  xdotool mousemove 40 40
+  xdotool windowfocus --sync "$(xdotool search --name "Wine System Tray" | head -n 1)" 2>/dev/null
+  xdotool key super+q
+  menu=$(zv_wait_visible '#32768' '*' 5000) || zv_fail "Win+Q did not pop up the menu"
+  # Wine's keys go to the X window with the focus, and nothing here moves
+  # it to the program's menu as Windows moves it to the foreground window.
+  local xmenu
+  xmenu=$(xdotool search --onlyvisible --classname zorvane.exe 2>/dev/null | tail -n 1)
+  [ -n "$xmenu" ] || zv_fail "no X window for the menu"
+  xdotool windowfocus --sync "$xmenu" 2>/dev/null
+  sleep 0.4
+}
+open_menus() {  # $1: how many menus should be open
+  local n
+  for _ in $(seq 30); do
+    n=$(menus | wc -l)
+    [ "$n" = "$1" ] && return 0
+    sleep 0.1
+  done
+  zv_fail "$n menus open, expected $1"
+}
+started() {  # $1: marker name
+  local f="$WINEPREFIX/drive_c/$1.txt"
+  for _ in $(seq 100); do [ -f "$f" ] && break; sleep 0.1; done
+  [ -f "$f" ] || zv_fail "$2 did not start $1"
+  rm -f "$f"
+  for _ in $(seq 30); do [ -z "$(menus)" ] && return 0; sleep 0.1; done
+  zv_fail "menus stayed open after $2"
+}
+# Every open menu in one picture: the part of the screen they cover.
+cascade_shot() {  # $1: picture name
+  local x0=99999 y0=99999 x1=0 y1=0 x y w h
+  sleep 0.4
+  for m in $(menus); do
+    read -r x y w h < <(zv_window_rect "$m")
+    ((x < x0)) && x0=$x
+    ((y < y0)) && y0=$y
+    ((x + w > x1)) && x1=$((x + w))
+    ((y + h > y1)) && y1=$((y + h))
+  done
+  import -display "$DISPLAY" -window root -crop "$((x1 - x0))x$((y1 - y0))+$x0+$y0" +repage \
+    "$shots/$1.png" || zv_fail "screenshot $1"
+}
+
+start_zorvane
+# T opens Tools, its only match; E then starts Editor, the only E in it.
+menu_by_key
+xdotool key t
+open_menus 2
+xdotool key e
+started editor "Win+Q, T, E"
+
+# Down to Tools, Right into it, Down to Remote, Right into it, Enter.
+menu_by_key
+xdotool key Down Right
+open_menus 2
+xdotool key Down Right
+open_menus 3
+cascade_shot groups-menu-small
+xdotool key Return
+started probe "Win+Q, Down, Right, Down, Right, Enter"
+
+# Left leaves a group for the level above; Enter opens a group.
+menu_by_key
+xdotool key t
+open_menus 2
+xdotool key Left
+open_menus 1
+xdotool key Down Return
+started last "Win+Q, T, Left, Down, Enter"
+menu_by_key
+xdotool key Down Return
+open_menus 2
+xdotool key Return
+started editor "Win+Q, Down, Enter, Enter"
+
+# An empty group: one grey "(Empty)"; Escape closes one menu at a time.
+menu_by_key
+xdotool key t s
+open_menus 3
+cascade_shot groups-menu-empty
+xdotool key Escape
+open_menus 2
+xdotool key Escape Escape
+open_menus 0
+
+# The mouse: a click on Tools opens it, a click on Editor starts it.
+xdotool mousemove 300 300
+zv_driver tray-click 'Zorvane (Active)' left || zv_fail "tray click failed"
+menu=$(zv_wait_visible '#32768' '*' 5000) || zv_fail "no menu after the tray click"
+sleep 0.4
+read -r mx my mw _ < <(zv_window_rect "$menu")
+xdotool mousemove $((mx + mw / 2)) $((my + 3 + 20 + 10)) click 1
+open_menus 2
+sub=$(menus | grep -vx "$menu" | head -n 1)
+read -r sx sy sw _ < <(zv_window_rect "$sub")
+xdotool mousemove $((sx + sw / 2)) $((sy + 3 + 10)) click 1
+started editor "a click on Tools, then on Editor"
+
+# Probe's own hotkey, two groups deep.
+xdotool windowfocus --sync "$(xdotool search --name "Wine System Tray" | head -n 1)" 2>/dev/null
+xdotool key ctrl+alt+p
+started probe "Ctrl+Alt+P"
+stop_zorvane
+
+# The cascade large, and at 144 DPI small and large.
+for look in "96 1 large" "144 0 small" "144 1 large"; do
+  read -r dpi large name <<<"$look"
+  zv_wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f
+  zv_wine reg add "$settings" /v UseLargeIcons /t REG_DWORD /d "$large" /f
+  start_zorvane
+  menu_by_key
+  xdotool key t r
+  open_menus 3
+  cascade_shot "groups-menu-$name-$dpi"
+  xdotool key Escape Escape Escape
+  open_menus 0
+  stop_zorvane
+done
+echo PASS

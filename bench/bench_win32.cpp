@@ -31,4 +31,25 @@ void FillEverydayList(zv::tzvshortcutlist& list, int count) {
   }
 }
 
+void FillGroupedList(zv::tzvshortcutlist& list, int groups, int perGroup) {
+  for (int g = 0; g < groups; ++g) {
+    auto group = std::make_unique<zv::tzvshortcut>();
+    group->ShortcutType = zv::stSeparator;
+    group->Group = true;
+    group->Caption = "Group number " + std::to_string(g);
+    list.Add(group, true);
+    zv::tzvshortcutlist members;
+    FillEverydayList(members, perGroup + perGroup / 9 + 1);
+    int added = 0;
+    for (std::int32_t i = 0; i < members.Count() && added < perGroup; ++i) {
+      const zv::tzvshortcut* m = members.GetItem(i);
+      if (m->ShortcutType == zv::stSeparator) continue;
+      auto s = std::make_unique<zv::tzvshortcut>(*m);
+      s->Level = 1;
+      list.Add(s, true);
+      ++added;
+    }
+  }
+}
+
 }  // namespace zvbench

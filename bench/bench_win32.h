@@ -30,5 +30,7 @@ class tkeptlist {
 // system, every tenth a separator, no hotkeys (clashes would stop a start
 // with a question).
 void FillEverydayList(zv::tzvshortcutlist& list, int count);
+// groups groups, each holding perGroup of the everyday list's shortcuts.
+void FillGroupedList(zv::tzvshortcutlist& list, int groups, int perGroup);
 
 }  // namespace zvbench

@@ -81,6 +81,47 @@ ticoncount CountMenuIcons(const tpicture& p) {
   return c;
 }
 
+namespace {
+
+bool StripEdgeGrey(std::uint32_t c) {
+  const std::uint32_t r = (c >> 16) & 0xFF, g = (c >> 8) & 0xFF, b = c & 0xFF;
+  return r == g && g == b && r >= 195 && r <= 200;
+}
+
+}  // namespace
+
+ticoncount CountRowIcons(const tpicture& p, int rows) {
+  static const int dpi = ScreenDpi();
+  auto px = [](int figure) { return (figure * dpi * 2 + 96) / 192; };
+  const int box = GetSystemMetrics(SM_CXSMICON) > 0 ? GetSystemMetrics(SM_CXSMICON) : px(16);
+  ticoncount c;
+  if (rows <= 0 || p.Height == 0) return c;
+  int left = -1;
+  for (int x = 0; x < p.Width / 2 && left < 0; ++x)
+    if (StripEdgeGrey(p.At(x, p.Height / 2))) left = x;
+  if (left < 0) return c;
+  int top = -1, bottom = -1;
+  for (int y = 0; y < p.Height; ++y) {
+    if (!StripEdgeGrey(p.At(left, y))) continue;
+    if (top < 0) top = y;
+    bottom = y;
+  }
+  const int height = (bottom - top + 1) / rows;
+  if (top < 0 || height < box || height * rows != bottom - top + 1) return c;
+  c.Top = top;
+  c.RowHeight = height;
+  for (int r = 0; r < rows; ++r) {
+    const int rowTop = top + r * height;
+    ++c.Rows;
+    bool icon = false;
+    for (int y = rowTop + px(2); y < rowTop + px(2) + box && !icon; ++y)
+      for (int x = left + px(4); x < left + px(4) + box && !icon; ++x)
+        icon = p.At(x, y) != p.At(x, rowTop);
+    if (!icon) ++c.WithoutIcon;
+  }
+  return c;
+}
+
 void Click(int x, int y) {
   SetCursorPos(x, y);
   INPUT in[2] = {};

@@ -25,11 +25,18 @@ tpicture Capture(HWND wnd);
 // Pixels at 96 DPI, grown with the screen's DPI.
 struct ticoncount {
   int Rows = 0, WithoutIcon = 0;
+  // Where CountRowIcons found the rows, in the picture: -1 when it did not.
+  int Top = -1, RowHeight = 0;
 };
 
 // The rows and icons of the everyday list's menu that p shows; none counted
 // when it shows no such menu.
 ticoncount CountMenuIcons(const tpicture& p);
+
+// A menu of rows all of one height, none highlighted: how many of them
+// show no icon yet. The rows are found by the strip's lightest-but-one
+// greys down its left edge; none counted when there are not rows of them.
+ticoncount CountRowIcons(const tpicture& p, int rows);
 
 // The screen's DPI (96 when unknown), with this process aware of the DPI.
 int ScreenDpi();

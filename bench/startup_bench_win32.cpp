@@ -132,6 +132,12 @@ void StoreList(int count) {
   list.SaveToRegistry(zv::ProcessRegistry(), zv::ShortcutListKey);
 }
 
+void StoreGroupedList(int groups, int perGroup) {
+  zv::tzvshortcutlist list;
+  zvbench::FillGroupedList(list, groups, perGroup);
+  list.SaveToRegistry(zv::ProcessRegistry(), zv::ShortcutListKey);
+}
+
 std::string MedianOf(int runs) { return runs > 1 ? "median of " + std::to_string(runs) : "one start"; }
 
 }  // namespace zvbench

@@ -27,11 +27,14 @@ startups TableTargets(const std::string& what);
 // A stored list of count entries; the program then starts without the
 // question a missing list asks.
 void StoreList(int count);
+// The same with groups groups of perGroup shortcuts each.
+void StoreGroupedList(int groups, int perGroup);
 
 // The user's list kept aside while one of count entries stands in its place.
 class tstoredlist {
  public:
   explicit tstoredlist(int count) { StoreList(count); }
+  tstoredlist(int groups, int perGroup) { StoreGroupedList(groups, perGroup); }
 
  private:
   tkeptlist kept_;

@@ -2,7 +2,8 @@
 # Groups in the running program: their entries are started from the
 # keyboard (Win+Q, the group's letter, the entry's letter; the arrows, Right
 # into a group, Left out of it, Enter) and with the mouse; an entry two
-# groups deep starts by its own hotkey; an empty group shows "(Empty)". The
+# groups deep starts by its own hotkey; two matches of a letter in a submenu
+# are chosen between; an empty group shows "(Empty)". The
 # open submenus are photographed small and large at 96 and 144 DPI.
 . "$(dirname "$0")/lib.sh"
 zv_fresh_prefix
@@ -23,14 +24,15 @@ group() {  # $1 item, $2 caption, $3 level
   echo
 }
 {
-  printf 'REGEDIT4\n\n[%s]\n"SavedByClass"="tzvshortcutlist"\n"Count"=dword:00000007\n\n' "$key"
+  printf 'REGEDIT4\n\n[%s]\n"SavedByClass"="tzvshortcutlist"\n"Count"=dword:00000008\n\n' "$key"
   app 0 Marker marker
   group 1 Tools
   app 2 Editor editor 1
   group 3 Remote 1
   app 4 Probe probe 2 $((0xc050))  # Ctrl+Alt+P
-  group 5 Spare 1
-  app 6 Last last
+  app 5 Proxy proxy 2
+  group 6 Spare 1
+  app 7 Last last
 } >"$ZV_TEST_WORK/list.reg"
 zv_wine regedit /S "$(zv_winpath "$ZV_TEST_WORK/list.reg")"
 settings='HKCU\Software\Halvorix\Zorvane'
@@ -123,6 +125,20 @@ xdotool key Down Return
 open_menus 2
 xdotool key Return
 started editor "Win+Q, Down, Enter, Enter"
+
+# Two matches in a submenu, opened with its first entry highlighted: P
+# highlights the next of them, Enter starts it; Ctrl+Shift+Enter chooses in
+# a submenu as Enter does.
+menu_by_key
+xdotool key t r
+open_menus 3
+xdotool key p Return
+started proxy "Win+Q, T, R, P, Enter"
+menu_by_key
+xdotool key t
+open_menus 2
+xdotool key ctrl+shift+Return
+started editor "Win+Q, T, Ctrl+Shift+Enter"
 
 # An empty group: one grey "(Empty)"; Escape closes one menu at a time.
 menu_by_key

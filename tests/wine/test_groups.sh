@@ -56,8 +56,12 @@ menu_by_key() {
   menu=$(zv_wait_visible '#32768' '*' 5000) || zv_fail "Win+Q did not pop up the menu"
   # Wine's keys go to the X window with the focus, and nothing here moves
   # it to the program's menu as Windows moves it to the foreground window.
-  local xmenu
-  xmenu=$(xdotool search --onlyvisible --classname zorvane.exe 2>/dev/null | tail -n 1)
+  local xmenu=
+  for _ in $(seq 30); do
+    xmenu=$(xdotool search --onlyvisible --classname zorvane.exe 2>/dev/null | tail -n 1)
+    [ -n "$xmenu" ] && break
+    sleep 0.1
+  done
   [ -n "$xmenu" ] || zv_fail "no X window for the menu"
   xdotool windowfocus --sync "$xmenu" 2>/dev/null
   sleep 0.4

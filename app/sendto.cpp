@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/launcher.h"
+#include "app/sendtocleanup.h"
 #include "app/sendtolinks.h"
 #include "app/shelllinkfile.h"
 #include "model/saferegistry.h"
@@ -41,6 +42,24 @@ bool IsDeviceName(const std::string& name) {
   return false;
 }
 
+// Characters a file name may not hold become "_".
+std::string Replaced(const std::string& caption) {
+  std::string name;
+  name.reserve(caption.size() + 5);
+  for (char c : caption) {
+    const bool control = static_cast<unsigned char>(c) < 32;
+    name += (control || std::strchr("\\/:*?\"<>|", c)) ? '_' : c;
+  }
+  return name;
+}
+
+// A name that stays a plain entry of its folder: "_" for none, "_" before a device name.
+std::string PlainName(std::string name) {
+  if (name.empty()) name = "_";
+  if (IsDeviceName(name)) name.insert(0, "_");
+  return name;
+}
+
 }  // namespace
 
 std::string GetSendToFolder(tregistrybackend& registry) {
@@ -57,36 +76,94 @@ std::string GetSendToFolder(tregistrybackend& registry) {
   return folder + "Zorvane\\";
 }
 
-std::string SendToLinkName(const std::string& caption) {
-  std::string name;
-  name.reserve(caption.size() + 5);
-  for (char c : caption) {
-    const bool control = static_cast<unsigned char>(c) < 32;
-    name += (control || std::strchr("\\/:*?\"<>|", c)) ? '_' : c;
-  }
-  if (name.empty()) name = "_";
-  if (IsDeviceName(name)) name.insert(0, "_");
-  return name + ".lnk";
+std::string SendToLinkName(const std::string& caption) { return PlainName(Replaced(caption)) + ".lnk"; }
+
+std::string SendToFolderName(const std::string& caption) {
+  std::string name = Replaced(caption);
+  // The system drops them: "Tools." would be "Tools", and ".." the folder above.
+  while (!name.empty() && (name.back() == '.' || name.back() == ' ')) name.pop_back();
+  return PlainName(std::move(name));
+}
+
+bool ReadOwnSendToLink(tfilesystem& files, const std::string& path, tshelllinkfile& link) {
+  return EndsWithLnk(path) && ReadShellLinkFile(files.ReadFileStart(path, 64 * 1024), link) &&
+         link.Description == SendToLinkDescription;
 }
 
 bool IsOwnSendToLink(tfilesystem& files, const std::string& path) {
-  if (!EndsWithLnk(path)) return false;
   tshelllinkfile link;
-  return ReadShellLinkFile(files.ReadFileStart(path, 64 * 1024), link) &&
-         link.Description == SendToLinkDescription;
+  return ReadOwnSendToLink(files, path, link);
 }
 
 void ClearSendToFolder(tregistrybackend& registry, tfilesystem& files) {
   const std::string folder = GetSendToFolder(registry);
   if (folder.empty()) return;
-  for (const tfileentry& entry : files.ListFiles(folder)) {
-    const std::string path = folder + entry.Name;
-    if (!IsOwnSendToLink(files, path)) continue;
-    if (entry.Attributes & faReadOnly) files.SetAttributes(path, entry.Attributes & ~faReadOnly);
-    files.RemoveFile(path);
-  }
+  RemoveOwnSendToLinks(files, folder, [](const std::string&, const tshelllinkfile&, std::uint32_t) {
+    return false;
+  });
   files.RemoveFolder(folder);
 }
+
+namespace {
+
+// Which wanted links are there already as they would be written: an own
+// link that holds it under exactly its name (a name that differs only in
+// letter case is a renamed caption or group, written again). Every other
+// own link goes.
+std::vector<bool> KeepCurrentLinks(tfilesystem& files, const std::string& folder,
+                                   const std::vector<tsendtolink>& wanted) {
+  std::unordered_map<std::string, std::size_t> byName;
+  for (std::size_t i = 0; i < wanted.size(); ++i) byName.emplace(UpperAscii(wanted[i].Name), i);
+  std::vector<bool> current(wanted.size(), false);
+  const auto keep = [&](const std::string& name, const tshelllinkfile& link, std::uint32_t attributes) {
+    const auto it = byName.find(UpperAscii(name));
+    if (it == byName.end() || current[it->second]) return false;
+    const tsendtolink& w = wanted[it->second];
+    if (name != w.Name || !SendToLinkIsCurrent(link, attributes, w.Link)) return false;
+    current[it->second] = true;
+    return true;
+  };
+  RemoveOwnSendToLinks(files, folder, keep);
+  return current;
+}
+
+// Makes the group folders above name (a path below folder) that are not
+// there yet, and notes them in made.
+void MakeGroupFolders(tfilesystem& files, const std::string& folder, const std::string& name,
+                      std::vector<std::string>& made) {
+  for (std::size_t cut = name.find('\\'); cut != std::string::npos; cut = name.find('\\', cut + 1)) {
+    const std::string path = folder + name.substr(0, cut + 1);
+    if (files.DirectoryExists(path) || !files.CreateFolders(path)) continue;
+    made.push_back(path);
+  }
+}
+
+// Writes the wanted links that are not current. A group folder made here
+// that none of its links could be saved in goes again, so no empty submenu
+// is left behind.
+tsendtooutcome WriteSendToLinks(tfilesystem& files, tshell& shell, const std::string& folder,
+                                const std::vector<tsendtolink>& wanted,
+                                const std::vector<bool>& current) {
+  tsendtooutcome outcome = tsendtooutcome::Done;
+  std::vector<std::string> made;
+  for (std::size_t i = 0; i < wanted.size(); ++i) {
+    if (current[i]) continue;
+    MakeGroupFolders(files, folder, wanted[i].Name, made);
+    // Of two captions that name one file, the later link replaces the
+    // earlier; a file of the user's that has the name is left as it is.
+    const std::string file = folder + wanted[i].Name;
+    if (files.FileExists(file) && IsOwnSendToLink(files, file)) files.RemoveFile(file);
+    // A link that cannot be saved is left out; the others are still made.
+    if (shell.SaveLink(wanted[i].Link, file) == tlinksave::ObjectFailed) {
+      outcome = tsendtooutcome::LinkObjectFailed;
+      break;
+    }
+  }
+  for (auto it = made.rbegin(); it != made.rend(); ++it) files.RemoveFolder(*it);
+  return outcome;
+}
+
+}  // namespace
 
 tsendtooutcome RebuildSendTo(const tzvshortcutlist& list, const tsettings& settings,
                              tregistrybackend& registry, tfilesystem& files, tshell& shell,
@@ -98,41 +175,9 @@ tsendtooutcome RebuildSendTo(const tzvshortcutlist& list, const tsettings& setti
     return tsendtooutcome::Off;
   }
   const std::vector<tsendtolink> wanted = WantedSendToLinks(list, SendToLinkDescription, environment);
-  std::unordered_map<std::string, std::size_t> byName;
-  for (std::size_t i = 0; i < wanted.size(); ++i) byName.emplace(UpperAscii(wanted[i].Name), i);
-  // An own link that already holds what it would be written with stays
-  // untouched; own links no longer wanted or changed go.
-  std::vector<bool> current(wanted.size(), false);
-  for (const tfileentry& entry : files.ListFiles(folder)) {
-    if (!EndsWithLnk(entry.Name)) continue;
-    const std::string path = folder + entry.Name;
-    tshelllinkfile link;
-    if (!ReadShellLinkFile(files.ReadFileStart(path, 64 * 1024), link) ||
-        link.Description != SendToLinkDescription)
-      continue;
-    // A name that differs only in letter case is a renamed caption: the
-    // link is written again under the new spelling.
-    const auto it = byName.find(UpperAscii(entry.Name));
-    if (it != byName.end() && !current[it->second] && entry.Name == wanted[it->second].Name &&
-        SendToLinkIsCurrent(link, entry.Attributes, wanted[it->second].Link)) {
-      current[it->second] = true;
-      continue;
-    }
-    if (entry.Attributes & faReadOnly) files.SetAttributes(path, entry.Attributes & ~faReadOnly);
-    files.RemoveFile(path);
-  }
+  const std::vector<bool> current = KeepCurrentLinks(files, folder, wanted);
   files.CreateFolders(folder);
-  for (std::size_t i = 0; i < wanted.size(); ++i) {
-    if (current[i]) continue;
-    // Of two captions that name one file, the later link replaces the
-    // earlier; a file of the user's that has the name is left as it is.
-    const std::string file = folder + wanted[i].Name;
-    if (files.FileExists(file) && IsOwnSendToLink(files, file)) files.RemoveFile(file);
-    // A link that cannot be saved is left out; the others are still made.
-    if (shell.SaveLink(wanted[i].Link, file) == tlinksave::ObjectFailed)
-      return tsendtooutcome::LinkObjectFailed;
-  }
-  return tsendtooutcome::Done;
+  return WriteSendToLinks(files, shell, folder, wanted, current);
 }
 
 }  // namespace zv

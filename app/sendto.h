@@ -1,11 +1,13 @@
 #pragma once
 // The program's subfolder of the user's "Send to" menu: one shell link per
-// application and folder shortcut, rebuilt from the list as a whole.
+// application and folder shortcut, in a folder of its own for each group
+// (the shell shows it as a submenu), rebuilt from the list as a whole.
 #include <string>
 
 #include "core/environment.h"
 #include "core/filesystem.h"
 #include "core/shell.h"
+#include "app/shelllinkfile.h"
 #include "model/registrybackend.h"
 #include "model/tzvshortcutlist.h"
 #include "settings/settings.h"
@@ -28,12 +30,19 @@ std::string GetSendToFolder(tregistrybackend& registry);
 // plain file in the subfolder.
 std::string SendToLinkName(const std::string& caption);
 
+// A group's folder name, by the same rules without the extension; trailing
+// dots and spaces, which the system drops, are left out, so "." and ".."
+// become "_" and never name a folder above.
+std::string SendToFolderName(const std::string& caption);
+
 // A file the program wrote: a ".lnk" shell link with the program's
-// description.
+// description; read into link.
+bool ReadOwnSendToLink(tfilesystem& files, const std::string& path, tshelllinkfile& link);
 bool IsOwnSendToLink(tfilesystem& files, const std::string& path);
 
-// Deletes the program's links in the subfolder (read-only ones too), then the
-// subfolder if that left it empty. Anything else there is kept.
+// Deletes the program's links in the subfolder and its group folders
+// (read-only ones too), the group folders that this leaves empty, then the
+// subfolder if it is empty. Anything else there is kept.
 void ClearSendToFolder(tregistrybackend& registry, tfilesystem& files);
 
 enum class tsendtooutcome {

@@ -1,6 +1,7 @@
 #include "model/expandedshortcut.h"
 #include "app/sendtolinks.h"
 
+#include <algorithm>
 #include <unordered_map>
 
 #include "core/filesystem.h"
@@ -21,26 +22,53 @@ bool IsAscii(const std::string& text) {
 // The show command a link without one opens with.
 constexpr std::uint32_t LinkDefaultShowCommand = 1;
 
+// The folders of the groups open at a point of the list, by level: "" (the
+// subfolder itself) at 0. A level deeper than the groups open stands in the
+// deepest, as the list fits levels.
+class tgroupfolders {
+ public:
+  const std::string& Of(std::uint8_t level) const { return open_[Fitted(level)]; }
+  void Open(const tzvshortcut& group) {
+    const std::size_t level = Fitted(group.Level);
+    open_.resize(level + 1);
+    const std::string path = open_[level] + SendToFolderName(group.Caption) + "\\";
+    // Two groups of one name in one place share its folder, as the shell
+    // could show only one; spelled as the first.
+    open_.push_back(spelled_.emplace(UpperAscii(path), path).first->second);
+  }
+
+ private:
+  std::size_t Fitted(std::uint8_t level) const { return std::min<std::size_t>(level, open_.size() - 1); }
+  std::vector<std::string> open_{""};
+  std::unordered_map<std::string, std::string> spelled_;
+};
+
+tshelllink LinkOf(const tzvshortcut& s, const std::string& description) {
+  tshelllink link;
+  // Only the maximized style is written; the link's default opens normally.
+  if (s.ViewStyle == vsMaximized) link.ShowCommand = ViewStyleToShowCommand(s.ViewStyle);
+  link.Path = s.Path;
+  if (s.ShortcutType == stApplication) {
+    link.Arguments = s.Parameters;
+    link.WorkingDirectory = s.WorkingDir;
+  }
+  link.Description = description;
+  return link;
+}
+
 }  // namespace
 
 std::vector<tsendtolink> WantedSendToLinks(const tzvshortcutlist& list, const std::string& description,
                                            tenvironment* environment) {
   std::vector<tsendtolink> links;
   std::unordered_map<std::string, std::size_t> byName;
+  tgroupfolders groups;
   for (std::int32_t i = 0; i < list.Count(); ++i) {
     const tzvshortcut& stored = *list.GetItem(i);
+    if (stored.IsGroup()) groups.Open(stored);
     if (stored.ShortcutType != stApplication && stored.ShortcutType != stFolder) continue;
     const tzvshortcut s = environment ? ExpandedShortcut(stored, *environment) : stored;
-    tsendtolink l;
-    l.Name = SendToLinkName(s.Caption);
-    // Only the maximized style is written; the link's default opens normally.
-    if (s.ViewStyle == vsMaximized) l.Link.ShowCommand = ViewStyleToShowCommand(s.ViewStyle);
-    l.Link.Path = s.Path;
-    if (s.ShortcutType == stApplication) {
-      l.Link.Arguments = s.Parameters;
-      l.Link.WorkingDirectory = s.WorkingDir;
-    }
-    l.Link.Description = description;
+    tsendtolink l{groups.Of(s.Level) + SendToLinkName(s.Caption), LinkOf(s, description)};
     // File names do not tell letter case apart: the later shortcut wins.
     const auto [at, fresh] = byName.emplace(UpperAscii(l.Name), links.size());
     if (fresh)

@@ -13,13 +13,16 @@
 namespace zv {
 
 struct tsendtolink {
-  std::string Name;  // file name in the subfolder
+  std::string Name;  // path below the subfolder: "Tools\\Remote\\Server.lnk"
   tshelllink Link;
 };
 
 // One link per application and folder shortcut, in list order; of two
-// shortcuts with the same file name only the later one's link is kept. With
-// an environment, Path and WorkingDir are expanded.
+// shortcuts with the same file name only the later one's link is kept. The
+// links of a group's entries stand in a folder named after it, nested as the
+// groups are; a group without any gets no folder, since an empty submenu in
+// Send To would only be in the way. With an environment, Path and WorkingDir
+// are expanded.
 std::vector<tsendtolink> WantedSendToLinks(const tzvshortcutlist& list, const std::string& description,
                                            tenvironment* environment = nullptr);
 

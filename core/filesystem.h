@@ -15,6 +15,7 @@ enum : std::uint32_t {
   faSystem = 0x04,
   faDirectory = 0x10,
   faArchive = 0x20,
+  faReparsePoint = 0x400,
 };
 
 struct tfileentry {
@@ -31,6 +32,8 @@ class tfilesystem {
   // The plain files (no directories) directly in folder, which ends with a
   // backslash; read-only, hidden and system files included.
   virtual std::vector<tfileentry> ListFiles(const std::string& folder) = 0;
+  // The folders directly in folder, without "." and "..".
+  virtual std::vector<tfileentry> ListFolders(const std::string& folder) = 0;
   // At most maxBytes from the start of a file; empty when it cannot be read.
   virtual std::string ReadFileStart(const std::string& path, std::size_t maxBytes) = 0;
   virtual bool SetAttributes(const std::string& path, std::uint32_t attributes) = 0;

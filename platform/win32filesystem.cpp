@@ -26,7 +26,10 @@ bool twin32filesystem::DirectoryExists(const std::string& path) {
   return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-std::vector<tfileentry> twin32filesystem::ListFiles(const std::string& folder) {
+namespace {
+
+// The files or the folders directly in folder.
+std::vector<tfileentry> ListEntries(const std::string& folder, bool folders) {
   std::vector<tfileentry> out;
   // The W form: the A form's name field holds MAX_PATH bytes, which a name
   // in UTF-8 may outgrow. A name the process code page cannot hold could
@@ -35,12 +38,25 @@ std::vector<tfileentry> twin32filesystem::ListFiles(const std::string& folder) {
   HANDLE find = FindFirstFileW(WideFromProcess(folder + "*.*").c_str(), &data);
   if (find == INVALID_HANDLE_VALUE) return out;
   do {
+    const bool isFolder = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+    const bool dots = data.cFileName[0] == L'.' &&
+                      (data.cFileName[1] == 0 || (data.cFileName[1] == L'.' && data.cFileName[2] == 0));
     std::string name;
-    if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && ProcessFromWide(data.cFileName, name))
+    if (isFolder == folders && !dots && ProcessFromWide(data.cFileName, name))
       out.push_back({name, data.dwFileAttributes});
   } while (FindNextFileW(find, &data));
   FindClose(find);
   return out;
+}
+
+}  // namespace
+
+std::vector<tfileentry> twin32filesystem::ListFiles(const std::string& folder) {
+  return ListEntries(folder, false);
+}
+
+std::vector<tfileentry> twin32filesystem::ListFolders(const std::string& folder) {
+  return ListEntries(folder, true);
 }
 
 std::string twin32filesystem::ReadFileStart(const std::string& path, std::size_t maxBytes) {

@@ -9,6 +9,7 @@ class twin32filesystem : public tfilesystem {
   bool FileExists(const std::string& path) override;
   bool DirectoryExists(const std::string& path) override;
   std::vector<tfileentry> ListFiles(const std::string& folder) override;
+  std::vector<tfileentry> ListFolders(const std::string& folder) override;
   std::string ReadFileStart(const std::string& path, std::size_t maxBytes) override;
   bool SetAttributes(const std::string& path, std::uint32_t attributes) override;
   bool RemoveFile(const std::string& path) override;

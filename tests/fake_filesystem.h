@@ -1,7 +1,8 @@
 #pragma once
 // An in-memory file system with the rules launching and the Send To folder
-// rely on: names compare without regard to case, read-only files refuse
-// deletion, folders must be empty to be removed.
+// rely on: names compare without regard to case and hold at most 255
+// characters, read-only files refuse deletion, folders must be empty to be
+// removed.
 #include <map>
 #include <string>
 #include <vector>
@@ -17,11 +18,17 @@ class tfakefilesystem : public zv::tfilesystem {
     std::string Content;
   };
 
-  void AddFolder(const std::string& path) {
-    std::string p = Normal(path);
-    for (size_t cut = p.find('\\', 3); cut != std::string::npos; cut = p.find('\\', cut + 1))
-      entries_[Key(p.substr(0, cut))] = {true, zv::faDirectory, ""};
-    entries_[Key(p)] = {true, zv::faDirectory, ""};
+  // A folder that is there keeps its spelling, as on the system; false when
+  // a file stands in the way.
+  bool AddFolder(const std::string& path) {
+    const std::string p = Normal(path);
+    for (size_t cut = p.find('\\', 3);; cut = p.find('\\', cut + 1)) {
+      const std::string part = p.substr(0, cut);
+      const auto [at, fresh] = entries_.emplace(Key(part), entry{true, zv::faDirectory, ""});
+      if (!at->second.Directory) return false;
+      if (fresh) names_[Key(part)] = part;
+      if (cut == std::string::npos) return true;
+    }
   }
   void AddFile(const std::string& path, const std::string& content = "x",
                std::uint32_t attributes = zv::faArchive) {
@@ -52,10 +59,17 @@ class tfakefilesystem : public zv::tfilesystem {
     return e && e->Directory;
   }
   std::vector<zv::tfileentry> ListFiles(const std::string& folder) override {
+    return List(folder, false);
+  }
+  std::vector<zv::tfileentry> ListFolders(const std::string& folder) override {
+    return List(folder, true);
+  }
+  std::vector<zv::tfileentry> List(const std::string& folder, bool folders) {
     std::vector<zv::tfileentry> out;
     const std::string parent = Key(Normal(folder));
     for (auto& [k, e] : entries_) {
-      if (e.Directory || k.size() <= parent.size() + 1 || k.compare(0, parent.size(), parent) != 0 ||
+      if (e.Directory != folders || k.size() <= parent.size() + 1 ||
+          k.compare(0, parent.size(), parent) != 0 ||
           k[parent.size()] != '\\' || k.find('\\', parent.size() + 1) != std::string::npos)
         continue;
       const std::string& full = names_.at(k);
@@ -78,6 +92,7 @@ class tfakefilesystem : public zv::tfilesystem {
     if (it == entries_.end() || it->second.Directory || (it->second.Attributes & zv::faReadOnly))
       return false;
     Removed.push_back(path);
+    names_.erase(it->first);
     entries_.erase(it);
     return true;
   }
@@ -88,12 +103,19 @@ class tfakefilesystem : public zv::tfilesystem {
     for (auto& [other, e] : entries_)
       if (other.size() > k.size() && other.compare(0, k.size(), k) == 0 && other[k.size()] == '\\')
         return false;
+    names_.erase(k);
     entries_.erase(it);
     return true;
   }
-  bool CreateFolders(const std::string& path) override {
-    AddFolder(path);
-    return true;
+  bool CreateFolders(const std::string& path) override { return NameFits(path) && AddFolder(path); }
+  // Every name in path fits the system's 255 characters.
+  static bool NameFits(const std::string& path) {
+    for (std::size_t start = 0;;) {
+      const std::size_t cut = path.find('\\', start);
+      if ((cut == std::string::npos ? path.size() : cut) - start > 255) return false;
+      if (cut == std::string::npos) return true;
+      start = cut + 1;
+    }
   }
 
   std::vector<std::string> Removed;

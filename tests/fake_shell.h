@@ -81,7 +81,8 @@ class tfakeshell : public zv::tshell {
     const std::string name = fileName.substr(cut + 1);
     // What the system refuses in a file name.
     if (!files_ || cut == std::string::npos || !files_->DirectoryExists(fileName.substr(0, cut)) ||
-        name.find_first_of("\\/:*?\"<>|") != std::string::npos || files_->Has(fileName))
+        name.find_first_of("\\/:*?\"<>|") != std::string::npos || !files_->NameFits(name) ||
+        files_->Has(fileName))
       return zv::tlinksave::NotSaved;
     files_->AddFile(fileName, MakeLinkBytes(link));
     return zv::tlinksave::Saved;

@@ -48,6 +48,18 @@ class SendToTest : public testing::Test {
     return s;
   }
 
+  // Every file below the subfolder, by its path there.
+  std::vector<std::string> Below() {
+    std::vector<std::string> out;
+    for (const std::string& f : files.AllFiles())
+      if (f.compare(0, std::strlen(Folder), Folder) == 0) out.push_back(f.substr(std::strlen(Folder)));
+    return out;
+  }
+  bool HasFolder(const std::string& path) { return files.DirectoryExists(std::string(Folder) + path); }
+  void AppendIn(std::uint8_t level, const std::string& caption) {
+    Append(list, AtLevel(App(caption, zv::vsNormal), level));
+  }
+
   zv::tmemoryregistry registry;
   tfakefilesystem files;
   tfakeshell shell{&files};
@@ -420,4 +432,112 @@ TEST(ShellLinkFile, LocationBlockOffsetsOutsideItGiveNoTarget) {
   zv::tshelllinkfile cut;
   ASSERT_TRUE(zv::ReadShellLinkFile(unended, cut));
   EXPECT_EQ(cut.TargetPath, "");
+}
+
+// --- groups as folders
+
+TEST_F(SendToTest, GroupsBecomeNestedFoldersOfTheirEntriesLinks) {
+  AppendIn(0, "Top");
+  Append(list, Group("Tools"));
+  AppendIn(1, "Editor");
+  Append(list, Group("Remote", 1));
+  AppendIn(2, "Server");
+  Append(list, AtLevel(MakeShortcut(zv::stFile, "Letter", "C:\\letter.txt"), 2));
+  Append(list, Group("Empty", 1));  // only a line and a file: no folder
+  Append(list, AtLevel(Separator(), 2));
+  Append(list, AtLevel(MakeShortcut(zv::stFile, "Notes", "C:\\notes.txt"), 2));
+  AppendIn(1, "Shell");
+  Append(list, Group("TOOLS"));  // the same folder: both groups' links share it
+  AppendIn(1, "Viewer");
+  Append(list, Group("Misc"));
+  AppendIn(200, "Deep");  // deeper than any open group: in the deepest
+  AppendIn(0, "After");
+
+  EXPECT_EQ(Rebuild(), zv::tsendtooutcome::Done);
+  EXPECT_EQ(Below(), (std::vector<std::string>{"After.lnk", "Misc\\Deep.lnk", "Tools\\Editor.lnk",
+                                               "Tools\\Remote\\Server.lnk", "Tools\\Shell.lnk",
+                                               "Tools\\Viewer.lnk", "Top.lnk"}));
+  EXPECT_FALSE(HasFolder("Tools\\Empty"));
+  EXPECT_EQ(files.ListFolders(Folder).size(), 2u) << "one folder for both groups named Tools";
+  shell.Links.clear();
+  EXPECT_EQ(Rebuild(), zv::tsendtooutcome::Done);
+  EXPECT_TRUE(shell.Links.empty()) << "links in group folders were written again";
+  EXPECT_TRUE(files.Removed.empty());
+
+  // A group renamed in letter case only: its folder takes the new spelling.
+  list.GetItem(1)->Caption = "tools";
+  Rebuild();
+  std::vector<std::string> folders;
+  for (const zv::tfileentry& f : files.ListFolders(Folder)) folders.push_back(f.Name);
+  EXPECT_EQ(folders, (std::vector<std::string>{"Misc", "tools"}));
+  EXPECT_EQ(files.ListFolders(std::string(Folder) + "tools\\").at(0).Name, "Remote");
+  EXPECT_EQ(Below().size(), 7u);
+}
+
+TEST_F(SendToTest, RemovedGroupsTakeOnlyTheProgramsLinksAndFoldersAway) {
+  Append(list, Group("Tools"));
+  AppendIn(1, "Editor");
+  Append(list, Group("Remote", 1));
+  AppendIn(2, "Server");
+  Append(list, Group("Old"));
+  Append(list, Group("Older", 1));
+  AppendIn(2, "Gone");
+  Append(list, Group("Kept"));
+  AppendIn(1, "Stays");
+  ASSERT_EQ(Rebuild(), zv::tsendtooutcome::Done);
+  // What the user put there: a file in a group's folder, a folder of their
+  // own (empty, and one inside a group's folder), a link of another program.
+  files.AddFile(std::string(Folder) + "Tools\\notes.txt");
+  files.AddFolder(std::string(Folder) + "Mine");
+  files.AddFolder(std::string(Folder) + "Old\\Mine");
+  zv::tshelllink foreign;
+  foreign.Path = "C:\\Other.exe";
+  files.AddFile(std::string(Folder) + "Tools\\Remote\\Other.lnk", MakeLinkBytes(foreign));
+  AddOwnLink(std::string(Folder) + "Tools\\Remote\\Locked.lnk", zv::faReadOnly);
+  // A folder that is a junction to elsewhere is never entered.
+  AddOwnLink("C:\\Elsewhere\\Own.lnk");
+  files.AddFolder(std::string(Folder) + "Junction");
+  files.SetAttributes(std::string(Folder) + "Junction", zv::faReparsePoint);
+  AddOwnLink(std::string(Folder) + "Junction\\Own.lnk");
+
+  list.Clear();
+  Append(list, Group("Kept"));
+  AppendIn(1, "Stays");
+  EXPECT_EQ(Rebuild(), zv::tsendtooutcome::Done);
+  EXPECT_EQ(Below(), (std::vector<std::string>{"Junction\\Own.lnk", "Kept\\Stays.lnk",
+                                               "Tools\\notes.txt", "Tools\\Remote\\Other.lnk"}));
+  EXPECT_FALSE(HasFolder("Old\\Older")) << "emptied by the rebuild";
+  EXPECT_TRUE(HasFolder("Old\\Mine"));
+  EXPECT_TRUE(HasFolder("Mine"));
+
+  settings.UseSendToMenu = false;
+  EXPECT_EQ(Rebuild(), zv::tsendtooutcome::Off);
+  EXPECT_EQ(Below(), (std::vector<std::string>{"Junction\\Own.lnk", "Tools\\notes.txt",
+                                               "Tools\\Remote\\Other.lnk"}));
+  EXPECT_FALSE(HasFolder("Kept"));
+  EXPECT_TRUE(HasFolder("Mine"));
+  EXPECT_TRUE(files.Has("C:\\Elsewhere\\Own.lnk"));
+}
+
+TEST_F(SendToTest, HostileGroupNamesStayInsideTheSubfolder) {
+  const std::string longName(300, 'g');
+  for (const std::string& caption : {std::string(".."), std::string("..\\..\\Start Menu"),
+                                     std::string("C:\\x"), std::string("CON"), std::string("Tools. "),
+                                     std::string("."), std::string("a/b"), std::string("   "), longName}) {
+    Append(list, Group(caption));
+    AppendIn(1, "x");
+  }
+  Append(list, Group("Short"));
+  AppendIn(1, longName);  // its link cannot be saved: the folder made for it goes again
+  AddOwnLink("C:\\Users\\ann\\SendTo\\keep.lnk");
+  EXPECT_EQ(Rebuild(), zv::tsendtooutcome::Done);
+  // "..", "." and "   " all name the folder "_"; the later link replaced the earlier.
+  EXPECT_EQ(Below(), (std::vector<std::string>{".._.._Start Menu\\x.lnk", "a_b\\x.lnk", "C__x\\x.lnk",
+                                               "Tools\\x.lnk", "_CON\\x.lnk", "_\\x.lnk"}));
+  EXPECT_FALSE(HasFolder("Short"));
+  EXPECT_EQ(files.AllFiles().size(), Below().size() + 1) << "only keep.lnk is outside";
+  settings.UseSendToMenu = false;
+  Rebuild();
+  EXPECT_EQ(files.AllFiles(), std::vector<std::string>{"C:\\Users\\ann\\SendTo\\keep.lnk"});
+  EXPECT_FALSE(files.DirectoryExists(Folder));
 }

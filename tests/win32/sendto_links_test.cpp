@@ -198,6 +198,42 @@ TEST_F(Win32SendTo, AFileOfTheUsersWithALinksNameIsKept) {
   DeleteFileA(mine.c_str());
 }
 
+TEST_F(Win32SendTo, GroupsAreFoldersThatGoWithTheirLinksButKeepTheUsersFiles) {
+  Append(list, Group("Tools"));
+  Append(list, AtLevel(MakeShortcut(zv::stFolder, "Temp", work.Bare()), 1));
+  Append(list, Group("Remote", 1));
+  Append(list, AtLevel(MakeShortcut(zv::stFolder, "Server", work.Bare()), 2));
+  Append(list, Group("Old"));
+  Append(list, AtLevel(MakeShortcut(zv::stFolder, "Gone", work.Bare()), 1));
+  Append(list, Group(".."));
+  Append(list, AtLevel(MakeShortcut(zv::stFolder, "Up", work.Bare()), 1));
+  const auto aboveBefore = Names(folder + "..\\");
+  ASSERT_EQ(Rebuild(), zv::tsendtooutcome::Done);
+  EXPECT_EQ(Names(folder + "Tools\\"), std::vector<std::string>{"Temp.lnk"});
+  EXPECT_EQ(Names(folder + "Tools\\Remote\\"), std::vector<std::string>{"Server.lnk"});
+  EXPECT_EQ(Names(folder + "_\\"), std::vector<std::string>{"Up.lnk"});
+  EXPECT_EQ(Names(folder + "..\\"), aboveBefore);
+  EXPECT_TRUE(zv::SameTextAscii(Load(folder + "Tools\\Remote\\Server.lnk").Path, work.Bare()));
+  EXPECT_EQ(Header("Tools\\Remote\\Server.lnk").Description, zv::SendToLinkDescription);
+
+  const std::string notes = folder + "Old\\notes.txt";
+  HANDLE own = CreateFileA(notes.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
+                           nullptr);
+  ASSERT_NE(own, INVALID_HANDLE_VALUE);
+  CloseHandle(own);
+  while (list.Count() > 2) list.Delete(2);
+  ASSERT_EQ(Rebuild(), zv::tsendtooutcome::Done);
+  EXPECT_FALSE(zv::ProcessFileSystem().DirectoryExists(folder + "Tools\\Remote\\"));
+  EXPECT_FALSE(zv::ProcessFileSystem().DirectoryExists(folder + "_\\"));
+  EXPECT_EQ(Names(folder + "Old\\"), std::vector<std::string>{"notes.txt"});
+  settings.UseSendToMenu = false;
+  EXPECT_EQ(Rebuild(), zv::tsendtooutcome::Off);
+  EXPECT_FALSE(zv::ProcessFileSystem().DirectoryExists(folder + "Tools\\"));
+  EXPECT_EQ(Names(folder + "Old\\"), std::vector<std::string>{"notes.txt"});
+  DeleteFileA(notes.c_str());
+  RemoveDirectoryA((folder + "Old").c_str());
+}
+
 namespace {
 
 // The real shell, counting the links it is asked to write.

@@ -197,17 +197,19 @@ void teditorcommands::ClearRows(teditoroutcome& out) {
   out.SelectionChanged = true;
 }
 
-teditoroutcome teditorcommands::newlblClick() {
+teditoroutcome teditorcommands::InsertNamed(std::unique_ptr<tzvshortcut> s, bool isShortcut) {
   teditoroutcome out;
   std::int32_t p = InsertPosition();
-  auto s = std::make_unique<tzvshortcut>();
   if (!services_.EditShortcut || !services_.EditShortcut(*s, false)) return out;
-  s->ImageIndex = IconIndex(s->Path);
+  s->ImageIndex = IconIndex(*s);
   // At the level of its place, so that it does not end the group it joins.
-  InsertEntry(out, p, LevelAt(worklist, p), s, false);
-  UpdateHotkeyWarning();
+  // Shortcuts equal to one already there are refused; groups never are.
+  InsertEntry(out, p, LevelAt(worklist, p), s, !isShortcut);
+  if (isShortcut) UpdateHotkeyWarning();
   return out;
 }
+
+teditoroutcome teditorcommands::newlblClick() { return InsertNamed(std::make_unique<tzvshortcut>(), true); }
 
 teditoroutcome teditorcommands::separatorlblClick() {
   teditoroutcome out;
@@ -219,16 +221,11 @@ teditoroutcome teditorcommands::separatorlblClick() {
 }
 
 teditoroutcome teditorcommands::grouplblClick() {
-  teditoroutcome out;
-  std::int32_t p = InsertPosition();
   auto s = std::make_unique<tzvshortcut>();
   s->ShortcutType = stSeparator;
   s->Group = true;
   s->Caption = NewGroupCaption;
-  if (!services_.EditShortcut || !services_.EditShortcut(*s, false)) return out;
-  s->ImageIndex = IconIndex(*s);
-  InsertEntry(out, p, LevelAt(worklist, p), s, true);
-  return out;
+  return InsertNamed(std::move(s), false);
 }
 
 teditoroutcome teditorcommands::dissolvelblClick() {

@@ -158,6 +158,8 @@ class teditorcommands {
 
  private:
   std::int32_t InsertPosition() const;
+  // Named in the properties dialog first, then put before the caret's row.
+  teditoroutcome InsertNamed(std::unique_ptr<tzvshortcut> s, bool isShortcut);
   // The row a one-row command works on: the selected one.
   std::int32_t SingleSelectedRow() const;
   std::int32_t IconIndex(const std::string& path) const;

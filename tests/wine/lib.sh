@@ -100,5 +100,5 @@ zv_open_editor() {
   sleep 0.3
   read -r ed_x ed_y ed_w ed_h < <(zv_window_rect "$ed")
   frame=$(((ed_w - 629) / 2))
-  list_x=$((ed_x + frame + 200 + 2)) list_y=$((ed_y + ed_h - 409 - frame + 8 + 2))
+  list_x=$((ed_x + frame + 200 + 2)) list_y=$((ed_y + ed_h - 449 - frame + 8 + 2))
 }

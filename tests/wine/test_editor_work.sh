@@ -165,7 +165,7 @@ zv_screenshot "$ed" "$shots/editor-row-drag.png" || zv_fail "screenshot during t
 xdotool mouseup 1
 sleep 0.3
 [ "$during" = 'Move shortcut "Marker" before shortcut "Second marker"' ] || zv_fail "status during the drag: '$during'"
-[ "$(status_label)" = 'You may move a shortcut by dragging it to any possible position.' ] ||
+[ "$(status_label)" = 'Drag a shortcut to move it; Tab/Shift+Tab: into/out of a group.' ] ||
   zv_fail "status after the drag: '$(status_label)'"
 
 # Below the last row: a file already in the list is left out, the one whose

@@ -259,6 +259,8 @@ teditoroutcome teditorcommands::MoveOutOfGroup() {
     MoveBlock(out, *head, BlockEnd(worklist, parent), -1);
     out.RepaintAll = true;
   }
+  // Of two equal hotkeys the later one is marked: the order may have changed.
+  if (!out.Rows.empty()) UpdateHotkeyWarning();
   return out;
 }
 
@@ -471,8 +473,11 @@ teditoroutcome teditorcommands::shortcutslbDragDrop(const trowhit& hit) {
   const bool moves = place.Before < s || place.Before > s + n;
   if (!moves && delta == 0) return out;
   MoveBlock(out, s, place.Before, delta);
-  if (moves) focused_ = place.Before > s ? place.Before - n : place.Before;
-  out.RepaintAll = delta != 0;
+  if (moves) {
+    focused_ = place.Before > s ? place.Before - n : place.Before;
+    UpdateHotkeyWarning();  // the later of two equal hotkeys may be another now
+  }
+  out.RepaintAll = true;
   return out;
 }
 

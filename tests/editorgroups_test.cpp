@@ -262,3 +262,29 @@ TEST(EditorGroups, NewEntriesTakeTheLevelOfTheirPlaceAndANewGroupIsNamedFirst) {
   rig.Editor.editlblClick();
   EXPECT_EQ(rig.Log, (std::vector<std::string>{"edit Tools"}));
 }
+
+TEST(EditorGroups, AfterAMoveTheLaterOfTwoEqualHotkeysIsMarked) {
+  const std::uint16_t ctrlQ = 0x4051;
+  editorrig rig;
+  std::vector<std::unique_ptr<tzvshortcut>> v;
+  v.push_back(Group("Tools"));
+  v.push_back(AtLevel(MakeShortcut(stApplication, "A", "C:\\a.exe", ctrlQ), 1));
+  v.push_back(AtLevel(MakeShortcut(stApplication, "B", "C:\\b.exe", ctrlQ), 1));
+  v.push_back(MakeShortcut(stApplication, "C", "C:\\c.exe"));
+  rig.Load(std::move(v));
+  const tzvshortcutlist& list = rig.Editor.worklist;
+  ASSERT_EQ(list.GetItem(2)->HotkeyStatus, hsInvalid);
+  // Shift+Tab takes A after Tools' end, behind B.
+  rig.Select({1}, 1);
+  rig.Apply(rig.Editor.FormKeyDown(vkTab, false, true));
+  EXPECT_EQ(Structure(list), "0[Tools],1B,0A,0C");
+  EXPECT_EQ(list.GetItem(1)->HotkeyStatus, hsNone);
+  EXPECT_EQ(list.GetItem(2)->HotkeyStatus, hsInvalid);
+  // Tools dragged below A takes B behind it.
+  rig.Select({0}, 0);
+  rig.Apply(rig.Editor.shortcutslbDragDrop(At(2, Below)));
+  EXPECT_EQ(Structure(list), "0A,0[Tools],1B,0C");
+  EXPECT_EQ(list.GetItem(0)->HotkeyStatus, hsNone);
+  EXPECT_EQ(list.GetItem(2)->HotkeyStatus, hsInvalid);
+  EXPECT_TRUE(rig.Editor.HotkeyWarningVisible());
+}

@@ -170,15 +170,14 @@ void teditorcommands::MoveRow(teditoroutcome& out, std::int32_t from, std::int32
 void teditorcommands::MoveBlock(teditoroutcome& out, std::int32_t from, std::int32_t before, int delta) {
   const std::int32_t end = BlockEnd(worklist, from);
   ShiftBlockLevels(worklist, from, delta);
+  if (before >= from && before <= end) return;  // it stays where it is
   for (std::int32_t k = 0; k < end - from; ++k) {
     // Moving down, the block's first row goes last each time; moving up,
     // each row follows the one before it.
     const std::int32_t at = before > end ? from : from + k;
     const std::int32_t to = before > end ? before - 1 : before + k;
-    if (before > end || before < from) {
-      worklist.Move(at, to);
-      MoveRow(out, at, to);
-    }
+    worklist.Move(at, to);
+    MoveRow(out, at, to);
   }
 }
 

@@ -67,10 +67,7 @@ REGEDIT4
 REG
 zv_wine regedit /S "$(zv_winpath "$ZV_TEST_WORK/list.reg")"
 
-zv_start "$exe"
-zorvane=$ZV_PID
-zv_driver wait-tray 'Zorvane (Active)' 30000 >/dev/null || zv_fail "no active tray icon"
-main=$(zv_wait_window tzorvanemaindialog zorvanemaindialog) || zv_fail "no main window"
+zv_start_active
 rows() { zv_send_message "$list" $LB_GETCOUNT 0 0; }
 stored() { zv_reg_value "$key$1" "$2"; }
 # Real key strokes into the list, which a click on a row (36 high) focuses.

@@ -1,6 +1,9 @@
 #include "editor/editordrop.h"
 
+#include <algorithm>
+
 #include "core/textutil.h"
+#include "editor/editorgroups.h"
 
 namespace zv {
 
@@ -61,6 +64,41 @@ std::int32_t DropInsertPosition(const trowhit& hit, std::int32_t rowCount) {
   return hit.LowerHalf() ? hit.Row + 1 : hit.Row;
 }
 
+tdropplace DropPlace(const tzvshortcutlist& list, const trowhit& hit) {
+  tdropplace place;
+  const tzvshortcut* target = list.GetItem(hit.Row);
+  if (hit.Row >= 0 && target && target->IsGroup() && hit.Onto()) {
+    place.Into = hit.Row;
+    place.Before = BlockEnd(list, hit.Row);
+    place.Allowed = target->Level < 255;
+    place.Level = place.Allowed ? static_cast<std::uint8_t>(target->Level + 1) : target->Level;
+    return place;
+  }
+  place.Before = DropInsertPosition(hit, list.Count());
+  place.Level = LevelAt(list, place.Before);
+  return place;
+}
+
+tdropplace DragPlace(const tzvshortcutlist& list, std::int32_t source, const trowhit& hit) {
+  tdropplace place = DropPlace(list, hit);
+  const tzvshortcut* moving = list.GetItem(source);
+  if (source < 0 || !moving) {
+    place.Allowed = false;
+    return place;
+  }
+  const std::int32_t end = BlockEnd(list, source);
+  const bool inside = place.Into >= source && place.Into < end;
+  if (moving->IsGroup() && (inside || (place.Before > source && place.Before < end))) {
+    place.Allowed = false;
+    place.IntoItself = true;
+    return place;
+  }
+  int deepest = 0;
+  for (std::int32_t i = source; i < end; ++i) deepest = std::max<int>(deepest, list.GetItem(i)->Level);
+  if (deepest + place.Level - moving->Level > 255) place.Allowed = false;
+  return place;
+}
+
 std::int32_t DragDestination(std::int32_t source, const trowhit& hit, std::int32_t rowCount) {
   if (source < 0 || source >= rowCount) return source;
   if (hit.Row == source) return source;
@@ -72,13 +110,15 @@ std::int32_t DragDestination(std::int32_t source, const trowhit& hit, std::int32
 }
 
 std::string DescribeEntry(const tzvshortcut& entry) {
+  if (entry.IsGroup()) return "group \"" + entry.Caption + "\"";
   if (entry.ShortcutType == stSeparator) return "separator";
   return "shortcut \"" + entry.Caption + "\"";
 }
 
-std::string DragOverText(const tzvshortcut& source, const tzvshortcut* target, bool lowerHalf) {
+std::string DragOverText(const tzvshortcut& source, const tzvshortcut* target, bool lowerHalf, bool into) {
   std::string text = "Move " + DescribeEntry(source);
   if (!target) return text + " to last position...";
+  if (into) return text + " into " + DescribeEntry(*target);
   return text + (lowerHalf ? " after " : " before ") + DescribeEntry(*target);
 }
 

@@ -16,9 +16,14 @@ std::string CountLabelText(std::int32_t count) {
 std::int32_t RowHeight(const tzvshortcut& entry, bool largeMode, std::int32_t textHeight,
                        std::int32_t iconHeight, int dpi) {
   const std::int32_t margin = ScaleForDpi(4, dpi);
-  if (entry.ShortcutType == stSeparator) return textHeight + margin;
+  if (entry.IsLine()) return textHeight + margin;
   std::int32_t text = largeMode ? 2 * textHeight + margin : textHeight + margin;
   return std::max(text, iconHeight + margin);
+}
+
+std::int32_t RowIndent(std::uint8_t level, bool largeMode, std::int32_t width, int dpi) {
+  const std::int32_t step = ScaleForDpi(largeMode ? 24 : 16, dpi);
+  return std::min(level * step, std::max(width, 0) / 2);
 }
 
 trowcolours RowColours(const tzvshortcut& entry, bool selected) {
@@ -28,38 +33,44 @@ trowcolours RowColours(const tzvshortcut& entry, bool selected) {
 }
 
 tseparatorrow LayoutSeparatorRow(std::int32_t width, std::int32_t height, const ttextwidth& textWidth,
-                                 int dpi) {
+                                 int dpi, std::int32_t indent) {
   const std::int32_t two = ScaleForDpi(2, dpi);
   tseparatorrow r;
-  r.LineFrom = {two, height / 2};
+  r.LineFrom = {indent + two, height / 2};
   r.LineTo = {width - two, height / 2};
-  r.TextAt = {(width - textWidth(SeparatorRowText)) / 2, two};
+  r.TextAt = {indent + (width - indent - textWidth(SeparatorRowText)) / 2, two};
   return r;
 }
 
 tshortcutrow LayoutShortcutRow(const tzvshortcut& entry, const trowmetrics& m,
                                const std::function<std::string(std::uint16_t)>& hotkeyText) {
   auto px = [&m](int figure) { return ScaleForDpi(figure, m.Dpi); };
+  const std::int32_t in = RowIndent(entry.Level, m.LargeMode, m.Width, m.Dpi);
   tshortcutrow r;
-  r.IconAt = {px(2), px(2)};
-  r.Badge = entry.HotkeyStatus == hsInvalid;
+  r.IconAt = {in + px(2), px(2)};
   r.Caption = entry.Caption;
+  if (entry.IsGroup()) {
+    r.CaptionBold = true;
+    r.CaptionAt = {in + m.IconWidth + px(7), (m.Height - m.TextHeight) / 2};
+    return r;
+  }
+  r.Badge = entry.HotkeyStatus == hsInvalid;
   if (entry.Hotkey != 0) r.HotkeyText = "(" + (hotkeyText ? hotkeyText(entry.Hotkey) : std::string()) + ")";
   if (m.LargeMode) {
-    r.BadgeAt = {m.IconWidth - px(20), m.IconHeight - px(20)};
+    r.BadgeAt = {in + m.IconWidth - px(20), m.IconHeight - px(20)};
     r.BadgeSize = px(22);
     std::int32_t y = (m.Height - 2 * m.TextHeight) / 2;
     r.CaptionBold = true;
-    r.CaptionAt = {m.IconWidth + px(7), y};
-    r.HotkeyAt = {m.IconWidth + px(12) + m.Bold(entry.Caption), y};
+    r.CaptionAt = {in + m.IconWidth + px(7), y};
+    r.HotkeyAt = {in + m.IconWidth + px(12) + m.Bold(entry.Caption), y};
     r.ShowPath = true;
-    r.PathText = ShortenPath(entry.Path, m.Width - m.IconWidth - px(11), m.Regular);
-    r.PathAt = {m.IconWidth + px(7), y + m.TextHeight};
+    r.PathText = ShortenPath(entry.Path, m.Width - in - m.IconWidth - px(11), m.Regular);
+    r.PathAt = {in + m.IconWidth + px(7), y + m.TextHeight};
   } else {
-    r.BadgeAt = {m.IconWidth - px(9), m.IconHeight - px(9)};
+    r.BadgeAt = {in + m.IconWidth - px(9), m.IconHeight - px(9)};
     r.BadgeSize = px(11);
     std::int32_t y = (m.Height - m.TextHeight) / 2;
-    r.CaptionAt = {m.IconWidth + px(7), y};
+    r.CaptionAt = {in + m.IconWidth + px(7), y};
     if (!r.HotkeyText.empty()) r.HotkeyAt = {m.Width - m.Regular(r.HotkeyText) - px(4), y};
   }
   return r;

@@ -28,6 +28,10 @@ std::string CountLabelText(std::int32_t count);
 std::int32_t RowHeight(const tzvshortcut& entry, bool largeMode, std::int32_t textHeight,
                        std::int32_t iconHeight, int dpi = 96);
 
+// How far a row at level stands in: a step per level, growing with the
+// DPI, never more than half the row's width.
+std::int32_t RowIndent(std::uint8_t level, bool largeMode, std::int32_t width, int dpi = 96);
+
 enum class trowcolour : std::uint8_t { Window, WindowText, Highlight, HighlightText, InvalidHotkey };
 struct trowcolours {
   trowcolour Background;
@@ -44,8 +48,9 @@ struct tseparatorrow {
   trowpoint LineFrom, LineTo;
   trowpoint TextAt;  // SeparatorRowText, on the background so it breaks the line
 };
+// The line starts indent pixels in; its text stands in the middle of the rest.
 tseparatorrow LayoutSeparatorRow(std::int32_t width, std::int32_t height, const ttextwidth& textWidth,
-                                 int dpi = 96);
+                                 int dpi = 96, std::int32_t indent = 0);
 
 struct trowmetrics {
   std::int32_t Width = 0;   // of the row
@@ -73,6 +78,8 @@ struct tshortcutrow {
   std::string PathText;
   trowpoint PathAt;
 };
+// Indented by the entry's level. A group shows its caption in bold, alone
+// in the middle of the row.
 tshortcutrow LayoutShortcutRow(const tzvshortcut& entry, const trowmetrics& m,
                                const std::function<std::string(std::uint16_t)>& hotkeyText);
 

@@ -3,7 +3,9 @@
 namespace zv {
 
 inline constexpr const char* EditorCaption = "Shortcut Editor";
-inline constexpr const char* MoveHint = "You may move a shortcut by dragging it to any possible position.";
+inline constexpr const char* MoveHint = "Drag a shortcut to move it; Tab/Shift+Tab: into/out of a group.";
+inline constexpr const char* IntoItselfText = "A group cannot be moved into itself.";
+inline constexpr const char* NewGroupCaption = "New Group";
 inline constexpr const char* DropTip =
     "You can add a shortcut to an executable, file or folder by dropping it into the shortcut list.";
 inline constexpr const char* HotkeyWarningText = "One or more shortcuts are using invalid hotkeys.";
@@ -14,6 +16,7 @@ inline constexpr const char* DeleteShortcutTitle = "Delete Shortcut";
 inline constexpr const char* DeleteShortcutText = "Do you really want to delete the shortcut ";  // "Caption"?
 inline constexpr const char* DeleteSeparatorTitle = "Delete Separator";
 inline constexpr const char* DeleteSeparatorText = "Do you really want to delete this separator?";
+inline constexpr const char* DeleteGroupTitle = "Delete Group";
 inline constexpr const char* DeleteShortcutsTitle = "Delete Shortcuts";
 inline constexpr const char* DeleteShortcutsText = "Do you really want to delete the selected shortcuts?";
 inline constexpr const char* ClearListTitle = "Clear List";

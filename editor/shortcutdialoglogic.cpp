@@ -15,8 +15,9 @@ std::string TrimBlanks(std::string_view text) {
   return std::string(text.substr(first, last - first));
 }
 
-std::string ShortcutDialogCaption(bool editing, std::string_view name) {
-  std::string caption = editing ? "Edit shortcut " : "New shortcut ";
+std::string ShortcutDialogCaption(bool editing, std::string_view name, bool group) {
+  std::string caption = editing ? "Edit " : "New ";
+  caption += group ? "group " : "shortcut ";
   caption += '"';
   caption += name;
   caption += '"';
@@ -40,6 +41,7 @@ std::string WorkingDirectoryOf(std::string_view path) {
 
 tshortcutformvalues ShortcutToForm(const tzvshortcut& s) {
   tshortcutformvalues f;
+  f.Group = s.IsGroup();
   f.TypeIndex = (s.ShortcutType >= stApplication && s.ShortcutType <= stFolder) ? s.ShortcutType - 1 : 0;
   f.ViewIndex = s.ViewStyle <= vsMaximized ? s.ViewStyle : -1;  // no choice shown
   f.Caption = s.Caption;
@@ -70,11 +72,13 @@ std::string FormTarget(const tshortcutformvalues& f) {
 }
 
 bool FormIsComplete(const tshortcutformvalues& f) {
+  if (f.Group) return !TrimBlanks(f.Caption).empty();
   return !TrimBlanks(f.Caption).empty() && !FormTarget(f).empty();
 }
 
 void FormToShortcut(const tshortcutformvalues& f, tzvshortcut& s) {
   s.Caption = f.Caption;
+  if (f.Group) return;
   s.Hotkey = f.Hotkey;
   switch (f.TypeIndex) {
     case 1:

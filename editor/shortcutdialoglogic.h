@@ -1,7 +1,7 @@
 #pragma once
 // What the shortcut properties dialog decides, apart from its window: the
 // caption, the check of name and target, the working-directory default and
-// how the confirmed fields go into the shortcut.
+// how the confirmed fields go into the shortcut. A group has its name only.
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -14,10 +14,12 @@ inline constexpr const char* MissingInformationTitle = "Missing Information";
 inline constexpr const char* MissingInformationText =
     "You have to specify at least a name and a target (executable, file or folder) for the "
     "shortcut.";
+inline constexpr const char* MissingGroupNameText = "You have to specify a name for the group.";
 
 // The texts and states of the dialog's controls.
 struct tshortcutformvalues {
-  int TypeIndex = 0;  // 0 Application, 1 File, 2 Folder
+  bool Group = false;  // only the name is shown
+  int TypeIndex = 0;   // 0 Application, 1 File, 2 Folder
   int ViewIndex = 1;  // -1: none chosen, the style stays
   std::string Caption;
   std::uint16_t Hotkey = 0;
@@ -32,8 +34,9 @@ struct tshortcutformvalues {
 // Blanks and control characters (bytes up to 32) removed at both ends.
 std::string TrimBlanks(std::string_view text);
 
-// "Edit shortcut \"name\"" or "New shortcut \"name\"", the name as typed.
-std::string ShortcutDialogCaption(bool editing, std::string_view name);
+// "Edit shortcut \"name\"" or "New shortcut \"name\"", the name as typed;
+// "group" for a group.
+std::string ShortcutDialogCaption(bool editing, std::string_view name, bool group = false);
 
 // "The assigned hotkey ... is already in use ..." for the warning panel.
 std::string HotkeyWarningText(std::string_view hotkeyText);
@@ -50,11 +53,12 @@ tshortcutformvalues ShortcutToForm(const tzvshortcut& shortcut);
 // The chosen type's target, trimmed.
 std::string FormTarget(const tshortcutformvalues& form);
 
-// True when both the trimmed name and the trimmed target are non-empty.
+// True when both the trimmed name and the trimmed target are non-empty; a
+// group needs the name only.
 bool FormIsComplete(const tshortcutformvalues& form);
 
 // Writes a complete form into the shortcut; fields the chosen type does not
-// show keep their values.
+// show keep their values. A group takes its name only.
 void FormToShortcut(const tshortcutformvalues& form, tzvshortcut& shortcut);
 
 }  // namespace zv

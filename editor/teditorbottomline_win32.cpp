@@ -26,7 +26,7 @@ void teditordialog::PlaceStatusLabel() {
   GetClientRect(Handle(), &client);
   GetWindowRect(countlbl->Handle(), &count);
   MapWindowPoints(nullptr, Handle(), reinterpret_cast<POINT*>(&count), 2);
-  const RECT designed = Scale().Rect(200, 388, 313, 13);
+  const RECT designed = Scale().Rect(200, 428, 313, 13);
   const SIZE text = MeasureText(FormFont(), statuslbl->Text());
   const int w = StatusLineWidth(designed.left, designed.right - designed.left, text.cx, count.left,
                                 Scaled(7), Dpi());

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "editor/editorgroups.h"
 #include "editor/editorrows.h"
 #include "editor/editortexts.h"
 
@@ -66,7 +67,8 @@ teditoroutcome teditorcommands::FillShortcutList() {
   teditoroutcome out;
   for (std::int32_t i = 0; i < worklist.Count(); ++i) {
     tzvshortcut* s = worklist.GetItem(i);
-    if (s->ShortcutType == stSeparator) continue;  // drawn as a line, without icon
+    if (s->IsGroup()) s->ImageIndex = IconIndex(*s);
+    if (s->ShortcutType == stSeparator) continue;  // a line without icon, or a group's folder
     const std::int32_t known = services_.KnownIconIndex ? services_.KnownIconIndex(s->Path) : -1;
     if (known >= 0)
       s->ImageIndex = known;
@@ -104,6 +106,11 @@ void teditorcommands::UpdateHotkeyWarning() {
 
 std::int32_t teditorcommands::IconIndex(const std::string& path) const {
   return services_.GetFileIconIndex ? services_.GetFileIconIndex(path) : 0;
+}
+
+std::int32_t teditorcommands::IconIndex(const tzvshortcut& entry) const {
+  if (!entry.IsGroup()) return IconIndex(entry.Path);
+  return services_.FolderIconIndex ? services_.FolderIconIndex() : 0;
 }
 
 int teditorcommands::Ask(const std::string& title, const std::string& text, std::uint32_t flags) {
@@ -160,6 +167,28 @@ void teditorcommands::MoveRow(teditoroutcome& out, std::int32_t from, std::int32
   out.SelectionChanged = true;
 }
 
+void teditorcommands::MoveBlock(teditoroutcome& out, std::int32_t from, std::int32_t before, int delta) {
+  const std::int32_t end = BlockEnd(worklist, from);
+  ShiftBlockLevels(worklist, from, delta);
+  if (before >= from && before <= end) return;  // it stays where it is
+  for (std::int32_t k = 0; k < end - from; ++k) {
+    // Moving down, the block's first row goes last each time; moving up,
+    // each row follows the one before it.
+    const std::int32_t at = before > end ? from : from + k;
+    const std::int32_t to = before > end ? before - 1 : before + k;
+    worklist.Move(at, to);
+    MoveRow(out, at, to);
+  }
+}
+
+bool teditorcommands::InsertEntry(teditoroutcome& out, std::int32_t p, std::uint8_t level,
+                                  std::unique_ptr<tzvshortcut>& entry, bool allowDuplicates) {
+  entry->Level = level;
+  if (!worklist.Insert(p, entry, allowDuplicates)) return false;
+  InsertRow(out, p);
+  return true;
+}
+
 void teditorcommands::ClearRows(teditoroutcome& out) {
   selected_.clear();
   focused_ = -1;
@@ -167,24 +196,70 @@ void teditorcommands::ClearRows(teditoroutcome& out) {
   out.SelectionChanged = true;
 }
 
-teditoroutcome teditorcommands::newlblClick() {
+teditoroutcome teditorcommands::InsertNamed(std::unique_ptr<tzvshortcut> s, bool isShortcut) {
   teditoroutcome out;
   std::int32_t p = InsertPosition();
-  auto s = std::make_unique<tzvshortcut>();
   if (!services_.EditShortcut || !services_.EditShortcut(*s, false)) return out;
-  s->ImageIndex = IconIndex(s->Path);
-  bool inserted = worklist.Insert(p, s, false);
-  UpdateHotkeyWarning();
-  if (inserted) InsertRow(out, p);
+  s->ImageIndex = IconIndex(*s);
+  // At the level of its place, so that it does not end the group it joins.
+  // Shortcuts equal to one already there are refused; groups never are.
+  InsertEntry(out, p, LevelAt(worklist, p), s, !isShortcut);
+  if (isShortcut) UpdateHotkeyWarning();
   return out;
 }
+
+teditoroutcome teditorcommands::newlblClick() { return InsertNamed(std::make_unique<tzvshortcut>(), true); }
 
 teditoroutcome teditorcommands::separatorlblClick() {
   teditoroutcome out;
   std::int32_t p = InsertPosition();
   auto s = std::make_unique<tzvshortcut>();
   s->ShortcutType = stSeparator;
-  if (worklist.Insert(p, s, true)) InsertRow(out, p);
+  InsertEntry(out, p, LevelAt(worklist, p), s, true);
+  return out;
+}
+
+teditoroutcome teditorcommands::grouplblClick() {
+  auto s = std::make_unique<tzvshortcut>();
+  s->ShortcutType = stSeparator;
+  s->Group = true;
+  s->Caption = NewGroupCaption;
+  return InsertNamed(std::move(s), false);
+}
+
+teditoroutcome teditorcommands::dissolvelblClick() {
+  teditoroutcome out;
+  // From the bottom, so that the rows still to come keep their indexes.
+  for (std::int32_t i = worklist.Count() - 1; i >= 0; --i) {
+    if (!IsSelected(i) || !worklist.GetItem(i)->IsGroup()) continue;
+    LiftMembers(worklist, i);
+    worklist.Delete(i);
+    DeleteRow(out, i);
+  }
+  return out;
+}
+
+teditoroutcome teditorcommands::MoveIntoGroupAbove() {
+  teditoroutcome out;
+  // From the top: a row put into a group is the group above the next one.
+  for (std::int32_t head : SelectedBlocks(worklist, selected_))
+    if (GroupAbove(worklist, head) >= 0 && ShiftBlockLevels(worklist, head, 1)) out.RepaintAll = true;
+  return out;
+}
+
+teditoroutcome teditorcommands::MoveOutOfGroup() {
+  teditoroutcome out;
+  // From the bottom: a block only moves down, so those above keep their
+  // indexes, and siblings leaving one group keep their order after it.
+  const std::vector<std::int32_t> heads = SelectedBlocks(worklist, selected_);
+  for (auto head = heads.rbegin(); head != heads.rend(); ++head) {
+    const std::int32_t parent = ParentGroup(worklist, *head);
+    if (parent < 0) continue;
+    MoveBlock(out, *head, BlockEnd(worklist, parent), -1);
+    out.RepaintAll = true;
+  }
+  // Of two equal hotkeys the later one is marked: the order may have changed.
+  if (!out.Rows.empty()) UpdateHotkeyWarning();
   return out;
 }
 
@@ -196,9 +271,9 @@ teditoroutcome teditorcommands::editlblClick() {
     return out;
   }
   tzvshortcut* entry = worklist.GetItem(SingleSelectedRow());
-  if (!entry || entry->ShortcutType == stSeparator || !services_.EditShortcut) return out;
+  if (!entry || entry->IsLine() || !services_.EditShortcut) return out;
   if (services_.EditShortcut(*entry, true)) {
-    entry->ImageIndex = IconIndex(entry->Path);
+    entry->ImageIndex = IconIndex(*entry);
     UpdateHotkeyWarning();
     out.RepaintAll = true;
   }
@@ -214,14 +289,15 @@ teditoroutcome teditorcommands::duplicatelblClick() {
       ++i;
       continue;
     }
-    auto copy = std::make_unique<tzvshortcut>();
-    copy->Assign(worklist.GetItem(i));
-    if (worklist.Insert(i + 1, copy, true)) {
-      InsertRow(out, i + 1);
-      i += 2;  // past the copy: a copy is never copied again
-    } else {
-      ++i;
+    // A group is copied with its entries, the copy right after them.
+    const std::int32_t end = BlockEnd(worklist, i);
+    std::int32_t at = end;
+    for (std::int32_t k = i; k < end; ++k) {
+      auto copy = std::make_unique<tzvshortcut>();
+      copy->Assign(worklist.GetItem(k));
+      if (worklist.Insert(at, copy, true)) InsertRow(out, at++);
     }
+    i = at;  // past the copies: a copy is never copied again
   }
   UpdateHotkeyWarning();
   return out;
@@ -233,9 +309,13 @@ teditoroutcome teditorcommands::deletelblClick() {
   if (count == 0) return out;
   int answer;
   if (count == 1) {
-    const tzvshortcut* entry = worklist.GetItem(SingleSelectedRow());
+    const std::int32_t row = SingleSelectedRow();
+    const tzvshortcut* entry = worklist.GetItem(row);
     if (!entry) return out;
-    if (entry->ShortcutType == stSeparator)
+    if (entry->IsGroup())
+      answer = Ask(DeleteGroupTitle, DeleteGroupQuestion(entry->Caption, EntriesIn(worklist, row)),
+                   mbYesNo | mbIconQuestion);
+    else if (entry->ShortcutType == stSeparator)
       answer = Ask(DeleteSeparatorTitle, DeleteSeparatorText, mbYesNo | mbIconQuestion);
     else
       answer = Ask(DeleteShortcutTitle, std::string(DeleteShortcutText) + "\"" + entry->Caption + "\"?",
@@ -244,13 +324,13 @@ teditoroutcome teditorcommands::deletelblClick() {
     answer = Ask(DeleteShortcutsTitle, DeleteShortcutsText, mbYesNo | mbIconQuestion);
   }
   if (answer != idYes) return out;
-  std::int32_t i = 0;
-  while (i < worklist.Count()) {
-    if (IsSelected(i)) {
-      worklist.Delete(i);
-      DeleteRow(out, i);
-    } else {
-      ++i;
+  // A group goes with its entries; from the bottom, so that the blocks
+  // still to go keep their indexes.
+  const std::vector<std::int32_t> heads = SelectedBlocks(worklist, selected_);
+  for (auto head = heads.rbegin(); head != heads.rend(); ++head) {
+    for (std::int32_t k = BlockEnd(worklist, *head) - *head; k > 0; --k) {
+      worklist.Delete(*head);
+      DeleteRow(out, *head);
     }
   }
   UpdateHotkeyWarning();
@@ -320,9 +400,11 @@ bool teditorcommands::FormClose() {
   return Ask(CloseWarningTitle, CloseWarningText, mbYesNo | mbIconWarning) == idYes;
 }
 
-teditoroutcome teditorcommands::FormKeyDown(std::uint16_t virtualKey, bool ctrlDown) {
+teditoroutcome teditorcommands::FormKeyDown(std::uint16_t virtualKey, bool ctrlDown, bool shiftDown) {
   if (virtualKey == vkInsert) return newlblClick();
   if (virtualKey == vkDelete) return deletelblClick();
+  if (virtualKey == vkTab && !ctrlDown) return shiftDown ? MoveOutOfGroup() : MoveIntoGroupAbove();
+  if (virtualKey == vkG && ctrlDown) return shiftDown ? dissolvelblClick() : grouplblClick();
   teditoroutcome out;
   if (virtualKey == vkA && ctrlDown) {
     std::fill(selected_.begin(), selected_.end(), true);
@@ -366,22 +448,35 @@ bool teditorcommands::shortcutslbStartDrag() { return SelectedCount() == 1; }
 
 bool teditorcommands::shortcutslbDragOver(bool sourceIsList, const trowhit& hit) {
   if (!sourceIsList) return false;
-  const tzvshortcut* source = worklist.GetItem(SingleSelectedRow());
+  const std::int32_t row = SingleSelectedRow();
+  const tzvshortcut* source = worklist.GetItem(row);
   if (!source) return true;
+  const tdropplace place = DragPlace(worklist, row, hit);
+  if (place.IntoItself) {
+    status_ = IntoItselfText;
+    return false;
+  }
   const tzvshortcut* target = (hit.Row >= 0 && hit.Row < RowCount()) ? worklist.GetItem(hit.Row) : nullptr;
-  status_ = DragOverText(*source, target, hit.LowerHalf());
-  return true;
+  status_ = DragOverText(*source, target, hit.LowerHalf(), place.Into >= 0);
+  return place.Allowed;
 }
 
 teditoroutcome teditorcommands::shortcutslbDragDrop(const trowhit& hit) {
   teditoroutcome out;
   std::int32_t s = SingleSelectedRow();
   if (s < 0 || s >= worklist.Count()) return out;
-  std::int32_t d = DragDestination(s, hit, RowCount());
-  if (d == s || d < 0) return out;
-  worklist.Move(s, d);
-  MoveRow(out, s, d);
-  focused_ = d;
+  const tdropplace place = DragPlace(worklist, s, hit);
+  if (!place.Allowed) return out;
+  const int delta = place.Level - worklist.GetItem(s)->Level;
+  const std::int32_t n = BlockEnd(worklist, s) - s;
+  const bool moves = place.Before < s || place.Before > s + n;
+  if (!moves && delta == 0) return out;
+  MoveBlock(out, s, place.Before, delta);
+  if (moves) {
+    focused_ = place.Before > s ? place.Before - n : place.Before;
+    UpdateHotkeyWarning();  // the later of two equal hotkeys may be another now
+  }
+  out.RepaintAll = true;
   return out;
 }
 
@@ -391,14 +486,13 @@ teditoroutcome teditorcommands::shortcutslbDropFiles(const std::vector<std::stri
   teditoroutcome out;
   tnofiles nofiles;
   tdropfilequery& query = services_.Files ? *services_.Files : nofiles;
-  std::int32_t q = DropInsertPosition(hit, RowCount());
+  // Into a group at its last level they go after it, at its level.
+  const tdropplace place = DropPlace(worklist, hit);
+  std::int32_t q = place.Before;
   for (const std::string& path : files) {
     auto s = ShortcutFromDroppedPath(path, query, services_.GetFileIconIndex);
     // An equal shortcut is already there: skip it, the next one takes its place.
-    if (worklist.Insert(q, s, false)) {
-      InsertRow(out, q);
-      ++q;
-    }
+    if (InsertEntry(out, q, place.Level, s, false)) ++q;
   }
   return out;
 }

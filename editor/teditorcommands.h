@@ -7,6 +7,7 @@
 // CountText() and HotkeyWarningVisible().
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -29,6 +30,8 @@ struct teditorservices {
   std::function<bool(tzvshortcut&, bool editing)> EditShortcut;
   // A fresh lookup: for shortcuts created, changed or dropped in.
   std::function<std::int32_t(const std::string&)> GetFileIconIndex;
+  // The system's folder icon, which a group's row shows; unset: 0.
+  std::function<std::int32_t()> FolderIconIndex;
   // The index the program knows already for a path, -1 when none; filling
   // the rows takes it instead of asking the shell again.
   std::function<std::int32_t(const std::string&)> KnownIconIndex;
@@ -76,7 +79,7 @@ struct teditoroutcome {
 };
 
 // Virtual keys the editor reacts to.
-enum : std::uint16_t { vkInsert = 0x2D, vkDelete = 0x2E, vkA = 0x41 };
+enum : std::uint16_t { vkTab = 0x09, vkInsert = 0x2D, vkDelete = 0x2E, vkA = 0x41, vkG = 0x47 };
 
 class teditorcommands {
  public:
@@ -121,6 +124,16 @@ class teditorcommands {
   teditoroutcome duplicatelblClick();
   teditoroutcome deletelblClick();
   teditoroutcome separatorlblClick();
+  // A new group before the caret's row, named in the properties dialog.
+  teditoroutcome grouplblClick();
+  // Every selected group goes; its entries stay, one level up.
+  teditoroutcome dissolvelblClick();
+  // Tab: each selected row, with its group's entries, becomes the last
+  // entry of the group just above it at its level, where there is one.
+  teditoroutcome MoveIntoGroupAbove();
+  // Shift+Tab: each selected row inside a group, with its group's entries,
+  // goes one level up, right after the end of the group it leaves.
+  teditoroutcome MoveOutOfGroup();
   teditoroutcome importlblClick();
   teditoroutcome exportlblClick();
   teditoroutcome clearlblClick();
@@ -128,7 +141,7 @@ class teditorcommands {
   teditoroutcome cancellblClick();
   // Answers whether the window may close now.
   bool FormClose();
-  teditoroutcome FormKeyDown(std::uint16_t virtualKey, bool ctrlDown);
+  teditoroutcome FormKeyDown(std::uint16_t virtualKey, bool ctrlDown, bool shiftDown = false);
   // Handled: the character is consumed.
   teditoroutcome FormKeyPress(char key);
   // row: the row at the request's point, -1 for none or a keyboard request.
@@ -145,13 +158,21 @@ class teditorcommands {
 
  private:
   std::int32_t InsertPosition() const;
+  // Named in the properties dialog first, then put before the caret's row.
+  teditoroutcome InsertNamed(std::unique_ptr<tzvshortcut> s, bool isShortcut);
   // The row a one-row command works on: the selected one.
   std::int32_t SingleSelectedRow() const;
   std::int32_t IconIndex(const std::string& path) const;
+  std::int32_t IconIndex(const tzvshortcut& entry) const;
   int Ask(const std::string& title, const std::string& text, std::uint32_t flags);
   void InsertRow(teditoroutcome& out, std::int32_t row);
   void DeleteRow(teditoroutcome& out, std::int32_t row);
   void MoveRow(teditoroutcome& out, std::int32_t from, std::int32_t to);
+  // The block at from goes before row before, and its levels by delta.
+  void MoveBlock(teditoroutcome& out, std::int32_t from, std::int32_t before, int delta);
+  // Inserts entry at p with level; false when the list refuses it.
+  bool InsertEntry(teditoroutcome& out, std::int32_t p, std::uint8_t level, std::unique_ptr<tzvshortcut>& entry,
+                   bool allowDuplicates);
   void ClearRows(teditoroutcome& out);
 
   teditorservices services_;

@@ -65,24 +65,26 @@ void teditordialog::BuildControls() {
   duplicatelbl = link("duplicatelbl", "Duplicate the selected shortcut", 100, [this] { duplicatelblClick(); });
   deletelbl = link("deletelbl", "Delete the selected shortcut", 120, [this] { deletelblClick(); });
   separatorlbl = link("separatorlbl", "Insert a separator", 148, [this] { separatorlblClick(); });
-  importlbl = link("importlbl", "Import a shortcut list", 176, [this] { importlblClick(); });
-  exportlbl = link("exportlbl", "Export the shortcut list", 196, [this] { exportlblClick(); });
-  clearlbl = link("clearlbl", "Clear the shortcut list", 216, [this] { clearlblClick(); });
-  oklbl = &AddLinkCommand("oklbl", "OK", 364, 17, IDI_CHECKMARK, 0, true, [this] { oklblClick(); }, &okimg);
+  grouplbl = link("grouplbl", "Insert a group", 168, [this] { grouplblClick(); });
+  dissolvelbl = link("dissolvelbl", "Dissolve the selected group", 188, [this] { dissolvelblClick(); });
+  importlbl = link("importlbl", "Import a shortcut list", 216, [this] { importlblClick(); });
+  exportlbl = link("exportlbl", "Export the shortcut list", 236, [this] { exportlblClick(); });
+  clearlbl = link("clearlbl", "Clear the shortcut list", 256, [this] { clearlblClick(); });
+  oklbl = &AddLinkCommand("oklbl", "OK", 404, 17, IDI_CHECKMARK, 0, true, [this] { oklblClick(); }, &okimg);
   cancellbl =
-      &AddLinkCommand("cancellbl", "Cancel", 384, 41, IDI_CROSS, 0, true, [this] { cancellblClick(); }, &cancelimg);
+      &AddLinkCommand("cancellbl", "Cancel", 424, 41, IDI_CROSS, 0, true, [this] { cancellblClick(); }, &cancelimg);
 
-  tipshape = &AddShape(8, 248, 173, 61);
-  tipimg = &AddImage(12, 252, 16, 16);
+  tipshape = &AddShape(8, 288, 173, 61);
+  tipimg = &AddImage(12, 292, 16, 16);
   SetIconPicture(*tipimg, IDI_TIP, 16);
-  tiplbl = &AddLabel(nullptr, "tiplbl", DropTip, 32, 252, 145, 52);
+  tiplbl = &AddLabel(nullptr, "tiplbl", DropTip, 32, 292, 145, 52);
   tiplbl->WordWrap = true;
   tiplbl->FitToText();
 
-  hotkeywarningshape = &AddShape(8, 316, 173, 34);
-  hotkeywarningimg = &AddImage(12, 322, 22, 22);
+  hotkeywarningshape = &AddShape(8, 356, 173, 34);
+  hotkeywarningimg = &AddImage(12, 362, 22, 22);
   SetIconPicture(*hotkeywarningimg, IDI_HOTKEYWARNING, 22);
-  hotkeywarninglbl = &AddLabel(nullptr, "hotkeywarninglbl", HotkeyWarningText, 40, 320, 137, 26);
+  hotkeywarninglbl = &AddLabel(nullptr, "hotkeywarninglbl", HotkeyWarningText, 40, 360, 137, 26);
   hotkeywarninglbl->WordWrap = true;
   hotkeywarninglbl->FitToText();
   attentionlargeimg = &AddImage(0, 0, 22, 22);
@@ -93,7 +95,7 @@ void teditordialog::BuildControls() {
   attentionsmallimg->Visible = false;
 
   HWND list = AddControl(nullptr, "LISTBOX", "", ListStyle, WS_EX_CLIENTEDGE | TDragDropListBox::ExStyle, 200, 8,
-                         421, 377);
+                         421, 417);
   shortcutslb.Attach(list);
   OnDrawItem(list, [this](const DRAWITEMSTRUCT& item) { shortcutslbDrawItem(item); });
   shortcutslb.OnDropFiles = [this](const std::vector<std::string>& files, int x, int y) {
@@ -119,8 +121,8 @@ void teditordialog::BuildControls() {
   };
   shortcutslb.OnError = [this](std::exception_ptr e) { Fail(e); };
 
-  statuslbl = &AddLabel(nullptr, "statuslbl", "", 200, 388, 313, 13);
-  countlbl = &AddLabel(nullptr, "countlbl", "", 520, 388);
+  statuslbl = &AddLabel(nullptr, "statuslbl", "", 200, 428, 313, 13);
+  countlbl = &AddLabel(nullptr, "countlbl", "", 520, 428);
 }
 
 void teditordialog::FormCreate() {
@@ -186,9 +188,9 @@ void teditordialog::Layout(int width, int height) {
     picture->MoveTo(Scaled(4), Scaled(top) + dh);
     SetWindowPos(label->Handle(), nullptr, Scaled(28), Scaled(top) + dh, 0, 0, flags | SWP_NOSIZE);
   };
-  moveLink(oklbl, okimg, 364);
-  moveLink(cancellbl, cancelimg, 384);
-  const RECT list = Scale().Rect(200, 8, 421, 377);
+  moveLink(oklbl, okimg, 404);
+  moveLink(cancellbl, cancelimg, 424);
+  const RECT list = Scale().Rect(200, 8, 421, 417);
   SetWindowPos(shortcutslb.Handle(), nullptr, list.left, list.top, list.right - list.left + dw,
                list.bottom - list.top + dh, flags);
   PlaceCountLabel();
@@ -384,9 +386,10 @@ void teditordialog::shortcutslbDrawItem(const DRAWITEMSTRUCT& item) {
     ExtTextOutA(dc, 0, 0, ETO_OPAQUE, &all, nullptr, 0, nullptr);
     HFONT regular = FormFont();
     HFONT bold = boldFont_.Get() ? boldFont_.Get() : regular;
-    if (entry->ShortcutType == 0) {
+    if (entry->IsLine()) {
+      const int indent = RowIndent(entry->Level, commands_.LargeMode(), w, Dpi());
       const tseparatorrow sep =
-          LayoutSeparatorRow(w, h, [&](std::string_view t) { return TextWidth(dc, regular, t); }, Dpi());
+          LayoutSeparatorRow(w, h, [&](std::string_view t) { return TextWidth(dc, regular, t); }, Dpi(), indent);
       tpen pen(CreatePen(PS_SOLID, 1, fg));
       tselection picked(dc, pen.Get());
       MoveToEx(dc, sep.LineFrom.X, sep.LineFrom.Y, nullptr);
@@ -435,11 +438,15 @@ void teditordialog::FormKeyPress(char& key) {
 }
 
 bool teditordialog::FormKeyDown(WPARAM virtualKey) {
-  if (virtualKey != vkInsert && virtualKey != vkDelete && virtualKey != vkA) return false;
-  const bool ctrl = GetKeyState(VK_CONTROL) < 0;
-  if (virtualKey == vkA && !ctrl) return false;
+  if (virtualKey != vkInsert && virtualKey != vkDelete && virtualKey != vkA && virtualKey != vkTab &&
+      virtualKey != vkG)
+    return false;
+  const bool ctrl = GetKeyState(VK_CONTROL) < 0, shift = GetKeyState(VK_SHIFT) < 0;
+  if ((virtualKey == vkA || virtualKey == vkG) && !ctrl) return false;
+  // Tab moves rows only in the list; elsewhere, and with Ctrl, it moves the focus.
+  if (virtualKey == vkTab && (ctrl || GetFocus() != shortcutslb.Handle())) return false;
   ReportSelection();
-  ApplyOutcome(commands_.FormKeyDown(static_cast<std::uint16_t>(virtualKey), ctrl));
+  ApplyOutcome(commands_.FormKeyDown(static_cast<std::uint16_t>(virtualKey), ctrl, shift));
   return true;
 }
 

@@ -24,8 +24,8 @@ class teditordialog : public tform {
   ~teditordialog() override;
 
   // The designed client size and the least outer size, at 96 DPI.
-  static constexpr int DesignWidth = 629, DesignHeight = 409;
-  static constexpr int MinWidth = 637, MinHeight = 436;
+  static constexpr int DesignWidth = 629, DesignHeight = 449;
+  static constexpr int MinWidth = 637, MinHeight = 476;
 
   // The row changes, selection and labels an outcome asks for; closing
   // goes through FormClose.
@@ -39,6 +39,8 @@ class teditordialog : public tform {
   void duplicatelblClick() { Run(&teditorcommands::duplicatelblClick); }
   void deletelblClick() { Run(&teditorcommands::deletelblClick); }
   void separatorlblClick() { Run(&teditorcommands::separatorlblClick); }
+  void grouplblClick() { Run(&teditorcommands::grouplblClick); }
+  void dissolvelblClick() { Run(&teditorcommands::dissolvelblClick); }
   void importlblClick() { Run(&teditorcommands::importlblClick); }
   void exportlblClick() { Run(&teditorcommands::exportlblClick); }
   void clearlblClick() { Run(&teditorcommands::clearlblClick); }
@@ -61,7 +63,7 @@ class teditordialog : public tform {
   timage* attentionlargeimg = nullptr;
   timage* attentionsmallimg = nullptr;
   tlabel *newlbl = nullptr, *editlbl = nullptr, *duplicatelbl = nullptr, *deletelbl = nullptr,
-         *separatorlbl = nullptr, *importlbl = nullptr, *exportlbl = nullptr, *clearlbl = nullptr,
+         *separatorlbl = nullptr, *grouplbl = nullptr, *dissolvelbl = nullptr, *importlbl = nullptr, *exportlbl = nullptr, *clearlbl = nullptr,
          *oklbl = nullptr, *cancellbl = nullptr;
   timage *okimg = nullptr, *cancelimg = nullptr;
 

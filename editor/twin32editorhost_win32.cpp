@@ -1,3 +1,6 @@
+#include <windows.h>
+#include <shellapi.h>
+
 #include <stdexcept>
 
 #include "components/iconindexcache.h"
@@ -42,6 +45,12 @@ void twin32editorhost::CreateEditorWindow(teditorcommands& commands) {
     const std::int32_t index = d->systemil.GetFileIconIndex(expanded);
     ProcessIconCache().Store(expanded, index);
     return index;
+  };
+  // The folder icon by attributes alone: no disk is touched.
+  s.FolderIconIndex = [] {
+    SHFILEINFOA info = {};
+    const UINT flags = SHGFI_USEFILEATTRIBUTES | SHGFI_SYSICONINDEX;
+    return SHGetFileInfoA("folder", FILE_ATTRIBUTE_DIRECTORY, &info, sizeof(info), flags) ? info.iIcon : 0;
   };
   s.KnownIconIndex = [](const std::string& path) {
     return ProcessIconCache().Find(ProcessEnvironment().Expand(path));

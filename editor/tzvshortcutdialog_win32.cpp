@@ -30,6 +30,12 @@ HIMAGELIST IconList(int firstIcon, int size) {
 
 int ListIndex(HWND list) { return static_cast<int>(SendMessageA(list, CB_GETCURSEL, 0, 0)); }
 
+// Out of sight, out of the tab order and of the access keys.
+void Withdraw(HWND control) {
+  ShowWindow(control, SW_HIDE);
+  EnableWindow(control, FALSE);
+}
+
 }  // namespace
 
 tzvshortcutdialog::tzvshortcutdialog(tzvshortcut& shortcut, bool editing)
@@ -100,7 +106,9 @@ void tzvshortcutdialog::BuildControls() {
       &AddLinkCommand("cancellbl", "Cancel", 308, 41, IDI_CROSS, 0, true, [this] { cancellblClick(); });
 
   // Tab order: the group box first, then the type list.
-  shortcutpropertiesgb = &AddGroupBox(nullptr, " Shortcut Properties ", 196, 40, 241, 285);
+  const bool group = shortcut_.IsGroup();
+  shortcutpropertiesgb =
+      &AddGroupBox(nullptr, group ? " Group Properties " : " Shortcut Properties ", 196, 40, 241, group ? 64 : 285);
   HWND gb = shortcutpropertiesgb->Handle();
   tlabel& typelbl = FieldLabel(nullptr, "shortcuttypelbl", "&Shortcut Type", 196, 14);
   shortcuttypecb = OwnerDrawnList(nullptr, 272, 8, 165, 20);
@@ -166,6 +174,11 @@ void tzvshortcutdialog::BuildControls() {
   OnCommand(captioneb, [this](int code) {
     if (code == EN_CHANGE) captionebChange();
   });
+  // A group has a name and nothing else.
+  if (group)
+    for (HWND control : {typelbl.Handle(), shortcuttypecb, hotkeylbl.Handle(), hotkeyhk, viewstylelbl.Handle(),
+                         viewstylecb})
+      Withdraw(control);
 }
 
 void tzvshortcutdialog::FormCreate() {
@@ -178,7 +191,7 @@ void tzvshortcutdialog::FormCreate() {
 void tzvshortcutdialog::FormShow() {
   const tshortcutformvalues v = ShortcutToForm(shortcut_);
   SendMessageA(shortcuttypecb, CB_SETCURSEL, static_cast<WPARAM>(v.TypeIndex), 0);
-  shortcuttypecbChange();
+  if (!v.Group) shortcuttypecbChange();
   SendMessageA(viewstylecb, CB_SETCURSEL, static_cast<WPARAM>(v.ViewIndex), 0);
   SetWindowTextA(captioneb, v.Caption.c_str());
   SendMessageA(hotkeyhk, HKM_SETHOTKEY, HotkeyToControl(v.Hotkey).Word(), 0);
@@ -219,6 +232,7 @@ void tzvshortcutdialog::FormDpiChanged() {
 
 tshortcutformvalues tzvshortcutdialog::FormValues() const {
   tshortcutformvalues v;
+  v.Group = shortcut_.IsGroup();
   v.TypeIndex = ListIndex(shortcuttypecb);
   v.ViewIndex = ListIndex(viewstylecb);
   v.Caption = WindowTextOf(captioneb);
@@ -245,13 +259,14 @@ void tzvshortcutdialog::shortcuttypecbChange() {
 }
 
 void tzvshortcutdialog::captionebChange() {
-  SetWindowTextA(Handle(), ShortcutDialogCaption(editing_, WindowTextOf(captioneb)).c_str());
+  SetWindowTextA(Handle(), ShortcutDialogCaption(editing_, WindowTextOf(captioneb), shortcut_.IsGroup()).c_str());
 }
 
 void tzvshortcutdialog::oklblClick() {
   const tshortcutformvalues v = FormValues();
   if (!FormIsComplete(v)) {
-    MessageBoxA(Handle(), MissingInformationText, MissingInformationTitle, MB_OK | MB_ICONERROR);
+    MessageBoxA(Handle(), v.Group ? MissingGroupNameText : MissingInformationText, MissingInformationTitle,
+                MB_OK | MB_ICONERROR);
     return;
   }
   accepted = true;

@@ -219,7 +219,7 @@ TEST(EditorFill, MarksTheLaterOfTwoEqualHotkeysAndOnesTakenElsewhere) {
   EXPECT_EQ(rig.Editor.worklist.GetItem(2)->HotkeyStatus, hsInvalid);
   EXPECT_TRUE(rig.Editor.HotkeyWarningVisible());
   EXPECT_EQ(rig.Editor.worklist.GetItem(1)->ImageIndex, 8);  // "C:\B.exe"
-  EXPECT_EQ(rig.Editor.StatusText(), "You may move a shortcut by dragging it to any possible position.");
+  EXPECT_EQ(rig.Editor.StatusText(), "Drag a shortcut to move it; Tab/Shift+Tab: into/out of a group.");
 }
 
 TEST(EditorClosing, EveryExitButOkAsksAndNoKeepsTheEditorOpen) {

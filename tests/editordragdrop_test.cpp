@@ -115,11 +115,11 @@ TEST(EditorDrag, StatusTextsFollowThePointerAndTheHintComesBack) {
   rig.Editor.shortcutslbDragOver(true, Nowhere());
   EXPECT_EQ(rig.Editor.StatusText(), "Move shortcut \"R5\" to last position...");
   rig.Editor.shortcutslbEndDrag();
-  EXPECT_EQ(rig.Editor.StatusText(), "You may move a shortcut by dragging it to any possible position.");
+  EXPECT_EQ(rig.Editor.StatusText(), "Drag a shortcut to move it; Tab/Shift+Tab: into/out of a group.");
 
   // Something dragged in from elsewhere is refused and changes nothing.
   EXPECT_FALSE(rig.Editor.shortcutslbDragOver(false, Hit(1, false)));
-  EXPECT_EQ(rig.Editor.StatusText(), "You may move a shortcut by dragging it to any possible position.");
+  EXPECT_EQ(rig.Editor.StatusText(), "Drag a shortcut to move it; Tab/Shift+Tab: into/out of a group.");
   rig.Select({2}, 2);
   rig.Editor.shortcutslbDragOver(true, Hit(0, false));
   EXPECT_EQ(rig.Editor.StatusText(), "Move separator before shortcut \"R0\"");

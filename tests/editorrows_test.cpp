@@ -116,3 +116,38 @@ TEST(EditorRows, ShortenPathKeepsDriveAndNameAsLongAsItCan) {
   EXPECT_EQ(ShortenPath("", 0, Regular), "");
   EXPECT_EQ(ShortenPath("C:\\", 0, Regular), "...");
 }
+
+TEST(EditorRows, EntriesOfGroupsStandInByLevelAndAGroupShowsItsNameAlone) {
+  EXPECT_EQ(RowIndent(0, true, 421), 0);
+  EXPECT_EQ(RowIndent(2, false, 421), 32);
+  EXPECT_EQ(RowIndent(2, true, 421), 48);
+  EXPECT_EQ(RowIndent(2, false, 421, 144), 48);  // with the DPI, as the margins
+  EXPECT_EQ(RowIndent(255, true, 421), 210);     // never past the middle
+  EXPECT_EQ(RowIndent(3, true, -5), 0);
+
+  auto member = AtLevel(MakeShortcut(stApplication, "Editor", "C:\\edit.exe", 0x4051), 1);
+  tshortcutrow r = LayoutShortcutRow(*member, Metrics(false, 421), Keys);
+  EXPECT_EQ(r.IconAt.X, 18);
+  EXPECT_EQ(r.CaptionAt.X, 16 + 16 + 7);
+  EXPECT_EQ(r.HotkeyAt.X, 421 - 8 * 6 - 4);  // the hotkeys still line up at the right
+  r = LayoutShortcutRow(*member, Metrics(true, 220), Keys);
+  EXPECT_EQ(r.PathAt.X, 24 + 32 + 7);
+
+  auto group = Group("Tools", 1);
+  group->Hotkey = 0x4051;  // stored by someone else: a group has none
+  EXPECT_EQ(RowHeight(*group, true, 13, 32), 36);
+  r = LayoutShortcutRow(*group, Metrics(true, 421), Keys);
+  EXPECT_EQ(r.IconAt.X, 26);
+  EXPECT_TRUE(r.CaptionBold);
+  EXPECT_EQ(r.Caption, "Tools");
+  EXPECT_EQ(r.CaptionAt.X, 24 + 32 + 7);
+  EXPECT_EQ(r.CaptionAt.Y, (36 - 13) / 2);
+  EXPECT_FALSE(r.ShowPath);
+  EXPECT_FALSE(r.Badge);
+  EXPECT_TRUE(r.HotkeyText.empty());
+
+  tseparatorrow line = LayoutSeparatorRow(421, 17, Regular, 96, 32);
+  EXPECT_EQ(line.LineFrom.X, 34);
+  EXPECT_EQ(line.LineTo.X, 419);
+  EXPECT_EQ(line.TextAt.X, 32 + (421 - 32 - 66) / 2);
+}

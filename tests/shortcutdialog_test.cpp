@@ -178,3 +178,28 @@ TEST(DialogKeys, EnterAndEscapeByDialog) {
   EXPECT_EQ(ShortcutDialogKey(27, true), tdialogkey::Cancel);
   EXPECT_EQ(ShortcutDialogKey(' ', true), tdialogkey::PassOn);
 }
+
+TEST(ShortcutDialogForm, AGroupHasItsNameOnly) {
+  tzvshortcut group;
+  group.ShortcutType = stSeparator;
+  group.Group = true;
+  group.Caption = "Tools";
+  group.Level = 2;
+  tshortcutformvalues f = ShortcutToForm(group);
+  EXPECT_TRUE(f.Group);
+  EXPECT_TRUE(FormIsComplete(f));  // no target asked for
+  f.Caption = "  ";
+  EXPECT_FALSE(FormIsComplete(f));
+  f.Caption = "Work";
+  f.TypeIndex = 0;
+  f.Executable = "C:\\x.exe";
+  f.Hotkey = 0x4045;
+  FormToShortcut(f, group);
+  EXPECT_TRUE(group.IsGroup());
+  EXPECT_EQ(group.Caption, "Work");
+  EXPECT_EQ(group.Level, 2);
+  EXPECT_EQ(group.Path, "");
+  EXPECT_EQ(group.Hotkey, 0);
+  EXPECT_EQ(ShortcutDialogCaption(false, "New Group", true), "New group \"New Group\"");
+  EXPECT_EQ(ShortcutDialogCaption(true, "Work", true), "Edit group \"Work\"");
+}

@@ -170,30 +170,30 @@ TEST_P(DpiWindows, EditorClientLeastSizeListAndRowsInBothModes) {
       EXPECT_EQ(d.Dpi(), dpi);
       const SIZE client = ClientSize(d.Handle());
       EXPECT_EQ(client.cx, ScaleForDpi(629, dpi));
-      EXPECT_EQ(client.cy, ScaleForDpi(409, dpi));
-      // The least size: 637 x 436 at 96 DPI, which leaves the designed client
+      EXPECT_EQ(client.cy, ScaleForDpi(449, dpi));
+      // The least size: 637 x 476 at 96 DPI, which leaves the designed client
       // area; at 150 and 200 % the same client area, scaled, in the frame.
       MINMAXINFO mmi = {};
       SendMessageA(d.Handle(), WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&mmi));
       RECT outer = {};
       GetWindowRect(d.Handle(), &outer);
       EXPECT_EQ(mmi.ptMinTrackSize.x - (outer.right - outer.left - client.cx), ScaleForDpi(629, dpi));
-      EXPECT_EQ(mmi.ptMinTrackSize.y - (outer.bottom - outer.top - client.cy), ScaleForDpi(409, dpi));
-      EXPECT_RECT(ChildRect(d.shortcutslb.Handle()), Expected(200, 8, 421, 377, dpi));
+      EXPECT_EQ(mmi.ptMinTrackSize.y - (outer.bottom - outer.top - client.cy), ScaleForDpi(449, dpi));
+      EXPECT_RECT(ChildRect(d.shortcutslb.Handle()), Expected(200, 8, 421, 417, dpi));
       const RECT status = ChildRect(d.statuslbl->Handle());
-      EXPECT_EQ(status.top, ScaleForDpi(388, dpi));
+      EXPECT_EQ(status.top, ScaleForDpi(428, dpi));
       const RECT count = ChildRect(d.countlbl->Handle());
       EXPECT_EQ(count.right, client.cx - ScaleForDpi(8, dpi));
       // The whole status text shows: the font grew more than the scale, and
       // the line takes the room up to the count, which keeps its place.
       const SIZE text = MeasureText(d.FormFont(), d.statuslbl->Text());
-      EXPECT_EQ(d.statuslbl->Text(), "You may move a shortcut by dragging it to any possible position.");
+      EXPECT_EQ(d.statuslbl->Text(), "Drag a shortcut to move it; Tab/Shift+Tab: into/out of a group.");
       EXPECT_GE(status.right - status.left, text.cx);
       EXPECT_GE(status.bottom - status.top, text.cy);
       EXPECT_GE(status.right - status.left, ScaleForDpi(313, dpi));
       EXPECT_LE(status.right, count.left);
       EXPECT_LE(status.bottom, client.cy);
-      EXPECT_EQ(ChildRect(d.cancellbl->Handle()).top, ScaleForDpi(384, dpi));
+      EXPECT_EQ(ChildRect(d.cancellbl->Handle()).top, ScaleForDpi(424, dpi));
       // Rows: the icon and its margins, or two lines of text in large mode.
       const int icon = d.systemil.Height();
       const int row = static_cast<int>(SendMessageA(d.shortcutslb.Handle(), LB_GETITEMHEIGHT, 0, 0));
@@ -251,12 +251,12 @@ TEST(DpiChange, TheEditorTakesTheSuggestedRectangleAndMeasuresItsRowsAgain) {
   tmodalscript script({[&] {
     teditordialog& d = *host.Dialog();
     const int before = static_cast<int>(SendMessageA(d.shortcutslb.Handle(), LB_GETITEMHEIGHT, 0, 0));
-    RECT suggested = {0, 0, 1278, 890};
+    RECT suggested = {0, 0, 1278, 970};
     SendMessageA(d.Handle(), WM_DPICHANGED, MAKEWPARAM(192, 192), reinterpret_cast<LPARAM>(&suggested));
     RECT outer = {};
     GetWindowRect(d.Handle(), &outer);
     EXPECT_EQ(outer.right - outer.left, 1278);
-    EXPECT_EQ(outer.bottom - outer.top, 890);
+    EXPECT_EQ(outer.bottom - outer.top, 970);
     const int after = static_cast<int>(SendMessageA(d.shortcutslb.Handle(), LB_GETITEMHEIGHT, 0, 0));
     EXPECT_GT(after, before);
     EXPECT_EQ(after, d.shortcutslbMeasureItem(0));
@@ -267,10 +267,10 @@ TEST(DpiChange, TheEditorTakesTheSuggestedRectangleAndMeasuresItsRowsAgain) {
     RECT inner = {};
     GetClientRect(d.Handle(), &inner);
     EXPECT_EQ(inner.right, 1258);
-    EXPECT_EQ(inner.bottom, 818);
+    EXPECT_EQ(inner.bottom, 898);
     // The list still ends 8 design pixels above the status line's bottom.
     const SIZE client = ClientSize(d.Handle());
-    EXPECT_EQ(ChildRect(d.shortcutslb.Handle()).bottom, client.cy - ScaleForDpi(409 - 385, 192));
+    EXPECT_EQ(ChildRect(d.shortcutslb.Handle()).bottom, client.cy - ScaleForDpi(449 - 425, 192));
     d.Close();
   }});
   script.Run([&] { EditShortcutList(list, host); }, [&] {

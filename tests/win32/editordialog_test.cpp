@@ -182,7 +182,7 @@ TEST(EditorWindow, DroppedFilesDraggedRowAndDeleteKeyReachTheListOnOK) {
 
 TEST(EditorWindow, FilesDroppedBelowTheRowsOfAScrolledListComeIntoView) {
   tzvshortcutlist list;
-  AddFiles(list, 20);
+  AddFiles(list, 30);  // more than the list shows
   tkeptlisthost host;
   int topBefore = -1, rows = 0;
   RECT client = {}, last = {}, first = {};
@@ -191,25 +191,25 @@ TEST(EditorWindow, FilesDroppedBelowTheRowsOfAScrolledListComeIntoView) {
       [&] {
         // The caret on row 0, the view scrolled to the end.
         SendMessageA(lb(), LB_SETCARETINDEX, 0, FALSE);
-        SendMessageA(lb(), LB_SETTOPINDEX, 19, 0);
+        SendMessageA(lb(), LB_SETTOPINDEX, 29, 0);
         topBefore = TopRow(lb());
         GetClientRect(lb(), &client);
         // On the scroll bar, right of the rows: appended.
         SendMessageA(lb(), WM_DROPFILES,
                      reinterpret_cast<WPARAM>(MakeDrop({"C:\\new1.txt", "C:\\new2.txt"}, {client.right + 4, 20})), 0);
         rows = static_cast<int>(SendMessageA(lb(), LB_GETCOUNT, 0, 0));
-        first = RowRect(lb(), 20);
-        last = RowRect(lb(), 21);
+        first = RowRect(lb(), 30);
+        last = RowRect(lb(), 31);
         RedrawWindow(host.Dialog()->Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
         SaveWindowScreenshot(host.Dialog()->Handle(), "editor-drop-in-view.bmp");
       },
   }));
   EXPECT_GT(topBefore, 0) << "the list did not scroll";
-  EXPECT_EQ(rows, 22);
+  EXPECT_EQ(rows, 32);
   // Both new rows are in sight, whole.
   EXPECT_GE(first.top, 0);
   EXPECT_LE(last.bottom, client.bottom);
-  EXPECT_EQ(list.GetItem(21)->Path, "C:\\new2.txt");
+  EXPECT_EQ(list.GetItem(31)->Path, "C:\\new2.txt");
 }
 
 TEST(EditorWindow, CtrlASelectsEveryRowWithRepaintingSuspendedAndTheViewStays) {

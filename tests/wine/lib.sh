@@ -87,6 +87,15 @@ zv_build_xdnd() {
   fi
 }
 
+# The program started with the arguments and its icon active: its process
+# in zorvane, its main window in main.
+zv_start_active() {
+  zv_start "$exe" "$@"
+  zorvane=$ZV_PID
+  zv_driver wait-tray 'Zorvane (Active)' 30000 >/dev/null || zv_fail "no active tray icon"
+  main=$(zv_wait_window tzorvanemaindialog zorvanemaindialog) || zv_fail "no main window"
+}
+
 # The editor opened from the tray's context menu, at 96 DPI: its window in
 # ed, its list in list, and the screen position of the list's client area
 # (inside its 2-pixel border) in list_x and list_y.
@@ -100,5 +109,5 @@ zv_open_editor() {
   sleep 0.3
   read -r ed_x ed_y ed_w ed_h < <(zv_window_rect "$ed")
   frame=$(((ed_w - 629) / 2))
-  list_x=$((ed_x + frame + 200 + 2)) list_y=$((ed_y + ed_h - 409 - frame + 8 + 2))
+  list_x=$((ed_x + frame + 200 + 2)) list_y=$((ed_y + ed_h - 449 - frame + 8 + 2))
 }

@@ -81,14 +81,14 @@ editor_shown
 [ "$(count_label)" = '3 Shortcuts' ] || zv_fail "count label '$(count_label)'"
 [ "$(visible_label 'One or more shortcuts are using invalid hotkeys.')" = visible ] ||
   zv_fail "no hotkey warning"
-zv_child "$ed" TZvLabel 'You may move a shortcut by dragging it to any possible position.' >/dev/null
+zv_child "$ed" TZvLabel 'Drag a shortcut to move it; Tab/Shift+Tab: into/out of a group.' >/dev/null
 zv_screenshot "$ed" "$shots/editor-large.png" || zv_fail "editor screenshot"
 
 # A right click selects the row under the pointer and edits it: nothing for
 # the separator, the properties dialog for a shortcut.
 read -r ed_x ed_y ed_w ed_h < <(zv_window_rect "$ed")
 frame=$(((ed_w - 629) / 2))
-list_x=$((ed_x + frame + 200 + 2)) list_y=$((ed_y + ed_h - 409 - frame + 8 + 2))
+list_x=$((ed_x + frame + 200 + 2)) list_y=$((ed_y + ed_h - 449 - frame + 8 + 2))
 xdotool mousemove $((list_x + 100)) $((list_y + 36 + 8)) click 3
 sleep 0.5
 [ "$(zv_send_message "$list" $LB_GETSEL 1 0)" = 1 ] || zv_fail "right click did not select the separator"
@@ -166,7 +166,7 @@ zv_screenshot "$ed" "$shots/editor-small-wide.png" || zv_fail "widened editor sc
 xdotool windowsize "$xwin" 300 200
 sleep 0.5
 read -r _ _ ed_w ed_h < <(zv_window_rect "$ed")
-[ "$ed_w $ed_h" = '637 436' ] || zv_fail "shrunk editor is $ed_w x $ed_h"
+[ "$ed_w $ed_h" = '637 476' ] || zv_fail "shrunk editor is $ed_w x $ed_h"
 zv_post "$ed" WM_SYSCOMMAND 0xF030 0
 sleep 0.5
 list_w=$(list_rect | cut -d, -f3)

@@ -56,10 +56,7 @@ zv_wine regedit /S "$(zv_winpath "$ZV_TEST_WORK/list.reg")"
 printf '[Root]\r\nSavedByClass=tzvshortcutlist\r\nCount=1\r\n[Item0]\r\nShortcutType=1\r\nCaption=Marker\r\nPath=C:\\markerapp.exe\r\nParameters=C:\\out.txt\r\nWorkingDir=C:\\\r\nHotkey=49229\r\nViewStyle=1\r\n' \
   >"$drive_c/marker.shl"
 
-zv_start "$exe"
-zorvane=$ZV_PID
-zv_driver wait-tray 'Zorvane (Active)' 30000 >/dev/null || zv_fail "no active tray icon"
-main=$(zv_wait_window tzorvanemaindialog zorvanemaindialog) || zv_fail "no main window"
+zv_start_active
 
 # The tray's context menu, its first entry: "Shortcut Editor...".
 open_editor() {
@@ -165,7 +162,7 @@ zv_screenshot "$ed" "$shots/editor-row-drag.png" || zv_fail "screenshot during t
 xdotool mouseup 1
 sleep 0.3
 [ "$during" = 'Move shortcut "Marker" before shortcut "Second marker"' ] || zv_fail "status during the drag: '$during'"
-[ "$(status_label)" = 'You may move a shortcut by dragging it to any possible position.' ] ||
+[ "$(status_label)" = 'Drag a shortcut to move it; Tab/Shift+Tab: into/out of a group.' ] ||
   zv_fail "status after the drag: '$(status_label)'"
 
 # Below the last row: a file already in the list is left out, the one whose

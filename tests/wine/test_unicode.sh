@@ -25,10 +25,7 @@ printf 'REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Halvorix\\Zorvane\\Shortcu
   >"$ZV_TEST_WORK/list.reg"
 zv_wine regedit /S "$(zv_winpath "$ZV_TEST_WORK/list.reg")"
 
-zv_start "$exe"
-zorvane=$ZV_PID
-zv_driver wait-tray 'Zorvane (Active)' 30000 >/dev/null || zv_fail "no active tray icon"
-main=$(zv_wait_window tzorvanemaindialog zorvanemaindialog) || zv_fail "no main window"
+zv_start_active
 
 rows() { zv_send_message "$list" $LB_GETCOUNT 0 0; }
 import_list() {  # $1: file name in C:\

@@ -96,6 +96,14 @@ zv_start_active() {
   main=$(zv_wait_window tzorvanemaindialog zorvanemaindialog) || zv_fail "no main window"
 }
 
+# OK in the editor ed, and the list stored: the program stores it once the
+# window has gone, and its icon is active again when that is done.
+zv_editor_ok() {
+  zv_click "$(zv_child "$ed" TZvLabel OK)"
+  zv_wait_gone "$ed" 5000 || zv_fail "OK did not close the editor"
+  zv_driver wait-tray 'Zorvane (Active)' 10000 >/dev/null || zv_fail "no active tray icon after the editor"
+}
+
 # The editor opened from the tray's context menu, at 96 DPI: its window in
 # ed, its list in list, and the screen position of the list's client area
 # (inside its 2-pixel border) in list_x and list_y.

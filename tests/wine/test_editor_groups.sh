@@ -111,8 +111,7 @@ zv_answer_msgbox 'Delete Group' 'Do you really want to delete the group "Tools" 
 sleep 0.3
 [ "$(rows)" = 8 ] || zv_fail "No to the group's question left $(rows) rows"
 
-zv_click "$(zv_child "$ed" TZvLabel OK)"
-zv_wait_gone "$ed" 5000 || zv_fail "OK did not close the editor"
+zv_editor_ok
 [ "$(stored '' Count)" = 0x8 ] || zv_fail "stored count $(stored '' Count)"
 got=""
 for i in 0 1 2 3 4 5 6 7; do

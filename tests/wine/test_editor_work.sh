@@ -183,8 +183,7 @@ exported=$(iconv -f WINDOWS-1252 -t UTF-8 "$drive_c/out.shl" | tr -d '\r' | grep
   zv_fail "exported: $exported"
 
 # OK stores it.
-zv_click "$(zv_child "$ed" TZvLabel OK)"
-zv_wait_gone "$ed" 5000 || zv_fail "OK did not close the editor"
+zv_editor_ok
 got=""
 for i in 0 1 2 3 4 5 6 7; do got+="$(stored "\\Item$i" ShortcutType)|$(stored "\\Item$i" Caption)|$(stored "\\Item$i" Path)|$(stored "\\Item$i" WorkingDir) "; done
 # "wine reg" writes in the console's code page, 437 here.

@@ -37,12 +37,7 @@ group() {  # $1 item, $2 caption, $3 level
 zv_wine regedit /S "$(zv_winpath "$ZV_TEST_WORK/list.reg")"
 settings='HKCU\Software\Halvorix\Zorvane'
 
-start_zorvane() {
-  zv_start "$exe" /justinstalled
-  zorvane=$ZV_PID
-  zv_driver wait-tray 'Zorvane (Active)' 15000 >/dev/null || zv_fail "no active tray icon"
-  main=$(zv_wait_window tzorvanemaindialog zorvanemaindialog) || zv_fail "no main window"
-}
+start_zorvane() { zv_start_active /justinstalled; }
 stop_zorvane() {
   zv_post "$main" WM_COMMAND 0x103 0
   zv_wait_exit $zorvane

@@ -49,8 +49,7 @@ grep -aq '%SystemRoot%' "$link" && zv_fail "the link holds the unexpanded path"
 # The editor's OK stores the list again: still as written.
 zv_post "$main" WM_COMMAND 0x100 0
 ed=$(zv_wait_visible teditordialog 'Shortcut Editor' 10000) || zv_fail "no editor window"
-zv_click "$(zv_child "$ed" TZvLabel OK)"
-zv_wait_gone "$ed" 5000 || zv_fail "OK did not close the editor"
+zv_editor_ok
 [ "$(zv_reg_value "$key" Path)" = '%SystemRoot%\system32\cmd.exe' ] ||
   zv_fail "stored path: $(zv_reg_value "$key" Path)"
 [ "$(zv_reg_value "$key" WorkingDir)" = '%TEMP%' ] ||

@@ -61,6 +61,14 @@ menu_by_key() {
   xdotool windowfocus --sync "$xmenu" 2>/dev/null
   sleep 0.4
 }
+# One key at a time: a submenu takes a moment to open and highlight its
+# first entry, and a key sent meanwhile would go to the menu above it.
+keys() {
+  for k in "$@"; do
+    xdotool key "$k"
+    sleep 0.25
+  done
+}
 open_menus() {  # $1: how many menus should be open
   local n
   for _ in $(seq 30); do
@@ -103,9 +111,9 @@ started editor "Win+Q, T, E"
 
 # Down to Tools, Right into it, Down to Remote, Right into it, Enter.
 menu_by_key
-xdotool key Down Right
+keys Down Right
 open_menus 2
-xdotool key Down Right
+keys Down Right
 open_menus 3
 cascade_shot groups-menu-small
 xdotool key Return
@@ -117,10 +125,10 @@ xdotool key t
 open_menus 2
 xdotool key Left
 open_menus 1
-xdotool key Down Return
+keys Down Return
 started last "Win+Q, T, Left, Down, Enter"
 menu_by_key
-xdotool key Down Return
+keys Down Return
 open_menus 2
 xdotool key Return
 started editor "Win+Q, Down, Enter, Enter"
@@ -129,9 +137,9 @@ started editor "Win+Q, Down, Enter, Enter"
 # highlights the next of them, Enter starts it; Ctrl+Shift+Enter chooses in
 # a submenu as Enter does.
 menu_by_key
-xdotool key t r
+keys t r
 open_menus 3
-xdotool key p Return
+keys p Return
 started proxy "Win+Q, T, R, P, Enter"
 menu_by_key
 xdotool key t
@@ -141,12 +149,12 @@ started editor "Win+Q, T, Ctrl+Shift+Enter"
 
 # An empty group: one grey "(Empty)"; Escape closes one menu at a time.
 menu_by_key
-xdotool key t s
+keys t s
 open_menus 3
 cascade_shot groups-menu-empty
 xdotool key Escape
 open_menus 2
-xdotool key Escape Escape
+keys Escape Escape
 open_menus 0
 
 # The mouse: a click on Tools opens it, a click on Editor starts it.
@@ -175,10 +183,10 @@ for look in "96 1 large" "144 0 small" "144 1 large"; do
   zv_wine reg add "$settings" /v UseLargeIcons /t REG_DWORD /d "$large" /f
   start_zorvane
   menu_by_key
-  xdotool key t r
+  keys t r
   open_menus 3
   cascade_shot "groups-menu-$name-$dpi"
-  xdotool key Escape Escape Escape
+  keys Escape Escape Escape
   open_menus 0
   stop_zorvane
 done

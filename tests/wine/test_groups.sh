@@ -69,11 +69,13 @@ keys() {
     sleep 0.25
   done
 }
+# A submenu is on the screen a moment before its first entry is highlighted;
+# a key in between would act on no entry, or on the menu above.
 open_menus() {  # $1: how many menus should be open
   local n
-  for _ in $(seq 30); do
+  for _ in $(seq 50); do
     n=$(menus | wc -l)
-    [ "$n" = "$1" ] && return 0
+    [ "$n" = "$1" ] && { sleep 0.5; return 0; }
     sleep 0.1
   done
   zv_fail "$n menus open, expected $1"

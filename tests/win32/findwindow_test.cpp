@@ -19,7 +19,7 @@ int Selected(HWND list) { return static_cast<int>(SendMessageA(list, LB_GETCURSE
 void Key(HWND wnd, UINT vk) { SendMessageA(wnd, WM_KEYDOWN, vk, 0); }
 void Type(HWND edit, const char* text) { SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text)); }
 
-TEST(FindWindow, TypingFiltersTheRowsAndTheKeysMoveAndStartTheChosenEntry) {
+TEST(FindShortcutWindow, TypingFiltersTheRowsAndTheKeysMoveAndStartTheChosenEntry) {
   tzvshortcutlist list;
   Append(list, MakeShortcut(stApplication, "Notepad", "C:\\Windows\\notepad.exe"));
   Append(list, Separator());

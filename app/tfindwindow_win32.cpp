@@ -116,14 +116,18 @@ void tfindwindow::FormActivate(bool active) {
 }
 
 void tfindwindow::Show(const tzvshortcutlist& list) {
+  const bool open = Shown();
   shortcuts_ = &list;
   index_.Build(list, ProcessCodePage());
   if (!CreateForm()) return;
-  filling_ = true;
-  SetWindowTextA(edit_, "");
-  filling_ = false;
+  // Open already: what was typed stays, over the list as it is now.
+  if (!open) {
+    filling_ = true;
+    SetWindowTextA(edit_, "");
+    filling_ = false;
+  }
   Refill();
-  CentreOnPointerMonitor();
+  if (!open) CentreOnPointerMonitor();
   ShowWindow(Handle(), SW_SHOW);
   SetForegroundWindow(Handle());
   SetFocus(edit_);

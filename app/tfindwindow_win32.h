@@ -39,7 +39,8 @@ class tfindwindow : public tform {
 
   // Opens over the list with an empty text (every entry), centred on the
   // monitor with the mouse pointer, in front with the keyboard in the edit
-  // box; when already open, starts afresh over the list and comes forward.
+  // box; when already open, keeps its text over the list as it is now and
+  // comes forward.
   // The list must stay unchanged until Hide.
   void Show(const tzvshortcutlist& list);
   void Hide();

@@ -68,6 +68,9 @@ namespace {
 constexpr UINT MeasureMenuMessage = WM_APP + 0x34;
 // A second start's request, taken: the menu pops up from here.
 constexpr UINT ShowMenuRequestMessage = WM_APP + 0x35;
+// The find window made, hidden, once start-up is done: its hotkey then only
+// fills and shows it.
+constexpr UINT MakeFindWindowMessage = WM_APP + 0x36;
 
 }  // namespace
 
@@ -186,6 +189,7 @@ void tmainwindow::StartDeferredWork() {
   StartupMark("tray active");
   parts_->shortcutIconLookups->Start();
   parts_->sendTo->Start();
+  PostMessageA(Handle(), MakeFindWindowMessage, 0, 0);
 }
 
 int tmainwindow::ShortcutMenuItemCount() { return parts_->shortcutsmenu.Count(); }
@@ -234,14 +238,18 @@ bool tmainwindow::RegisterFindHotkey(std::uint32_t modifiers, std::uint32_t virt
 
 void tmainwindow::UnregisterFindHotkey() { parts_->hotkeys->Unregister(FindHotkeyId); }
 
+void tmainwindow::MakeFindWindow() {
+  if (parts_->find) return;
+  auto find = std::make_unique<tfindwindow>();
+  tshortcutmenuicons* icons = parts_->shortcutIconLookups.get();
+  find->IconIndex = [icons](const std::string& path) { return icons ? icons->IndexOf(path) : -1; };
+  find->OnChoice = [this](const tmenuchoice& choice) { behaviour_.OnFindChoice(choice); };
+  find->CreateForm();
+  parts_->find = std::move(find);
+}
+
 void tmainwindow::ShowFindWindow(tzvshortcutlist& list) {
-  if (!parts_->find) {
-    auto find = std::make_unique<tfindwindow>();
-    tshortcutmenuicons* icons = parts_->shortcutIconLookups.get();
-    find->IconIndex = [icons](const std::string& path) { return icons ? icons->IndexOf(path) : -1; };
-    find->OnChoice = [this](const tmenuchoice& choice) { behaviour_.OnFindChoice(choice); };
-    parts_->find = std::move(find);
-  }
+  MakeFindWindow();
   parts_->find->Show(list);
 }
 
@@ -296,6 +304,9 @@ LRESULT tmainwindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       PostMessageA(Handle(), ShowMenuRequestMessage, 0, 0);
       return TRUE;
     }
+    case MakeFindWindowMessage:
+      MakeFindWindow();
+      return 0;
     case ShowMenuRequestMessage:
       behaviour_.OnCopyDataMessage(ShowMenuRequestId);
       return 0;

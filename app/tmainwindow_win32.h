@@ -67,6 +67,8 @@ class tmainwindow : public twindow, public tmainwindowhost {
  private:
   struct parts;
 
+  void MakeFindWindow();
+
   tzorvanemaindialog behaviour_;
   std::unique_ptr<parts> parts_;
 };

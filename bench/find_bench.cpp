@@ -5,34 +5,14 @@
 #include <vector>
 
 #include "bench.h"
+#include "findlist.h"
 #include "model/findranking.h"
-
-namespace {
-
-void FillList(zv::tzvshortcutlist& list, int count) {
-  const char* names[] = {"Editor", "Browser", "Terminal", "Notes", "Visual Studio Code", "Paint", "Calculator"};
-  for (int i = 0; i < count; ++i) {
-    auto s = std::make_unique<zv::tzvshortcut>();
-    if (i % 50 == 0) {
-      s->ShortcutType = zv::stSeparator;
-      s->Group = true;
-      s->Caption = "Tools " + std::to_string(i / 50);
-    } else {
-      s->Level = 1;
-      s->Caption = std::string(names[i % 7]) + " " + std::to_string(i);
-      s->Path = "C:\\Program Files\\Vendor " + std::to_string(i % 37) + "\\bin\\tool" + std::to_string(i) + ".exe";
-    }
-    list.Add(s, true);
-  }
-}
-
-}  // namespace
 
 ZV_TABLE(FindTable, 57, "find by typing, core only") {
   const int count = zvbench::Count(10000, 100);
   const int rounds = zvbench::Count(5, 1);
   zv::tzvshortcutlist list;
-  FillList(list, count);
+  zvbench::FillFindList(list, count);
   zv::tfindindex index;
   const double build = zvbench::Best(rounds, [&] { index.Build(list, zv::Utf8CodePage()); });
   // What someone types, a keystroke at a time, for a few typical finds.

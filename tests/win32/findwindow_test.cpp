@@ -104,8 +104,16 @@ TEST(FindShortcutWindow, TypingFiltersTheRowsAndTheKeysMoveAndStartTheChosenEntr
   EXPECT_EQ(chosen[2].Index, 3);
   EXPECT_FALSE(find.Shown());
 
-  // Escape closes without a start, as does the close button.
+  // Asked for again while open: the text stays, over the list as it is now.
   find.Show(list);
+  Type(edit, "no");
+  Append(list, MakeShortcut(stApplication, "Nomad", "C:\\nomad.exe"));
+  find.Show(list);
+  EXPECT_EQ(TextOf(edit), "no");
+  ASSERT_EQ(Rows(rows), 3);
+  EXPECT_EQ(find.RowAt(2).Caption, "Nomad");
+
+  // Escape closes without a start, as does the close button.
   Key(edit, VK_ESCAPE);
   EXPECT_FALSE(find.Shown());
   find.Show(list);

@@ -227,7 +227,7 @@ TEST(DpiChange, AFormMovedToAnotherDpiIsLaidOutAgain) {
   // A fixed form keeps its designed client size, at the suggested place.
   const SIZE client = ClientSize(dialog.Handle());
   EXPECT_EQ(client.cx, 762);
-  EXPECT_EQ(client.cy, 434);
+  EXPECT_EQ(client.cy, 526);  // 263 at 96 DPI
   RECT outer = {};
   GetWindowRect(dialog.Handle(), &outer);
   EXPECT_EQ(outer.left, 10);

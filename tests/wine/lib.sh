@@ -87,6 +87,32 @@ zv_build_xdnd() {
   fi
 }
 
+# An application of a stored list in REGEDIT4 form under the key in $key:
+# markerapp.exe (copied to C:\) writing C:\<marker>.txt. $1 item, $2
+# caption, $3 marker name, $4 level, $5 hotkey.
+zv_reg_marker_app() {
+  printf '[%s\\Item%s]\n"ShortcutType"=dword:00000001\n"Caption"="%s"\n' "$key" "$1" "$2"
+  printf '"Path"="C:\\\\markerapp.exe"\n"Parameters"="C:\\\\%s.txt"\n"WorkingDir"="C:\\\\"\n' "$3"
+  printf '"Hotkey"=dword:%08x\n"ViewStyle"=dword:00000001\n' "${5:-0}"
+  [ "${4:-0}" -gt 0 ] && printf '"Level"=dword:%08x\n' "$4"
+  echo
+}
+
+# The program started as after its setup, until its icon is active: its
+# process in zorvane, its main window in main.
+zv_start_zorvane() {
+  zv_start "$exe" /justinstalled
+  zorvane=$ZV_PID
+  zv_driver wait-tray 'Zorvane (Active)' 15000 >/dev/null || zv_fail "no active tray icon"
+  main=$(zv_wait_window tzorvanemaindialog zorvanemaindialog) || zv_fail "no main window"
+}
+# Exit, as the context menu sends it: the program ends with 0.
+zv_stop_zorvane() {
+  zv_post "$main" WM_COMMAND 0x103 0
+  zv_wait_exit $zorvane
+  [ "$ZV_EXIT" = 0 ] || zv_fail "exit code $ZV_EXIT"
+}
+
 # The editor opened from the tray's context menu, at 96 DPI: its window in
 # ed, its list in list, and the screen position of the list's client area
 # (inside its 2-pixel border) in list_x and list_y.

@@ -12,13 +12,7 @@ key='HKEY_CURRENT_USER\Software\Halvorix\Zorvane\Shortcuts'
 settings='HKCU\Software\Halvorix\Zorvane'
 LB_GETCOUNT=$((0x018B))
 
-app() {  # $1 item, $2 caption, $3 marker name, $4 level, $5 hotkey
-  printf '[%s\\Item%s]\n"ShortcutType"=dword:00000001\n"Caption"="%s"\n' "$key" "$1" "$2"
-  printf '"Path"="C:\\\\markerapp.exe"\n"Parameters"="C:\\\\%s.txt"\n"WorkingDir"="C:\\\\"\n' "$3"
-  printf '"Hotkey"=dword:%08x\n"ViewStyle"=dword:00000001\n' "${5:-0}"
-  [ "${4:-0}" -gt 0 ] && printf '"Level"=dword:%08x\n' "$4"
-  echo
-}
+app() { zv_reg_marker_app "$@"; }
 {
   printf 'REGEDIT4\n\n[%s]\n"SavedByClass"="tzvshortcutlist"\n"Count"=dword:00000006\n\n' "$key"
   app 0 Marker marker
@@ -30,17 +24,6 @@ app() {  # $1 item, $2 caption, $3 marker name, $4 level, $5 hotkey
 } >"$ZV_TEST_WORK/list.reg"
 zv_wine regedit /S "$(zv_winpath "$ZV_TEST_WORK/list.reg")"
 
-start_zorvane() {
-  zv_start "$exe" /justinstalled
-  zorvane=$ZV_PID
-  zv_driver wait-tray 'Zorvane (Active)' 15000 >/dev/null || zv_fail "no active tray icon"
-  main=$(zv_wait_window tzorvanemaindialog zorvanemaindialog) || zv_fail "no main window"
-}
-stop_zorvane() {
-  zv_post "$main" WM_COMMAND 0x103 0
-  zv_wait_exit $zorvane
-  [ "$ZV_EXIT" = 0 ] || zv_fail "exit code $ZV_EXIT"
-}
 shown() { zv_driver list tfindwindow 'Find Shortcut' | awk -F'\t' '$4 == "visible"' | grep -q .; }
 wait_hidden() {  # $1: what should have closed it
   for _ in $(seq 30); do shown || return 0; sleep 0.1; done
@@ -76,7 +59,7 @@ started() {  # $1: marker name
   rm -f "$f"
 }
 
-start_zorvane
+zv_start_zorvane
 
 # Every entry for no text; a few letters find the one in the group.
 find_by_key
@@ -132,11 +115,11 @@ xdotool windowfocus --sync "$(xdotool search --name "Wine System Tray" | head -n
 xdotool key super+shift+q
 sleep 1
 shown && zv_fail "Win+Shift+Q opened the window with the hotkey turned off"
-stop_zorvane
+zv_stop_zorvane
 
 # At 144 DPI, opened by "Find...".
 zv_wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f
-start_zorvane
+zv_start_zorvane
 zv_post "$main" WM_COMMAND 0x104 0
 focus_find "Find... at 144 DPI"
 typed o 3
@@ -145,5 +128,5 @@ read -r _ _ fw fh < <(zv_window_rect "$find")
 [ "$fw" -ge 660 ] && [ "$fh" -ge 450 ] || zv_fail "the find window is ${fw}x$fh at 144 DPI"
 xdotool key Escape
 wait_hidden "Escape at 144 DPI"
-stop_zorvane
+zv_stop_zorvane
 echo PASS

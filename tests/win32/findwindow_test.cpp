@@ -119,6 +119,14 @@ TEST(FindShortcutWindow, TypingFiltersTheRowsAndTheKeysMoveAndStartTheChosenEntr
   find.Show(list);
   SendMessageA(wnd, WM_CLOSE, 0, 0);
   EXPECT_FALSE(find.Shown());
+  // Another window brought forward (a click elsewhere) closes it too.
+  find.Show(list);
+  HWND other = CreateWindowExA(0, "STATIC", "other", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr, nullptr,
+                               nullptr, nullptr);
+  ASSERT_TRUE(other);
+  SetActiveWindow(other);
+  EXPECT_FALSE(find.Shown()) << "the window stayed open behind another";
+  DestroyWindow(other);
   EXPECT_EQ(chosen.size(), 3u);
 }
 

@@ -10,6 +10,7 @@
 #include "app/shortcutmenupopup_win32.h"
 #include "app/startuptrace_win32.h"
 #include "app/systemimageicons_win32.h"
+#include "app/tfindwindow_win32.h"
 #include "app/traycontextmenu_win32.h"
 #include "components/shellimages.h"
 #include "components/systemimagelist.h"
@@ -56,6 +57,8 @@ struct tmainwindow::parts {
   std::unique_ptr<tshortcutmenuicons> shortcutIconLookups;
   std::unique_ptr<tlistprefetch> listPrefetch;
   std::unique_ptr<tsendtorebuilds> sendTo;
+  // Made when first asked for, kept (hidden) between uses.
+  std::unique_ptr<tfindwindow> find;
   // During start-up the links are only asked for.
   bool deferSendTo = false;
 };
@@ -65,12 +68,16 @@ namespace {
 constexpr UINT MeasureMenuMessage = WM_APP + 0x34;
 // A second start's request, taken: the menu pops up from here.
 constexpr UINT ShowMenuRequestMessage = WM_APP + 0x35;
+// The find window made, hidden, once start-up is done: its hotkey then only
+// fills and shows it.
+constexpr UINT MakeFindWindowMessage = WM_APP + 0x36;
 
 }  // namespace
 
 tmainwindow::tmainwindow() : behaviour_(*this, Settings()), parts_(std::make_unique<parts>()) {}
 
 tmainwindow::~tmainwindow() {
+  parts_->find.reset();
   parts_->sendTo.reset();
   parts_->shortcutIconLookups.reset();
   parts_->trayicon.reset();
@@ -182,6 +189,7 @@ void tmainwindow::StartDeferredWork() {
   StartupMark("tray active");
   parts_->shortcutIconLookups->Start();
   parts_->sendTo->Start();
+  PostMessageA(Handle(), MakeFindWindowMessage, 0, 0);
 }
 
 int tmainwindow::ShortcutMenuItemCount() { return parts_->shortcutsmenu.Count(); }
@@ -223,6 +231,31 @@ bool tmainwindow::RegisterMenuHotkey(std::uint32_t modifiers, std::uint32_t virt
 }
 
 void tmainwindow::UnregisterMenuHotkey() { parts_->hotkeys->Unregister(MenuHotkeyId); }
+
+bool tmainwindow::RegisterFindHotkey(std::uint32_t modifiers, std::uint32_t virtualKey) {
+  return parts_->hotkeys->Register(FindHotkeyId, modifiers, virtualKey);
+}
+
+void tmainwindow::UnregisterFindHotkey() { parts_->hotkeys->Unregister(FindHotkeyId); }
+
+void tmainwindow::MakeFindWindow() {
+  if (parts_->find) return;
+  auto find = std::make_unique<tfindwindow>();
+  tshortcutmenuicons* icons = parts_->shortcutIconLookups.get();
+  find->IconIndex = [icons](const std::string& path) { return icons ? icons->IndexOf(path) : -1; };
+  find->OnChoice = [this](const tmenuchoice& choice) { behaviour_.OnFindChoice(choice); };
+  find->CreateForm();
+  parts_->find = std::move(find);
+}
+
+void tmainwindow::ShowFindWindow(tzvshortcutlist& list) {
+  MakeFindWindow();
+  parts_->find->Show(list);
+}
+
+void tmainwindow::CloseFindWindow() {
+  if (parts_->find) parts_->find->Hide();
+}
 
 int tmainwindow::ShowMessageBox(const std::string& title, const std::string& text, std::uint32_t flags) {
   return ProcessPrompts().ShowMessageBox(tpromptowner::MainWindow, title, text, flags);
@@ -271,6 +304,9 @@ LRESULT tmainwindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       PostMessageA(Handle(), ShowMenuRequestMessage, 0, 0);
       return TRUE;
     }
+    case MakeFindWindowMessage:
+      MakeFindWindow();
+      return 0;
     case ShowMenuRequestMessage:
       behaviour_.OnCopyDataMessage(ShowMenuRequestId);
       return 0;

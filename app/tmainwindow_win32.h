@@ -49,6 +49,10 @@ class tmainwindow : public twindow, public tmainwindowhost {
   void UnregisterListHotkeys(tzvshortcutlist& list) override;
   bool RegisterMenuHotkey(std::uint32_t modifiers, std::uint32_t virtualKey) override;
   void UnregisterMenuHotkey() override;
+  bool RegisterFindHotkey(std::uint32_t modifiers, std::uint32_t virtualKey) override;
+  void UnregisterFindHotkey() override;
+  void ShowFindWindow(tzvshortcutlist& list) override;
+  void CloseFindWindow() override;
   int ShowMessageBox(const std::string& title, const std::string& text, std::uint32_t flags) override;
   bool EditShortcutList(tzvshortcutlist& list) override;
   bool ShowOptions() override;
@@ -62,6 +66,8 @@ class tmainwindow : public twindow, public tmainwindowhost {
 
  private:
   struct parts;
+
+  void MakeFindWindow();
 
   tzorvanemaindialog behaviour_;
   std::unique_ptr<parts> parts_;

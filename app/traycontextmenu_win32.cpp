@@ -14,10 +14,12 @@ ttraycontextmenu::ttraycontextmenu(HWND owner, std::function<void(std::uint32_t)
     : owner_(owner), run_(std::move(run)) {
   MakeIcons(SystemDpi());
   menu_.OnDpiChange = [this](int dpi) { MakeIcons(dpi); };
-  std::vector<tmenuentry> items = {MenuEntry("Shortcut Editor...", 0), MenuEntry("-", -1),
-                                   MenuEntry("Options...", 1),        MenuEntry("About...", 2),
-                                   MenuEntry("-", -1),                MenuEntry("Exit", 3)};
-  const std::uint32_t commands[] = {cmEditor, 0, cmOptions, cmAbout, 0, cmExit};
+  // Find... has no picture of its own: its row leaves the icon's place empty.
+  std::vector<tmenuentry> items = {MenuEntry("Shortcut Editor...", 0), MenuEntry("Find...", -1),
+                                   MenuEntry("-", -1),                 MenuEntry("Options...", 1),
+                                   MenuEntry("About...", 2),           MenuEntry("-", -1),
+                                   MenuEntry("Exit", 3)};
+  const std::uint32_t commands[] = {cmEditor, cmFind, 0, cmOptions, cmAbout, 0, cmExit};
   for (std::size_t i = 0; i < items.size(); ++i) items[i].Tag = static_cast<std::int32_t>(commands[i]);
   menu_.Rebuild(std::move(items));
 }

@@ -18,6 +18,9 @@ const char* const NoShortcutsText =
 const char* const MenuHotkeyErrorText =
     "Zorvane was unable to register the shortcut menu hotkey. Maybe it is already in use by "
     "another application.\rYou may change the hotkey in the program's options.";
+const char* const FindHotkeyErrorText =
+    "Zorvane was unable to register the find hotkey. Maybe it is already in use by "
+    "another application.\rYou may change the hotkey in the program's options.";
 
 }  // namespace
 
@@ -41,6 +44,9 @@ void tzorvanemaindialog::FormCreate() {
 
 void tzorvanemaindialog::SetTrayActive(bool active) {
   if (shutDown_) return;
+  // What opens now (a window of the program, a question) works on the list
+  // the find window shows.
+  if (!active) host_.CloseFindWindow();
   trayActive_ = active;
   host_.TraySetEnabled(active);
   host_.TraySetPicture(active);
@@ -49,6 +55,7 @@ void tzorvanemaindialog::SetTrayActive(bool active) {
 
 void tzorvanemaindialog::ShowShortcutMenu(bool byKey) {
   if (shutDown_) return;
+  host_.CloseFindWindow();
   host_.BringToForeground();
   if (host_.ShortcutMenuItemCount() > 0) {
     const tmenuchoice choice = host_.PopupShortcutMenu(byKey);
@@ -76,11 +83,15 @@ void tzorvanemaindialog::ApplyOptions() {
   host_.SetLargeSystemImages(settings_.UseLargeIcons);
   host_.RebuildSendTo(*shortcutlist_);
   host_.RebuildShortcutMenu(*shortcutlist_);
-  if (menuhotkeyregistered_) {
-    host_.UnregisterMenuHotkey();
-    menuhotkeyregistered_ = false;
-  }
+  UnregisterKeyHotkeys();
   if (settings_.UseMenuHotKey) RegisterMenuHotkey();
+  if (settings_.UseFindHotKey) RegisterFindHotkey();
+}
+
+void tzorvanemaindialog::UnregisterKeyHotkeys() {
+  if (menuhotkeyregistered_) host_.UnregisterMenuHotkey();
+  if (findhotkeyregistered_) host_.UnregisterFindHotkey();
+  menuhotkeyregistered_ = findhotkeyregistered_ = false;
 }
 
 void tzorvanemaindialog::RegisterShortcutHotkeys() {
@@ -102,6 +113,23 @@ void tzorvanemaindialog::RegisterMenuHotkey() {
   const thotkeyregistration r = HotkeyToRegistration(settings_.MenuHotKey);
   menuhotkeyregistered_ = host_.RegisterMenuHotkey(r.Modifiers | modWin, r.VirtualKey);
   if (!menuhotkeyregistered_) host_.ShowMessageBox("Hotkey Error", MenuHotkeyErrorText, mbOK | mbIconWarning);
+}
+
+void tzorvanemaindialog::RegisterFindHotkey() {
+  if (shutDown_ || settings_.FindHotKey == 0) return;
+  // As the menu hotkey: the Windows key is always added.
+  const thotkeyregistration r = HotkeyToRegistration(settings_.FindHotKey);
+  findhotkeyregistered_ = host_.RegisterFindHotkey(r.Modifiers | modWin, r.VirtualKey);
+  if (!findhotkeyregistered_) host_.ShowMessageBox("Hotkey Error", FindHotkeyErrorText, mbOK | mbIconWarning);
+}
+
+void tzorvanemaindialog::ShowFind() {
+  if (shutDown_ || !trayActive_ || !shortcutlist_) return;
+  host_.ShowFindWindow(*shortcutlist_);
+}
+
+void tzorvanemaindialog::OnFindChoice(const tmenuchoice& choice) {
+  LaunchListIndex(choice.Index, choice.Ctrl && choice.Shift);
 }
 
 void tzorvanemaindialog::trayiconClick() { ShowShortcutMenu(); }
@@ -158,11 +186,9 @@ void tzorvanemaindialog::exititemClick() {
 void tzorvanemaindialog::ShutDownMainWindow() {
   if (shutDown_) return;
   if (shortcutlist_) host_.UnregisterListHotkeys(*shortcutlist_);
+  host_.CloseFindWindow();
   retiredlist_ = std::move(shortcutlist_);
-  if (menuhotkeyregistered_) {
-    host_.UnregisterMenuHotkey();
-    menuhotkeyregistered_ = false;
-  }
+  UnregisterKeyHotkeys();
   host_.TraySetVisible(false);
   trayActive_ = false;
   shutDown_ = true;
@@ -172,6 +198,7 @@ void tzorvanemaindialog::OnContextMenuCommand(std::uint32_t command) {
   if (shutDown_ || !trayActive_) return;
   switch (command) {
     case cmEditor: editoritemClick(); break;
+    case cmFind: ShowFind(); break;
     case cmOptions: optionsitemClick(); break;
     case cmAbout: aboutitemClick(); break;
     case cmExit: exititemClick(); break;
@@ -200,6 +227,10 @@ void tzorvanemaindialog::OnHotkeyMessage(int identifier) {
   if (shutDown_ || !shortcutlist_) return;
   if (identifier == MenuHotkeyId) {
     if (trayActive_) ShowShortcutMenu(true);
+    return;
+  }
+  if (identifier == FindHotkeyId) {
+    ShowFind();
     return;
   }
   if (identifier < 0 || identifier >= shortcutlist_->Count()) return;

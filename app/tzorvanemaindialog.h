@@ -24,6 +24,7 @@ enum : std::uint32_t {
   cmOptions = 0x101,
   cmAbout = 0x102,
   cmExit = 0x103,
+  cmFind = 0x104,
 };
 
 // An item chosen from the shortcut menu: its list index (-1: none) and the
@@ -71,6 +72,15 @@ class tmainwindowhost {
   // The menu hotkey under MenuHotkeyId.
   virtual bool RegisterMenuHotkey(std::uint32_t modifiers, std::uint32_t virtualKey) = 0;
   virtual void UnregisterMenuHotkey() = 0;
+  // The find hotkey under FindHotkeyId.
+  virtual bool RegisterFindHotkey(std::uint32_t modifiers, std::uint32_t virtualKey) = 0;
+  virtual void UnregisterFindHotkey() = 0;
+
+  // The find window over the list, in front with the keyboard in it; it
+  // reports a choice through OnFindChoice. Showing it again while it is
+  // open brings it forward; closing it when it is closed does nothing.
+  virtual void ShowFindWindow(tzvshortcutlist& list) = 0;
+  virtual void CloseFindWindow() = 0;
 
   // Modal windows and boxes; all owned by the main window.
   virtual int ShowMessageBox(const std::string& title, const std::string& text, std::uint32_t flags) = 0;
@@ -101,6 +111,12 @@ class tzorvanemaindialog {
   void ShutDownMainWindow();
   void RegisterShortcutHotkeys();
   void RegisterMenuHotkey();
+  void RegisterFindHotkey();
+  // The find window, by its hotkey or "Find..."; only while the tray is
+  // active, as the menu.
+  void ShowFind();
+  // The find window's choice: the entry at index, Ctrl and Shift as held.
+  void OnFindChoice(const tmenuchoice& choice);
 
   void trayiconClick();
   void editoritemClick();
@@ -126,11 +142,13 @@ class tzorvanemaindialog {
   bool TrayActive() const { return trayActive_; }
   bool ShutDown() const { return shutDown_; }
   bool MenuHotkeyRegistered() const { return menuhotkeyregistered_; }
+  bool FindHotkeyRegistered() const { return findhotkeyregistered_; }
   // Null after shut-down.
   tzvshortcutlist* ShortcutList() const { return shortcutlist_.get(); }
 
  private:
   void LaunchListIndex(int index, bool elevated = false);
+  void UnregisterKeyHotkeys();
 
   tmainwindowhost& host_;
   tsettings& settings_;
@@ -140,6 +158,7 @@ class tzorvanemaindialog {
   // instead of freed, and the command then does nothing more.
   std::unique_ptr<tzvshortcutlist> retiredlist_;
   bool menuhotkeyregistered_ = false;
+  bool findhotkeyregistered_ = false;
   bool trayActive_ = false;
   bool shutDown_ = false;
 };

@@ -10,10 +10,12 @@ namespace zv {
 // Modifier sets of a registration, numbered as the system numbers them.
 enum : std::uint32_t { modAlt = 1, modControl = 2, modShift = 4, modWin = 8 };
 
-// Identifier of the shortcut-menu hotkey; shortcut hotkeys use their list
-// index, so only entries below it can have a hotkey of their own (the
-// system's identifiers for programs end at this value too).
+// Identifiers of the shortcut-menu and the find hotkey; shortcut hotkeys
+// use their list index, so only entries below the lower of them can have a
+// hotkey of their own (the system's identifiers for programs end at 0xBFFF).
 inline constexpr std::int32_t MenuHotkeyId = 49151;  // 0xBFFF
+inline constexpr std::int32_t FindHotkeyId = 49150;
+inline constexpr std::int32_t FirstReservedHotkeyId = FindHotkeyId;
 
 class thotkeytable {
  public:

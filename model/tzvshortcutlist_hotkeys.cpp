@@ -81,9 +81,9 @@ std::int32_t tzvshortcutlist::RegisterHotkeys(thotkeytable& window) {
     tzvshortcut& item = *items_[static_cast<size_t>(i)];
     if (item.Hotkey == 0) continue;
     // A key code no keyboard sends would be held but never fire, and a
-    // position from MenuHotkeyId on has no identifier of its own; both count
+    // position from FirstReservedHotkeyId on has no identifier of its own; both count
     // as failed so that the user gets to see them.
-    bool ok = HotkeyHasUsableKey(item.Hotkey) && i < MenuHotkeyId;
+    bool ok = HotkeyHasUsableKey(item.Hotkey) && i < FirstReservedHotkeyId;
     if (ok) {
       thotkeyregistration r = HotkeyToRegistration(item.Hotkey);
       ok = window.Register(i, r.Modifiers, r.VirtualKey);

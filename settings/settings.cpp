@@ -21,6 +21,8 @@ void LoadSettings(tsettings& s, tregistrybackend& registry, const tappidentity& 
   // Hotkey values are 16 bits wide: only the low 16 bits of the stored value count.
   std::int32_t raw = reg.ReadIntegerDef("MenuHotkey", DefaultMenuHotKey);
   s.MenuHotKey = static_cast<std::uint16_t>(raw & 0xFFFF);
+  s.UseFindHotKey = reg.ReadBoolDef("UseFindHotKey", true);
+  s.FindHotKey = static_cast<std::uint16_t>(reg.ReadIntegerDef("FindHotKey", DefaultFindHotKey) & 0xFFFF);
   reg.CloseKey();
 
   try {
@@ -45,6 +47,8 @@ void SaveSettings(tsettings& s, tregistrybackend& registry, const tappidentity& 
   reg.WriteBool("UseSendToMenu", s.UseSendToMenu);
   reg.WriteBool("UseMenuHotKey", s.UseMenuHotKey);
   reg.WriteInteger("MenuHotKey", s.MenuHotKey);
+  reg.WriteBool("UseFindHotKey", s.UseFindHotKey);
+  reg.WriteInteger("FindHotKey", s.FindHotKey);
   reg.CloseKey();
 
   try {

@@ -18,6 +18,8 @@ struct tsettings {
   bool UseSendToMenu = false;
   bool UseMenuHotKey = false;
   std::uint16_t MenuHotKey = 0;
+  bool UseFindHotKey = false;
+  std::uint16_t FindHotKey = 0;
 };
 
 tsettings& Settings();
@@ -25,6 +27,7 @@ tsettings& Settings();
 inline constexpr const char* SettingsKey = "\\Software\\Halvorix\\Zorvane";
 inline constexpr const char* RunKey = "\\Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 inline constexpr std::uint16_t DefaultMenuHotKey = 81;  // Q; the Windows key is always added
+inline constexpr std::uint16_t DefaultFindHotKey = 8273;  // Shift+Q, with the Windows key too
 
 void LoadSettings(tsettings& settings, tregistrybackend& registry, const tappidentity& app);
 // Throws ERegistryException when a value under the settings key cannot be

@@ -18,7 +18,7 @@ void SetChecked(HWND box, bool on) { SendMessageA(box, BM_SETCHECK, on ? BST_CHE
 }  // namespace
 
 toptionsdialog::toptionsdialog(tsettings& settings)
-    : tform("toptionsdialog", "Options", 381, 217), settings_(settings) {}
+    : tform("toptionsdialog", "Options", 381, 263), settings_(settings) {}
 
 void toptionsdialog::BuildControls() {
   INITCOMMONCONTROLSEX icc = {sizeof(icc), ICC_HOTKEY_CLASS};
@@ -34,16 +34,19 @@ void toptionsdialog::BuildControls() {
   displayhotkeyscb = AddControl(a, "BUTTON", "Di&splay hotkeys in shortcut menu", check, 0, 8, 40, 181, 17);
   uselargeeditoriconscb =
       AddControl(a, "BUTTON", "Displa&y large icons in shortcut editor", check, 0, 8, 60, 197, 17);
-  integrationgb = &AddGroupBox(nullptr, " Windows Integration ", 136, 100, 237, 109);
+  integrationgb = &AddGroupBox(nullptr, " Windows Integration ", 136, 100, 237, 155);
   HWND g = integrationgb->Handle();
   autoloadcb = AddControl(g, "BUTTON", "&Load on startup", check, 0, 8, 20, 97, 17);
   usesendtomenucb = AddControl(g, "BUTTON", "&Integrate into \"Send to\" menu", check, 0, 8, 40, 165, 17);
   usemenuhotkeycb = AddControl(g, "BUTTON", "&Register shortcut menu hotkey", check, 0, 8, 60, 221, 17);
   winpluslbl = &AddLabel(g, "winpluslbl", "Win+", 26, 83, 26, 13);
   menuhotkeyhk = AddControl(g, HOTKEY_CLASSA, "", WS_TABSTOP, WS_EX_CLIENTEDGE, 56, 80, 173, 19);
+  usefindhotkeycb = AddControl(g, "BUTTON", "Use &find hotkey", check, 0, 8, 106, 221, 17);
+  findwinpluslbl = &AddLabel(g, "findwinpluslbl", "Win+", 26, 129, 26, 13);
+  findhotkeyhk = AddControl(g, HOTKEY_CLASSA, "", WS_TABSTOP, WS_EX_CLIENTEDGE, 56, 126, 173, 19);
   // Any key, with or without Shift, Ctrl and Alt: the Windows key comes with
   // the registration.
-  SendMessageA(menuhotkeyhk, HKM_SETRULES, 0, 0);
+  for (HWND hotkey : {menuhotkeyhk, findhotkeyhk}) SendMessageA(hotkey, HKM_SETRULES, 0, 0);
 }
 
 void toptionsdialog::FormCreate() {
@@ -58,6 +61,8 @@ void toptionsdialog::FormCreate() {
   SetChecked(usesendtomenucb, v.UseSendToMenu);
   SetChecked(usemenuhotkeycb, v.UseMenuHotKey);
   SendMessageA(menuhotkeyhk, HKM_SETHOTKEY, HotkeyToControl(v.MenuHotKey).Word(), 0);
+  SetChecked(usefindhotkeycb, v.UseFindHotKey);
+  SendMessageA(findhotkeyhk, HKM_SETHOTKEY, HotkeyToControl(v.FindHotKey).Word(), 0);
 }
 
 tsettings toptionsdialog::FormValues() const {
@@ -69,6 +74,8 @@ tsettings toptionsdialog::FormValues() const {
   v.UseSendToMenu = Checked(usesendtomenucb);
   v.UseMenuHotKey = Checked(usemenuhotkeycb);
   v.MenuHotKey = HotkeyFromControlWord(static_cast<std::uint32_t>(SendMessageA(menuhotkeyhk, HKM_GETHOTKEY, 0, 0)));
+  v.UseFindHotKey = Checked(usefindhotkeycb);
+  v.FindHotKey = HotkeyFromControlWord(static_cast<std::uint32_t>(SendMessageA(findhotkeyhk, HKM_GETHOTKEY, 0, 0)));
   return v;
 }
 

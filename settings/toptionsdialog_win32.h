@@ -1,5 +1,5 @@
 #pragma once
-// The options window: the seven settings, changed in the record only on OK.
+// The options window: the nine settings, changed in the record only on OK.
 #include <functional>
 
 #include "settings/settings.h"
@@ -20,9 +20,12 @@ class toptionsdialog : public tform {
   HWND usesendtomenucb = nullptr;
   HWND usemenuhotkeycb = nullptr;
   HWND menuhotkeyhk = nullptr;
+  HWND usefindhotkeycb = nullptr;
+  HWND findhotkeyhk = nullptr;
   tcontainer* appearancecb = nullptr;
   tcontainer* integrationgb = nullptr;
   tlabel* winpluslbl = nullptr;
+  tlabel* findwinpluslbl = nullptr;
   tlabel* oklbl = nullptr;
   tlabel* cancellbl = nullptr;
 

@@ -96,6 +96,19 @@ class recordinghost : public tmainwindowhost {
     return MenuHotkeyResult;
   }
   void UnregisterMenuHotkey() override { Log.push_back("unregister menu hotkey"); }
+  bool FindHotkeyResult = true;
+  bool RegisterFindHotkey(std::uint32_t mods, std::uint32_t vk) override {
+    Log.push_back("register find hotkey " + std::to_string(mods) + "+" + std::to_string(vk));
+    return FindHotkeyResult;
+  }
+  void UnregisterFindHotkey() override { Log.push_back("unregister find hotkey"); }
+  int FindShown = 0, FindClosed = 0;
+  void ShowFindWindow(tzvshortcutlist&) override {
+    Log.push_back("find");
+    ++FindShown;
+  }
+  // Counted apart: every menu, window and question closes it first.
+  void CloseFindWindow() override { ++FindClosed; }
   int ShowMessageBox(const std::string& title, const std::string& text, std::uint32_t flags) override {
     Boxes.push_back(title + "|" + text + "|" + std::to_string(flags));
     Log.push_back("box " + title);
@@ -472,4 +485,50 @@ TEST_F(maindialogtest, MenuHotkeyOfZeroIsNoHotkey) {
   settings.MenuHotKey = 0x51;
   dialog.ApplyOptions();
   EXPECT_TRUE(dialog.MenuHotkeyRegistered());
+}
+
+TEST_F(maindialogtest, FindOpensWhileTheTrayIsActiveAndGivesWayToTheMenuAndEveryWindow) {
+  StoreThree();
+  host.Loaded.UseFindHotKey = true;
+  host.Loaded.FindHotKey = DefaultFindHotKey;
+  host.FindHotkeyResult = false;
+  dialog.FormCreate();
+  // Win+Shift+Q; taken, so the warning of the menu hotkey's kind.
+  EXPECT_NE(Joined(host.Log).find("register find hotkey 12+81\n"), std::string::npos);
+  ASSERT_EQ(host.Boxes.size(), 1u);
+  EXPECT_EQ(host.Boxes[0].substr(0, host.Boxes[0].find('|', 13)),
+            "Hotkey Error|Zorvane was unable to register the find hotkey. Maybe it is already in use "
+            "by another application.\rYou may change the hotkey in the program's options.");
+  EXPECT_FALSE(dialog.FindHotkeyRegistered());
+  host.FindHotkeyResult = true;
+  dialog.ApplyOptions();
+  EXPECT_TRUE(dialog.FindHotkeyRegistered());
+
+  dialog.OnHotkeyMessage(FindHotkeyId);
+  dialog.OnContextMenuCommand(cmFind);
+  EXPECT_EQ(host.FindShown, 2);
+  int closed = host.FindClosed;
+  dialog.trayiconClick();  // the menu closes it
+  EXPECT_EQ(host.FindClosed, ++closed);
+  host.DuringOptions = [&] { dialog.OnHotkeyMessage(FindHotkeyId); };
+  dialog.optionsitemClick();
+  EXPECT_EQ(host.FindShown, 2) << "ignored while the options are open";
+  EXPECT_GT(host.FindClosed, closed);
+
+  host.Log.clear();
+  dialog.OnFindChoice({2, false, false});
+  dialog.OnFindChoice({0, true, true});
+  dialog.OnFindChoice({-1, false, false});
+  EXPECT_EQ(Joined(host.Log), "launch Docs\nlaunch Mail\n");
+  EXPECT_EQ(host.LaunchesElevated, (std::vector<bool>{false, true}));
+
+  host.Log.clear();
+  closed = host.FindClosed;
+  dialog.exititemClick();
+  EXPECT_NE(Joined(host.Log).find("unregister find hotkey\n"), std::string::npos);
+  EXPECT_GT(host.FindClosed, closed);
+  dialog.OnHotkeyMessage(FindHotkeyId);
+  dialog.OnFindChoice({2, false, false});
+  EXPECT_EQ(host.FindShown, 2);
+  EXPECT_EQ(host.LaunchesElevated.size(), 2u);
 }

@@ -53,21 +53,25 @@ TEST(HotkeyProbes, UnregisteringReleasesExactlyTheRegisteredIdentifiers) {
   EXPECT_TRUE(system.IsRegistered(MenuHotkeyId));
 }
 
-TEST(HotkeyProbes, NoEntrySharesTheMenuHotkeysIdentifier) {
+TEST(HotkeyProbes, NoEntrySharesTheMenuOrFindHotkeysIdentifier) {
   tmemoryhotkeys system;
   tzvshortcutlist list;
   for (int i = 0; i < MenuHotkeyId + 2; ++i) Append(list, Separator());
-  list.GetItem(MenuHotkeyId - 1)->Hotkey = 0xC041;
+  list.GetItem(FindHotkeyId - 1)->Hotkey = 0xC041;
+  list.GetItem(FindHotkeyId)->Hotkey = 0xC044;
   list.GetItem(MenuHotkeyId)->Hotkey = 0xC042;
   list.GetItem(MenuHotkeyId + 1)->Hotkey = 0xC043;
   ASSERT_TRUE(system.Register(MenuHotkeyId, modWin, 'Q'));
-  EXPECT_EQ(list.RegisterHotkeys(system), 2);
-  EXPECT_EQ(list.GetItem(MenuHotkeyId - 1)->HotkeyStatus, hsRegistered);
+  ASSERT_TRUE(system.Register(FindHotkeyId, modWin | modShift, 'Q'));
+  EXPECT_EQ(list.RegisterHotkeys(system), 3);
+  EXPECT_EQ(list.GetItem(FindHotkeyId - 1)->HotkeyStatus, hsRegistered);
+  EXPECT_EQ(list.GetItem(FindHotkeyId)->HotkeyStatus, hsFailed);
   EXPECT_EQ(list.GetItem(MenuHotkeyId)->HotkeyStatus, hsFailed);
   EXPECT_EQ(list.GetItem(MenuHotkeyId + 1)->HotkeyStatus, hsFailed);
   EXPECT_FALSE(system.IsHeld(modControl | modAlt, 'B'));
-  // Releasing the list leaves the menu hotkey alone.
+  // Releasing the list leaves the menu and find hotkeys alone.
   list.UnregisterHotkeys(system);
-  EXPECT_EQ(system.RegistrationCount(), 1);
+  EXPECT_EQ(system.RegistrationCount(), 2);
   EXPECT_TRUE(system.IsHeld(modWin, 'Q'));
+  EXPECT_TRUE(system.IsHeld(modWin | modShift, 'Q'));
 }

@@ -30,6 +30,8 @@ TEST_P(SettingsStore, EmptyRegistryGivesDefaultsAndCreatesTheKey) {
   EXPECT_TRUE(s.UseSendToMenu);
   EXPECT_TRUE(s.UseMenuHotKey);
   EXPECT_EQ(s.MenuHotKey, 81);
+  EXPECT_TRUE(s.UseFindHotKey);
+  EXPECT_EQ(s.FindHotKey, 8273);  // Shift+Q
   EXPECT_FALSE(s.AutoLoad);
   ASSERT_TRUE(reg->KeyExists(SettingsKey));
   auto k = reg->OpenKey(SettingsKey, false);
@@ -75,11 +77,18 @@ TEST_P(SettingsStore, SaveWritesEverySwitchAsZeroOrOne) {
   EXPECT_EQ(r.ReadIntegerDef("UseLargeEditorIcons", -1), 1);
   EXPECT_EQ(r.ReadIntegerDef("UseSendToMenu", -1), 1);
   EXPECT_EQ(r.ReadIntegerDef("UseMenuHotKey", -1), 1);
+  EXPECT_EQ(r.ReadIntegerDef("UseFindHotKey", -1), 1);
+  EXPECT_EQ(r.ReadIntegerDef("FindHotKey", -1), 8273);
   EXPECT_FALSE(r.ValueExists("AutoLoad"));
+  s.UseFindHotKey = false;
+  s.FindHotKey = 0x4046;  // Ctrl+F
+  SaveSettings(s, *reg, app);
   tsettings again;
   LoadSettings(again, *reg, app);
   EXPECT_TRUE(again.UseLargeIcons);
   EXPECT_FALSE(again.DisplayHotkeys);
+  EXPECT_FALSE(again.UseFindHotKey);
+  EXPECT_EQ(again.FindHotKey, 0x4046);
 }
 
 TEST_P(SettingsStore, RunValueMatchesTheExecutablePathWithoutRegardToAsciiCase) {

@@ -149,6 +149,7 @@ LRESULT tform::FormProc(UINT msg, WPARAM wp, LPARAM lp) {
         else if (HWND first = GetNextDlgTabItem(Handle(), nullptr, FALSE))
           SetFocus(first);
       }
+      FormActivate(LOWORD(wp) != WA_INACTIVE);
       return 0;
     case WM_NEXTDLGCTL: {
       HWND target = LOWORD(lp) ? reinterpret_cast<HWND>(wp)

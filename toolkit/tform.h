@@ -72,13 +72,18 @@ class tform : public twindow, public tbackground {
   // After the form has been laid out again for a new DPI (fonts, controls,
   // pictures): what the form placed or measured itself is done again here.
   virtual void FormDpiChanged() {}
+  // After the form's own handling of WM_ACTIVATE (the focus given back).
+  virtual void FormActivate(bool active) { (void)active; }
 
   // Before CreateForm: a sizing border and the maximise box, and the least
   // outer size the user may drag it to at 96 DPI (at others: the client
   // area it leaves there, scaled, in the window's frame).
   void SetSizeable(int minOuterWidth, int minOuterHeight);
   DWORD FormStyle() const;
-  static DWORD FormExStyle() { return WS_EX_CONTROLPARENT; }
+  // Before CreateForm: the small caption of a tool window, and no button on
+  // the taskbar.
+  void SetToolWindow() { toolWindow_ = true; }
+  DWORD FormExStyle() const { return WS_EX_CONTROLPARENT | (toolWindow_ ? WS_EX_TOOLWINDOW : 0); }
   // An error caught outside the form's own handlers (a subclassed control's):
   // ends the modal loop and is thrown on like the form's own.
   void Fail(std::exception_ptr error);
@@ -166,6 +171,7 @@ class tform : public twindow, public tbackground {
   std::vector<tplacement> placements_;
   std::vector<tpicture> pictures_;
   bool sizeable_ = false;
+  bool toolWindow_ = false;
   SIZE minOuter_ = {0, 0};
   tformfonts fonts_;
   tfont formFont_;

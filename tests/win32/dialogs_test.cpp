@@ -366,22 +366,25 @@ void CloseOptions() { PostMessageA(OptionsWindow(), WM_CLOSE, 0, 0); }
 TEST_F(DialogWindows, EveryOptionsBoxMapsToItsSettingBothWays) {
   // One switch at a time, so a crossed pair would show; then none and no
   // hotkey, which are stored as they are.
-  for (int on = 0; on <= 6; ++on) {
+  for (int on = 0; on <= 7; ++on) {
     tsettings s;
-    bool* fields[] = {&s.UseLargeIcons, &s.DisplayHotkeys, &s.UseLargeEditorIcons,
-                      &s.AutoLoad,      &s.UseSendToMenu,  &s.UseMenuHotKey};
-    if (on < 6) *fields[on] = true;
-    s.MenuHotKey = on < 6 ? static_cast<std::uint16_t>(0xC053 + on) : 0;
+    bool* fields[] = {&s.UseLargeIcons, &s.DisplayHotkeys, &s.UseLargeEditorIcons, &s.AutoLoad,
+                      &s.UseSendToMenu, &s.UseMenuHotKey,  &s.UseFindHotKey};
+    if (on < 7) *fields[on] = true;
+    s.MenuHotKey = on < 7 ? static_cast<std::uint16_t>(0xC053 + on) : 0;
+    s.FindHotKey = on < 7 ? static_cast<std::uint16_t>(0x2041 + on) : 0;
     toptionsdialog dialog(s);
     ASSERT_TRUE(dialog.CreateForm());
     const HWND boxes[] = {dialog.uselargeiconscb, dialog.displayhotkeyscb, dialog.uselargeeditoriconscb,
-                          dialog.autoloadcb,      dialog.usesendtomenucb,  dialog.usemenuhotkeycb};
-    for (int i = 0; i < 6; ++i) EXPECT_EQ(IsChecked(boxes[i]), i == on) << on << " " << i;
+                          dialog.autoloadcb,      dialog.usesendtomenucb,  dialog.usemenuhotkeycb,
+                          dialog.usefindhotkeycb};
+    for (int i = 0; i < 7; ++i) EXPECT_EQ(IsChecked(boxes[i]), i == on) << on << " " << i;
     const tsettings back = dialog.FormValues();
-    const bool got[] = {back.UseLargeIcons, back.DisplayHotkeys, back.UseLargeEditorIcons,
-                        back.AutoLoad,      back.UseSendToMenu,  back.UseMenuHotKey};
-    for (int i = 0; i < 6; ++i) EXPECT_EQ(got[i], i == on) << on << " " << i;
+    const bool got[] = {back.UseLargeIcons, back.DisplayHotkeys, back.UseLargeEditorIcons, back.AutoLoad,
+                        back.UseSendToMenu, back.UseMenuHotKey,  back.UseFindHotKey};
+    for (int i = 0; i < 7; ++i) EXPECT_EQ(got[i], i == on) << on << " " << i;
     EXPECT_EQ(back.MenuHotKey, s.MenuHotKey);
+    EXPECT_EQ(back.FindHotKey, s.FindHotKey);
   }
 }
 
@@ -578,7 +581,7 @@ TEST_F(DialogWindows, OptionsTabOrderRunsThroughBothGroups) {
     order.push_back(lstrcmpiA(cls, HOTKEY_CLASSA) == 0 ? std::string("hotkey") : TextOf(f));
   };
   std::vector<std::function<void()>> steps = {note};
-  for (int i = 0; i < 7; ++i) {
+  for (int i = 0; i < 9; ++i) {
     steps.push_back([] { PostKey(GetFocus(), VK_TAB, '\t'); });
     steps.push_back(note);
   }
@@ -589,7 +592,7 @@ TEST_F(DialogWindows, OptionsTabOrderRunsThroughBothGroups) {
       "&Display large icons in shortcut menu", "Di&splay hotkeys in shortcut menu",
       "Displa&y large icons in shortcut editor", "&Load on startup",
       "&Integrate into \"Send to\" menu", "&Register shortcut menu hotkey", "hotkey",
-      "&Display large icons in shortcut menu"};
+      "Use &find hotkey", "hotkey", "&Display large icons in shortcut menu"};
   EXPECT_EQ(order, expected);
 }
 

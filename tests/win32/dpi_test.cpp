@@ -85,7 +85,7 @@ TEST_P(DpiWindows, OptionsWindowKeepsItsLayoutInScaledPixels) {
   EXPECT_EQ(dialog.Dpi(), dpi);
   const SIZE client = ClientSize(dialog.Handle());
   EXPECT_EQ(client.cx, ScaleForDpi(381, dpi));
-  EXPECT_EQ(client.cy, ScaleForDpi(217, dpi));
+  EXPECT_EQ(client.cy, ScaleForDpi(263, dpi));
   // 8 points: -11 at 96 DPI, -17 at 144, -22 at 192.
   EXPECT_EQ(FontHeight(dialog.FormFont()), ScaleForDpi(-11, dpi));
   EXPECT_RECT(ChildRect(GetParent(dialog.uselargeiconscb)), Expected(136, 8, 237, 85, dpi));
@@ -94,6 +94,7 @@ TEST_P(DpiWindows, OptionsWindowKeepsItsLayoutInScaledPixels) {
   EXPECT_EQ(check.top, ScaleForDpi(20, dpi));
   EXPECT_EQ(check.bottom, ScaleForDpi(37, dpi));
   EXPECT_RECT(ChildRect(dialog.menuhotkeyhk), Expected(56, 80, 173, 19, dpi));
+  EXPECT_RECT(ChildRect(dialog.findhotkeyhk), Expected(56, 126, 173, 19, dpi));
   tmodalscript script({[&] {
     Shoot(dialog.Handle(), Picture("options", dpi));
     dialog.Close();
@@ -226,7 +227,7 @@ TEST(DpiChange, AFormMovedToAnotherDpiIsLaidOutAgain) {
   // A fixed form keeps its designed client size, at the suggested place.
   const SIZE client = ClientSize(dialog.Handle());
   EXPECT_EQ(client.cx, 762);
-  EXPECT_EQ(client.cy, 434);
+  EXPECT_EQ(client.cy, 526);  // 263 at 96 DPI
   RECT outer = {};
   GetWindowRect(dialog.Handle(), &outer);
   EXPECT_EQ(outer.left, 10);

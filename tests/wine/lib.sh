@@ -95,6 +95,14 @@ zv_start_active() {
   zv_driver wait-tray 'Zorvane (Active)' 30000 >/dev/null || zv_fail "no active tray icon"
   main=$(zv_wait_window tzorvanemaindialog zorvanemaindialog) || zv_fail "no main window"
 }
+# The same as after its setup.
+zv_start_zorvane() { zv_start_active /justinstalled; }
+# Exit, as the context menu sends it: the program ends with 0.
+zv_stop_zorvane() {
+  zv_post "$main" WM_COMMAND 0x103 0
+  zv_wait_exit $zorvane
+  [ "$ZV_EXIT" = 0 ] || zv_fail "exit code $ZV_EXIT"
+}
 
 # OK in the editor ed, and the list stored: the program stores it once the
 # window has gone, and its icon is active again when that is done.
@@ -102,6 +110,17 @@ zv_editor_ok() {
   zv_click "$(zv_child "$ed" TZvLabel OK)"
   zv_wait_gone "$ed" 5000 || zv_fail "OK did not close the editor"
   zv_driver wait-tray 'Zorvane (Active)' 10000 >/dev/null || zv_fail "no active tray icon after the editor"
+}
+
+# An application of a stored list in REGEDIT4 form under the key in $key:
+# markerapp.exe (copied to C:\) writing C:\<marker>.txt. $1 item, $2
+# caption, $3 marker name, $4 level, $5 hotkey.
+zv_reg_marker_app() {
+  printf '[%s\\Item%s]\n"ShortcutType"=dword:00000001\n"Caption"="%s"\n' "$key" "$1" "$2"
+  printf '"Path"="C:\\\\markerapp.exe"\n"Parameters"="C:\\\\%s.txt"\n"WorkingDir"="C:\\\\"\n' "$3"
+  printf '"Hotkey"=dword:%08x\n"ViewStyle"=dword:00000001\n' "${5:-0}"
+  [ "${4:-0}" -gt 0 ] && printf '"Level"=dword:%08x\n' "$4"
+  echo
 }
 
 # The editor opened from the tray's context menu, at 96 DPI: its window in

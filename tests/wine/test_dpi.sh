@@ -104,7 +104,7 @@ for dpi in 144 192; do
   sleep 0.5
   zv_screenshot "$menu" "$shots/contextmenu-$dpi.png" || zv_fail "context menu screenshot"
   read -r _ _ _ ctx_h < <(zv_window_rect "$menu")
-  [ "$ctx_h" -ge $((4 * $(scaled 20) + 2 * $(scaled 5))) ] || zv_fail "context menu is $ctx_h high at $dpi DPI"
+  [ "$ctx_h" -ge $((5 * $(scaled 20) + 2 * $(scaled 5))) ] || zv_fail "context menu is $ctx_h high at $dpi DPI"
   zv_key "$menu" escape
   zv_wait_gone "$menu" 5000 || xdotool key Escape
 
@@ -114,7 +114,7 @@ for dpi in 144 192; do
   sleep 0.3
   zv_screenshot "$opt" "$shots/options-$dpi.png" || zv_fail "options screenshot"
   read -r _ _ opt_w opt_h < <(zv_window_rect "$opt")
-  [ "$opt_w" -gt "$(scaled 381)" ] && [ "$opt_h" -gt "$(scaled 217)" ] ||
+  [ "$opt_w" -gt "$(scaled 381)" ] && [ "$opt_h" -gt "$(scaled 263)" ] ||
     zv_fail "options window is $opt_w x $opt_h at $dpi DPI"
   zv_key "$opt" escape
   zv_wait_gone "$opt" 5000 || zv_fail "Escape did not close the options"

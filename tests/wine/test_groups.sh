@@ -10,13 +10,7 @@ zv_fresh_prefix
 cp "$build/tests/markerapp.exe" "$WINEPREFIX/drive_c/markerapp.exe"
 key='HKEY_CURRENT_USER\Software\Halvorix\Zorvane\Shortcuts'
 
-app() {  # $1 item, $2 caption, $3 marker name, $4 level, $5 hotkey
-  printf '[%s\\Item%s]\n"ShortcutType"=dword:00000001\n"Caption"="%s"\n' "$key" "$1" "$2"
-  printf '"Path"="C:\\\\markerapp.exe"\n"Parameters"="C:\\\\%s.txt"\n"WorkingDir"="C:\\\\"\n' "$3"
-  printf '"Hotkey"=dword:%08x\n"ViewStyle"=dword:00000001\n' "${5:-0}"
-  [ "${4:-0}" -gt 0 ] && printf '"Level"=dword:%08x\n' "$4"
-  echo
-}
+app() { zv_reg_marker_app "$@"; }
 group() {  # $1 item, $2 caption, $3 level
   printf '[%s\\Item%s]\n"ShortcutType"=dword:00000000\n"Group"=dword:00000001\n"Caption"="%s"\n' \
     "$key" "$1" "$2"
@@ -37,12 +31,6 @@ group() {  # $1 item, $2 caption, $3 level
 zv_wine regedit /S "$(zv_winpath "$ZV_TEST_WORK/list.reg")"
 settings='HKCU\Software\Halvorix\Zorvane'
 
-start_zorvane() { zv_start_active /justinstalled; }
-stop_zorvane() {
-  zv_post "$main" WM_COMMAND 0x103 0
-  zv_wait_exit $zorvane
-  [ "$ZV_EXIT" = 0 ] || zv_fail "exit code $ZV_EXIT"
-}
 menus() { zv_driver list '#32768' '*' | awk -F'\t' '$4 == "visible" { print $1 }'; }
 menu_by_key() {
   xdotool mousemove 40 40
@@ -103,7 +91,7 @@ cascade_shot() {  # $1: picture name
     "$shots/$1.png" || zv_fail "screenshot $1"
 }
 
-start_zorvane
+zv_start_zorvane
 # T opens Tools, its only match; E then starts Editor, the only E in it.
 menu_by_key
 xdotool key t
@@ -176,20 +164,20 @@ started editor "a click on Tools, then on Editor"
 xdotool windowfocus --sync "$(xdotool search --name "Wine System Tray" | head -n 1)" 2>/dev/null
 xdotool key ctrl+alt+p
 started probe "Ctrl+Alt+P"
-stop_zorvane
+zv_stop_zorvane
 
 # The cascade large, and at 144 DPI small and large.
 for look in "96 1 large" "144 0 small" "144 1 large"; do
   read -r dpi large name <<<"$look"
   zv_wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f
   zv_wine reg add "$settings" /v UseLargeIcons /t REG_DWORD /d "$large" /f
-  start_zorvane
+  zv_start_zorvane
   menu_by_key
   keys t r
   open_menus 3
   cascade_shot "groups-menu-$name-$dpi"
   keys Escape Escape Escape
   open_menus 0
-  stop_zorvane
+  zv_stop_zorvane
 done
 echo PASS

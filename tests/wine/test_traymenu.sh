@@ -17,15 +17,15 @@ main=$(zv_wait_window tzorvanemaindialog zorvanemaindialog) || zv_fail "no main 
 read -r tx ty < <(zv_tray_icons | awk -F'\t' '$4 ~ /^Zorvane/ { split($3, r, ","); print r[1] + int(r[3] / 2), r[2] + int(r[4] / 2); exit }')
 [ -n "${tx:-}" ] || zv_fail "no Zorvane icon in the tray"
 
-# Rows of the context menu from the top: three items of 20, separators of 5.
-tops=(0 20 25 45 65 70)
-heights=(20 5 20 20 5 20)
+# Rows of the context menu from the top: five items of 20, separators of 5.
+tops=(0 20 40 45 65 85 90)
+heights=(20 20 5 20 20 5 20)
 popup_menu() {
   xdotool mousemove "$tx" "$ty" click 3
   menu=$(zv_wait_visible '#32768' '*' 5000) || zv_fail "no context menu after a right click on the icon"
   sleep 0.3
   read -r mx my mw mh < <(zv_window_rect "$menu")
-  border=$(((mh - 90) / 2))
+  border=$(((mh - 110) / 2))
   [ "$border" -ge 0 ] && [ "$border" -le 4 ] || zv_fail "context menu is $mh high"
 }
 choose() {  # $1: row, $2: X button
@@ -46,7 +46,7 @@ visible_count() { zv_driver list "$1" "$2" | awk -F'\t' '$4 == "visible"' | wc -
 # About..., with the left button; the window answers keys typed on the keyboard.
 popup_menu
 zv_screenshot "$menu" "$shots/contextmenu-popup.png" || zv_fail "context menu screenshot"
-choose 3 1
+choose 4 1
 about=$(zv_wait_visible taboutdialog About 10000) || zv_fail "a left click on About... opened nothing"
 zv_driver wait-tray 'Zorvane (Disabled)' 3000 >/dev/null || zv_fail "tray not disabled during about"
 focus About
@@ -57,7 +57,7 @@ xdotool key Return
 zv_wait_gone "$about" 5000 || zv_fail "Enter typed did not close the about window"
 zv_driver wait-tray 'Zorvane (Active)' 3000 >/dev/null || zv_fail "tray not active after about"
 popup_menu
-choose 3 3
+choose 4 3
 about=$(zv_wait_visible taboutdialog About 10000) || zv_fail "a right click on About... opened nothing"
 focus About
 xdotool key Escape
@@ -67,7 +67,7 @@ zv_driver wait-tray 'Zorvane (Active)' 3000 >/dev/null || zv_fail "tray not acti
 # Options..., with the right button. While the options are open the icon
 # and the commands other programs post are ignored.
 popup_menu
-choose 2 3
+choose 3 3
 opt=$(zv_wait_visible toptionsdialog Options 10000) || zv_fail "a right click on Options... opened nothing"
 zv_driver wait-tray 'Zorvane (Disabled)' 3000 >/dev/null || zv_fail "tray not disabled during the options"
 xdotool mousemove "$tx" "$ty" click 3
@@ -99,7 +99,7 @@ sleep 0.5
 
 # Exit, with the right button, ends the program.
 popup_menu
-choose 5 3
+choose 6 3
 zv_wait_exit $prog
 [ "$ZV_EXIT" = 0 ] || zv_fail "a right click on Exit: exit code $ZV_EXIT"
 zv_tray_icons | grep -q Zorvane && zv_fail "tray icon left behind"

@@ -1,9 +1,9 @@
 #include <windows.h>
-#include <shellapi.h>
 
 #include <stdexcept>
 
 #include "components/iconindexcache.h"
+#include "components/shellimages.h"
 #include "editor/teditordialog_win32.h"
 #include "editor/tzvshortcutdialog_win32.h"
 #include "platform/win32environment.h"
@@ -46,11 +46,9 @@ void twin32editorhost::CreateEditorWindow(teditorcommands& commands) {
     ProcessIconCache().Store(expanded, index);
     return index;
   };
-  // The folder icon by attributes alone: no disk is touched.
   s.FolderIconIndex = [] {
-    SHFILEINFOA info = {};
-    const UINT flags = SHGFI_USEFILEATTRIBUTES | SHGFI_SYSICONINDEX;
-    return SHGetFileInfoA("folder", FILE_ATTRIBUTE_DIRECTORY, &info, sizeof(info), flags) ? info.iIcon : 0;
+    const int index = ProcessShellImages().FolderIconIndex();
+    return index >= 0 ? index : 0;
   };
   s.KnownIconIndex = [](const std::string& path) {
     return ProcessIconCache().Find(ProcessEnvironment().Expand(path));

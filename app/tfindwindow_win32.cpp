@@ -14,9 +14,9 @@ namespace {
 
 constexpr int ClientWidth = 440, ClientHeight = 300;
 constexpr DWORD EditStyle = WS_TABSTOP | ES_AUTOHSCROLL;
-// No data of its own: a row is drawn from the results, so ten thousand of
-// them are refilled by a count alone.
-constexpr DWORD ListStyle = WS_VSCROLL | LBS_OWNERDRAWFIXED | LBS_NODATA | LBS_NOINTEGRALHEIGHT;
+// Drawn from the results; each row's string is only what screen readers
+// read (LB_GETTEXT), as the system's accessibility exposes owner-drawn rows.
+constexpr DWORD ListStyle = WS_VSCROLL | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT;
 
 bool CtrlAndShiftDown() { return GetKeyState(VK_CONTROL) < 0 && GetKeyState(VK_SHIFT) < 0; }
 
@@ -115,10 +115,18 @@ void tfindwindow::FormActivate(bool active) {
   if (!active) Hide();
 }
 
+LRESULT tfindwindow::FormMessage(UINT msg, WPARAM wp, LPARAM lp) {
+  // Sent for every row a refill removes: the rows hold nothing to free, and
+  // the default handling of thousands costs a keystroke dearly.
+  if (msg == WM_DELETEITEM) return TRUE;
+  return tform::FormMessage(msg, wp, lp);
+}
+
 void tfindwindow::Show(const tzvshortcutlist& list) {
   const bool open = Shown();
   shortcuts_ = &list;
   index_.Build(list, ProcessCodePage());
+  keyNames_ = std::make_unique<tkeynamecache>(CurrentKeyNames());
   if (!CreateForm()) return;
   // Open already: what was typed stays, over the list as it is now.
   if (!open) {
@@ -137,6 +145,10 @@ void tfindwindow::Hide() {
   if (Shown()) ShowWindow(Handle(), SW_HIDE);
 }
 
+void tfindwindow::IconsArrived() {
+  if (Shown()) InvalidateRect(list_, nullptr, FALSE);
+}
+
 tfindrow tfindwindow::RowAt(int row) const {
   const int index = IndexAt(row);
   const tfindentry* entry = index < 0 ? nullptr : index_.EntryAt(index);
@@ -150,8 +162,18 @@ int tfindwindow::IndexAt(int row) const {
 void tfindwindow::Refill() {
   results_ = FindEntries(index_, WindowTextOf(edit_));
   SendMessageA(list_, WM_SETREDRAW, FALSE, 0);
-  SendMessageA(list_, LB_SETCOUNT, results_.size(), 0);
-  SendMessageA(list_, LB_SETTOPINDEX, 0, 0);
+  SendMessageA(list_, LB_RESETCONTENT, 0, 0);
+  if (!keyNames_) keyNames_ = std::make_unique<tkeynamecache>(CurrentKeyNames());
+  std::vector<std::string> names;
+  names.reserve(results_.size());
+  std::size_t bytes = 0;
+  for (const tfindresult& r : results_) {
+    const tfindentry& entry = *index_.EntryAt(r.Index);
+    names.push_back(index_.Name(entry, HotkeyToText(entry.Hotkey, *keyNames_)));
+    bytes += names.back().size() + 1;
+  }
+  SendMessageA(list_, LB_INITSTORAGE, names.size(), bytes);
+  for (const std::string& name : names) SendMessageA(list_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
   SendMessageA(list_, LB_SETCURSEL, results_.empty() ? static_cast<WPARAM>(-1) : 0, 0);
   SendMessageA(list_, WM_SETREDRAW, TRUE, 0);
   InvalidateRect(list_, nullptr, TRUE);
@@ -213,11 +235,16 @@ void tfindwindow::DrawRow(const DRAWITEMSTRUCT& item) {
   const int w = item.rcItem.right - item.rcItem.left, h = item.rcItem.bottom - item.rcItem.top;
   if (w <= 0 || h <= 0) return;
   const bool selected = (item.itemState & ODS_SELECTED) != 0;
-  // Built off-screen and copied at once, so a row never flickers.
-  tmemorydc mem(item.hDC);
-  tbitmap buffer(CreateCompatibleBitmap(item.hDC, w, h));
-  tselection into(mem.Get(), buffer.Get());
-  HDC dc = mem.Get();
+  // Built off-screen and copied at once, so a row never flickers; one
+  // buffer for every row, made again when the rows change size.
+  if (!rowDc_ || bufferWidth_ != w || bufferHeight_ != h) {
+    rowSelection_.reset();
+    rowDc_ = std::make_unique<tmemorydc>(item.hDC);
+    rowBuffer_ = tbitmap(CreateCompatibleBitmap(item.hDC, w, h));
+    rowSelection_ = std::make_unique<tselection>(rowDc_->Get(), rowBuffer_.Get());
+    bufferWidth_ = w, bufferHeight_ = h;
+  }
+  HDC dc = rowDc_->Get();
   tselection font(dc, FormFont());
   const COLORREF text = GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT);
   SetBkColor(dc, GetSysColor(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
@@ -234,7 +261,7 @@ void tfindwindow::DrawRow(const DRAWITEMSTRUCT& item) {
     const UINT format = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS;
     int right = w - gap;
     if (row.Hotkey != 0) {
-      const std::string hotkey = HotkeyToText(row.Hotkey);
+      const std::string hotkey = keyNames_ ? HotkeyToText(row.Hotkey, *keyNames_) : HotkeyToText(row.Hotkey);
       RECT r = {gap, 0, right, h};
       DrawTextText(dc, hotkey, &r, format | DT_RIGHT);
       right -= TextExtent(dc, hotkey).cx + 2 * gap;

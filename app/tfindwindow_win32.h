@@ -19,6 +19,7 @@
 #include "components/systemimagelist.h"
 #include "model/findindex.h"
 #include "model/findranking.h"
+#include "model/keynames.h"
 #include "toolkit/gdi.h"
 #include "toolkit/tform.h"
 
@@ -44,6 +45,8 @@ class tfindwindow : public tform {
   // The list must stay unchanged until Hide.
   void Show(const tzvshortcutlist& list);
   void Hide();
+  // Rows drawn while their icon was still looked up get it.
+  void IconsArrived();
   bool Shown() const { return Handle() && IsWindowVisible(Handle()); }
 
   HWND Edit() const { return edit_; }
@@ -57,6 +60,7 @@ class tfindwindow : public tform {
   void FormCreate() override;
   void FormDpiChanged() override;
   void FormActivate(bool active) override;
+  LRESULT FormMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
  private:
   class tkeys;
@@ -77,9 +81,14 @@ class tfindwindow : public tform {
   std::unique_ptr<tclicks> clicks_;
   const tzvshortcutlist* shortcuts_ = nullptr;
   tfindindex index_;
+  std::unique_ptr<tkeynamecache> keyNames_;  // per opening, for the rows' names
   std::vector<tfindresult> results_;
   TdfsSystemImageList systemil_;
   tsystemimageicons icons_{systemil_};
+  std::unique_ptr<tmemorydc> rowDc_;
+  tbitmap rowBuffer_;
+  std::unique_ptr<tselection> rowSelection_;
+  int bufferWidth_ = 0, bufferHeight_ = 0;
   bool filling_ = false;  // the text set by the window itself
   int rowHeight_ = 0;
 };

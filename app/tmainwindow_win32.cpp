@@ -280,8 +280,10 @@ void tmainwindow::CloseMainWindow() {
 LRESULT tmainwindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
   LRESULT answered = 0;
   if (parts_->shortcutpopup.HandleMessage(Handle(), msg, wp, lp, answered)) return answered;
-  if (parts_->shortcutIconLookups && parts_->shortcutIconLookups->HandleMessage(msg, behaviour_.ShortcutList()))
+  if (parts_->shortcutIconLookups && parts_->shortcutIconLookups->HandleMessage(msg, behaviour_.ShortcutList())) {
+    if (parts_->find) parts_->find->IconsArrived();
     return 0;
+  }
   if (parts_->sendTo && parts_->sendTo->HandleMessage(msg)) return 0;
   switch (msg) {
     case MeasureMenuMessage:

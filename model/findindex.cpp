@@ -73,4 +73,17 @@ tfindrow tfindindex::Row(const tfindentry& entry) const {
   return row;
 }
 
+std::string tfindindex::Name(const tfindentry& entry, std::string_view hotkeyText) const {
+  std::string path;
+  for (std::int32_t g = entry.Group; g >= 0; g = groups_[static_cast<std::size_t>(g)].Parent) {
+    const std::string& caption = groups_[static_cast<std::size_t>(g)].Caption;
+    if (!path.empty() && path.size() + separator_.size() + caption.size() > MaxSearchedChars) break;
+    path = path.empty() ? caption : caption + separator_ + path;
+  }
+  std::string name = entry.Caption;
+  if (!path.empty()) name += ", " + path;
+  if (!hotkeyText.empty()) name.append(", ").append(hotkeyText);
+  return name;
+}
+
 }  // namespace zv

@@ -62,6 +62,10 @@ class tfindindex {
   // Made on request, for the rows shown: a path over deep groups with long
   // names is never held for every entry.
   tfindrow Row(const tfindentry& entry) const;
+  // What a screen reader reads for the row: "Caption, Tools › Web, hotkey",
+  // held for every result. The outer groups are left off where the path
+  // would pass MaxSearchedChars bytes; the innermost one is always named.
+  std::string Name(const tfindentry& entry, std::string_view hotkeyText) const;
 
  private:
   const tcodepage* page_ = &Utf8CodePage();

@@ -58,4 +58,6 @@ std::string HotkeyToText(std::uint16_t value) { return HotkeyToText(value, *curr
 
 void UseKeyNames(const tkeynamesource* names) { currentKeyNames = names ? names : &noKeyNames; }
 
+const tkeynamesource& CurrentKeyNames() { return *currentKeyNames; }
+
 }  // namespace zv

@@ -16,5 +16,6 @@ std::string HotkeyToText(std::uint16_t value, const tkeynamesource& names);
 // outside the fixed table have no name.
 std::string HotkeyToText(std::uint16_t value);
 void UseKeyNames(const tkeynamesource* names);  // null goes back to no names
+const tkeynamesource& CurrentKeyNames();
 
 }  // namespace zv

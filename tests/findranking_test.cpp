@@ -105,6 +105,9 @@ TEST_F(FindIndex, GroupNamesFindTheirEntriesAndRowsShowTheirPath) {
   EXPECT_EQ(index.Row(*index.EntryAt(1)).GroupPath, "Tools");
   EXPECT_EQ(index.Row(*index.EntryAt(1)).Hotkey, 0x4241);
   EXPECT_EQ(index.Row(*index.EntryAt(5)).GroupPath, "");
+  // What a screen reader reads for a row.
+  EXPECT_EQ(index.Name(*index.EntryAt(3), "Strg+B"), "Browser, Tools \xE2\x80\xBA Web, Strg+B");
+  EXPECT_EQ(index.Name(*index.EntryAt(5), ""), "Web Tools Guide");
   Build(zv::Cp1252CodePage());
   EXPECT_EQ(index.Row(*index.EntryAt(3)).GroupPath, "Tools \x9B Web");
   tasciipage ascii;
@@ -171,4 +174,14 @@ TEST_F(FindIndex, HostileTextsGiveDefinedResults) {
   EXPECT_EQ(zv::FindEntries(index, std::string(300, 'a') + " nothing").size(), 1u);
   EXPECT_EQ(Found(index, "orphan"), "Orphan:1");
   EXPECT_EQ(index.Row(*index.EntryAt(3)).GroupPath, "");
+
+  // Groups 255 deep: the name read for a row keeps the innermost ones that
+  // fit, never every one of them for every result.
+  list.Clear();
+  for (int level = 0; level < 255; ++level) Add(AtLevel(Group("Group " + std::to_string(level)), level));
+  Add(AtLevel(MakeShortcut(stApplication, "Deep"), 255));
+  Build();
+  const std::string name = index.Name(index.Entries().back(), "");
+  EXPECT_LE(name.size(), std::string("Deep, ").size() + zv::MaxSearchedChars);
+  EXPECT_EQ(name.substr(name.size() - 9), "Group 254");
 }

@@ -44,6 +44,8 @@ const char* const Usage =
     "                                              area, or on the screen)\n"
     "  children <window>                           one line per descendant\n"
     "  find-child <window> <class|*> <text|*>\n"
+    "  list-rows <window>                          a list box's rows as another program reads\n"
+    "                                              them (LB_GETTEXT), one per line\n"
     "  msgbox <title> [timeout_ms]                 the box text\n"
     "  press <title|window> <button caption> [timeout_ms]\n"
     "  click <window> [x y]\n"
@@ -452,6 +454,36 @@ int CmdChildren(int argc, char** argv) {
                   IsWindowEnabled(child) ? "enabled" : "disabled");
     Write(HandleText(child) + "\t" + Escaped(ClassOf(child)) + line + Escaped(TextOf(child)) +
           "\n");
+  }
+  return ExitOk;
+}
+
+// As screen readers read a list box of another process: each row's
+// LB_GETTEXT, in UTF-16, written as UTF-8.
+int CmdListRows(int argc, char** argv) {
+  HWND wnd;
+  if (argc < 3) return Fail(ExitUsage, "list-rows <window>");
+  if (!ParseWindow(argv[2], wnd)) return Fail(ExitNotFound, "no such window");
+  DWORD_PTR count = 0;
+  if (!SendMessageTimeoutW(wnd, LB_GETCOUNT, 0, 0, SMTO_ABORTIFHUNG, MessageTimeout, &count))
+    return Fail(ExitFailed, "no answer");
+  for (DWORD_PTR row = 0; row < count && row < 100000; ++row) {
+    DWORD_PTR length = 0;
+    std::wstring text;
+    if (SendMessageTimeoutW(wnd, LB_GETTEXTLEN, row, 0, SMTO_ABORTIFHUNG, MessageTimeout, &length) &&
+        static_cast<LONG_PTR>(length) >= 0 && length < 1000000) {
+      std::vector<wchar_t> buffer(length + 1, 0);
+      DWORD_PTR copied = 0;
+      if (SendMessageTimeoutW(wnd, LB_GETTEXT, row, reinterpret_cast<LPARAM>(buffer.data()), SMTO_ABORTIFHUNG,
+                              MessageTimeout, &copied) &&
+          static_cast<LONG_PTR>(copied) >= 0)
+        text.assign(buffer.data(), copied < buffer.size() ? copied : buffer.size() - 1);
+    }
+    std::string utf8(text.size() * 3 + 1, '\0');
+    const int n = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), utf8.data(),
+                                      static_cast<int>(utf8.size()), nullptr, nullptr);
+    utf8.resize(n > 0 ? static_cast<size_t>(n) : 0);
+    Write(Escaped(utf8) + "\n");
   }
   return ExitOk;
 }
@@ -994,6 +1026,7 @@ const command Commands[] = {
     {"rect", CmdRect},
     {"children", CmdChildren},
     {"find-child", CmdFindChild},
+    {"list-rows", CmdListRows},
     {"msgbox", CmdMsgbox},
     {"press", CmdPress},
     {"click", CmdClick},

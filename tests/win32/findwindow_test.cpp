@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <string>
 #include <vector>
 
 #include "app/tfindwindow_win32.h"
@@ -57,6 +58,10 @@ TEST(FindShortcutWindow, TypingFiltersTheRowsAndTheKeysMoveAndStartTheChosenEntr
   EXPECT_EQ(find.RowAt(0).Caption, "Registry Editor");
   EXPECT_EQ(find.RowAt(0).GroupPath, "Tools");
   EXPECT_EQ(HotkeyToText(find.RowAt(0).Hotkey), HotkeyToText(0x6052));
+  // Each row holds what a screen reader reads of it.
+  char read[128] = {};
+  SendMessageA(rows, LB_GETTEXT, 0, reinterpret_cast<LPARAM>(read));
+  EXPECT_EQ(std::string(read), "Registry Editor, Tools, " + HotkeyToText(0x6052));
   Type(edit, "zzz");
   EXPECT_EQ(Rows(rows), 0);
   Key(edit, VK_RETURN);

@@ -66,6 +66,11 @@ find_by_key
 [ "$(zv_window_text "$find")" = 'Find Shortcut' ] || zv_fail "find window titled '$(zv_window_text "$find")'"
 [ "$(row_count)" = 4 ] || zv_fail "$(row_count) rows for no text, expected 4"
 zv_screenshot "$find" "$shots/find-all-96.png" || zv_fail "find screenshot"
+# What a screen reader reads of the rows, from another process.
+read_rows=$(zv_driver list-rows "$rows")
+[ "$(printf '%s\n' "$read_rows" | sed -n 1p)" = Marker ] || zv_fail "row 0 read as '$read_rows'"
+printf '%s\n' "$read_rows" | grep -qx 'Web Editor, Tools, .*W' || zv_fail "the grouped row read as '$read_rows'"
+printf '%s\n' "$read_rows" | grep -qx 'Probe, Tools' || zv_fail "rows read as '$read_rows'"
 typed e 4
 zv_screenshot "$find" "$shots/find-e-96.png" || zv_fail "find screenshot"
 typed di 1

@@ -6,6 +6,7 @@
 #include "core/codepage.h"
 #include "model/hotkeytext.h"
 #include "platform/win32text.h"
+#include "toolkit/colourmode.h"
 #include "toolkit/tsubclass.h"
 
 namespace zv {
@@ -246,8 +247,9 @@ void tfindwindow::DrawRow(const DRAWITEMSTRUCT& item) {
   }
   HDC dc = rowDc_->Get();
   tselection font(dc, FormFont());
-  const COLORREF text = GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT);
-  SetBkColor(dc, GetSysColor(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
+  const tpalette& p = CurrentPalette();
+  const COLORREF text = Gdi(selected ? p.SelectedRowText : p.RowText);
+  SetBkColor(dc, Gdi(selected ? p.SelectedRow : p.Row));
   SetTextColor(dc, text);
   const RECT all = {0, 0, w, h};
   ExtTextOutA(dc, 0, 0, ETO_OPAQUE, &all, nullptr, 0, nullptr);
@@ -272,7 +274,7 @@ void tfindwindow::DrawRow(const DRAWITEMSTRUCT& item) {
     const int pathLeft = left + TextExtent(dc, row.Caption).cx + 2 * gap;
     if (!row.GroupPath.empty() && pathLeft < right) {
       // The group in grey after the caption, as far as there is room.
-      if (!selected) SetTextColor(dc, GetSysColor(COLOR_GRAYTEXT));
+      if (!selected) SetTextColor(dc, Gdi(p.RowGrayText));
       RECT path = {pathLeft, 0, right, h};
       DrawTextText(dc, row.GroupPath, &path, format);
       SetTextColor(dc, text);

@@ -22,6 +22,7 @@
 #include "platform/win32filesystem.h"
 #include "platform/win32keynames.h"
 #include "platform/win32shell.h"
+#include "toolkit/colourmode.h"
 #include "ui/taboutdialog_win32.h"
 #include "ui/tpopupmenu.h"
 #include "platform/win32hotkeys.h"
@@ -103,6 +104,7 @@ bool tmainwindow::CreateAndStart(std::unique_ptr<tlistprefetch> listRead) {
   HWND wnd = Handle();
   ProcessPrompts().SetMainWindow(wnd);
   UseKeyNames(&Win32KeyNames());
+  RefreshColourMode();
   parts_->hotkeys = std::make_unique<twin32hotkeys>(wnd);
   parts_->normalIcon = LoadTrayIcon(IDI_TRAYACTIVE);
   parts_->grayedIcon = LoadTrayIcon(IDI_TRAYDISABLED);
@@ -319,6 +321,11 @@ LRESULT tmainwindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       if (wp && parts_->sendTo) parts_->sendTo->Finish();
       behaviour_.OnEndSessionMessage(wp != FALSE);
       return 0;
+    case WM_SETTINGCHANGE:
+    case WM_SYSCOLORCHANGE:
+      // The next menu takes the new colours; open windows follow on their own.
+      if (IsColourModeChange(msg, wp, lp)) RefreshColourMode();
+      return Default(msg, wp, lp);
     case WM_HOTKEY:
       behaviour_.OnHotkeyMessage(static_cast<int>(wp));
       return 0;

@@ -11,6 +11,7 @@
 #include "model/hotkeytext.h"
 #include "resources/resource.h"
 #include "settings/settings.h"
+#include "toolkit/colourmode.h"
 #include "toolkit/resourcemodule.h"
 #include "platform/win32text.h"
 
@@ -24,13 +25,14 @@ constexpr DWORD ListStyle = WS_VSCROLL | WS_TABSTOP | LBS_OWNERDRAWVARIABLE | LB
 constexpr const char* PlaceholderRow = " ";
 
 COLORREF ColourOf(trowcolour c) {
+  const tpalette& p = CurrentPalette();
   switch (c) {
-    case trowcolour::Highlight: return GetSysColor(COLOR_HIGHLIGHT);
-    case trowcolour::HighlightText: return GetSysColor(COLOR_HIGHLIGHTTEXT);
-    case trowcolour::InvalidHotkey: return static_cast<COLORREF>(InvalidHotkeyRowColour);
-    case trowcolour::WindowText: return GetSysColor(COLOR_WINDOWTEXT);
+    case trowcolour::Highlight: return Gdi(p.SelectedRow);
+    case trowcolour::HighlightText: return Gdi(p.SelectedRowText);
+    case trowcolour::InvalidHotkey: return Gdi(p.InvalidRow);
+    case trowcolour::WindowText: return Gdi(p.RowText);
     case trowcolour::Window:
-    default: return GetSysColor(COLOR_WINDOW);
+    default: return Gdi(p.Row);
   }
 }
 
@@ -378,7 +380,10 @@ void teditordialog::shortcutslbDrawItem(const DRAWITEMSTRUCT& item) {
     HDC dc = mem.Get();
     tselection font(dc, FormFont());
     const trowcolours colours = RowColours(*entry, (item.itemState & ODS_SELECTED) != 0);
-    const COLORREF bg = ColourOf(colours.Background), fg = ColourOf(colours.Text);
+    const COLORREF bg = ColourOf(colours.Background);
+    // High contrast inverts the invalid rows: their text takes the window's colour.
+    const COLORREF fg = colours.Background == trowcolour::InvalidHotkey ? Gdi(CurrentPalette().InvalidRowText)
+                                                                         : ColourOf(colours.Text);
     SetBkColor(dc, bg);
     SetTextColor(dc, fg);
     SetBkMode(dc, OPAQUE);

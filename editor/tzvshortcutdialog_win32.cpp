@@ -9,6 +9,7 @@
 #include "platform/win32folderbrowser.h"
 #include "platform/win32prompts.h"
 #include "resources/resource.h"
+#include "toolkit/colourmode.h"
 #include "toolkit/resourcemodule.h"
 #include "ui/dialogkeys.h"
 #include "platform/win32text.h"
@@ -329,8 +330,9 @@ void tzvshortcutdialog::DrawListItem(const DRAWITEMSTRUCT& d, HIMAGELIST images,
   const RECT& r = d.rcItem;
   tselection font(dc, FormFont());
   const bool selected = (d.itemState & ODS_SELECTED) != 0;
-  SetBkColor(dc, GetSysColor(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
-  SetTextColor(dc, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
+  const tpalette& p = CurrentPalette();
+  SetBkColor(dc, Gdi(selected ? p.SelectedRow : p.Row));
+  SetTextColor(dc, Gdi(selected ? p.SelectedRowText : p.RowText));
   ExtTextOutA(dc, 0, 0, ETO_OPAQUE, &r, nullptr, 0, nullptr);
   if (d.itemID == static_cast<UINT>(-1)) return;
   ImageList_Draw(images, static_cast<int>(d.itemID), dc, r.left + Scaled(2), r.top + Scaled(pictureTop),

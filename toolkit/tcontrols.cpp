@@ -3,15 +3,16 @@
 #include <algorithm>
 
 #include "platform/win32text.h"
+#include "toolkit/colourmode.h"
 
 namespace zv {
 
 namespace {
 
-const COLORREF White = RGB(255, 255, 255);
 
+// The dialog's background: white in light mode.
 void FillWhite(HDC dc, const RECT& r) {
-  SetBkColor(dc, White);
+  SetBkColor(dc, Gdi(CurrentPalette().FormBackground));
   ExtTextOutA(dc, 0, 0, ETO_OPAQUE, &r, nullptr, 0, nullptr);
 }
 
@@ -207,6 +208,15 @@ void tlabel::FitToText() {
   SetWindowPos(Handle(), nullptr, 0, 0, w, h, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+COLORREF tlabel::TextColour() const {
+  // The light look's black and navy stand for the palette's text and link.
+  const tpalette& p = CurrentPalette();
+  if (p.Mode == tcolourmode::Light) return Colour;
+  if (Colour == RGB(0, 0, 0)) return Gdi(p.FormText);
+  if (Colour == RGB(0, 0, 128)) return Gdi(p.Link);
+  return Colour;
+}
+
 UINT tlabel::Format() const {
   if (WordWrap) return DT_WORDBREAK;
   return DT_SINGLELINE | (CentreVertically ? DT_VCENTER : 0);
@@ -227,7 +237,7 @@ LRESULT tlabel::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         FillWhite(dc, r);
       tselection font(dc, font_);
       SetBkMode(dc, TRANSPARENT);
-      SetTextColor(dc, IsWindowEnabled(Handle()) ? Colour : GetSysColor(COLOR_GRAYTEXT));
+      SetTextColor(dc, IsWindowEnabled(Handle()) ? TextColour() : Gdi(CurrentPalette().FormGrayText));
       DrawTextText(dc, text_, &r, Format());
       return 0;
     }
@@ -293,8 +303,9 @@ LRESULT tcontainer::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         frame.top = tm.tmHeight / 2;
         DrawEdge(dc, &frame, EDGE_ETCHED, BF_RECT);
         SetBkMode(dc, OPAQUE);
-        SetBkColor(dc, White);
-        SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+        SetBkColor(dc, Gdi(CurrentPalette().FormBackground));
+        SetTextColor(dc, CurrentPalette().Mode == tcolourmode::Light ? GetSysColor(COLOR_WINDOWTEXT)
+                                                                       : Gdi(CurrentPalette().FormText));
         RECT text = {8, 0, r.right - 8, tm.tmHeight};
         DrawTextText(dc, caption_, &text,
                   DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP);

@@ -87,7 +87,7 @@ class tlabel : public twindow {
   bool Transparent = true;
   bool CentreVertically = false;
   bool HandCursor = false;
-  COLORREF Colour = RGB(0, 0, 0);
+  COLORREF Colour = RGB(0, 0, 0);  // as in light mode; see TextColour
   HWND FocusControl = nullptr;  // where its access key sends the focus
 
  protected:
@@ -95,6 +95,7 @@ class tlabel : public twindow {
 
  private:
   UINT Format() const;
+  COLORREF TextColour() const;
   tbackground& background_;
   std::string text_;
   HFONT font_ = nullptr;

@@ -2,6 +2,7 @@
 
 #include "platform/win32text.h"
 #include "resources/resource.h"
+#include "toolkit/colourmode.h"
 #include "toolkit/resourcemodule.h"
 
 namespace zv {
@@ -66,6 +67,7 @@ bool tform::CreateForm() {
   RealizeFonts();
   BuildControls();
   RealizeFonts();
+  ApplyColourMode();
   FormCreate();
   if (error_) std::rethrow_exception(std::exchange(error_, nullptr));
   return true;
@@ -93,9 +95,33 @@ LRESULT tform::FormProc(UINT msg, WPARAM wp, LPARAM lp) {
       return 0;
     }
     case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORBTN:
-      SetBkColor(reinterpret_cast<HDC>(wp), RGB(255, 255, 255));
-      return reinterpret_cast<LRESULT>(GetStockObject(WHITE_BRUSH));
+    case WM_CTLCOLORBTN: {
+      const tpalette& p = CurrentPalette();
+      if (p.Mode == tcolourmode::Light) {
+        SetBkColor(reinterpret_cast<HDC>(wp), RGB(255, 255, 255));
+        return reinterpret_cast<LRESULT>(GetStockObject(WHITE_BRUSH));
+      }
+      SetBkColor(reinterpret_cast<HDC>(wp), Gdi(p.FormBackground));
+      SetTextColor(reinterpret_cast<HDC>(wp), Gdi(p.FormText));
+      return reinterpret_cast<LRESULT>(PaletteBrush(p.FormBackground));
+    }
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX: {
+      // Light: the system's own colours, as ever.
+      const tpalette& p = CurrentPalette();
+      if (p.Mode == tcolourmode::Light) break;
+      SetBkColor(reinterpret_cast<HDC>(wp), Gdi(p.Row));
+      SetTextColor(reinterpret_cast<HDC>(wp), Gdi(p.RowText));
+      return reinterpret_cast<LRESULT>(PaletteBrush(p.Row));
+    }
+    case WM_SETTINGCHANGE:
+    case WM_SYSCOLORCHANGE:
+      if (IsColourModeChange(msg, wp, lp)) {
+        RefreshColourMode();
+        ApplyColourMode();
+        RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+      }
+      break;
     case WM_COMMAND: {
       if (lp) {
         auto it = commands_.find(LOWORD(wp));
@@ -165,8 +191,25 @@ LRESULT tform::FormProc(UINT msg, WPARAM wp, LPARAM lp) {
 
 LRESULT tform::FormMessage(UINT msg, WPARAM wp, LPARAM lp) { return Default(msg, wp, lp); }
 
+void tform::ApplyColourMode() {
+  ApplyTitleBarMode(Handle());
+  for (HWND control : controls_) ApplyControlMode(control);
+  // The band: the ramp picture in light, the palette's own ramp otherwise.
+  const tpalette& p = CurrentPalette();
+  if (leftimg && p.Mode == tcolourmode::Light && paletteBand_) {
+    leftimg->SetBitmap(LoadBitmapResource(IDB_RAMP), false);
+    paletteBand_ = false;
+  } else if (leftimg && p.Mode != tcolourmode::Light) {
+    leftimg->SetBitmap(
+        CreateRgbBitmap(60, 1, [&p](int x, int) { return Gdi(RampColour(p.BandFrom, p.BandTo, x, 60)); }).Release(),
+        false);
+    paletteBand_ = true;
+  }
+  FormColourModeChanged();
+}
+
 void tform::PaintGraphics(HDC dc, const RECT& area) {
-  SetBkColor(dc, RGB(255, 255, 255));
+  SetBkColor(dc, Gdi(CurrentPalette().FormBackground));
   ExtTextOutA(dc, 0, 0, ETO_OPAQUE, &area, nullptr, 0, nullptr);
   for (auto& g : graphics_) {
     RECT common;

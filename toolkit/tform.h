@@ -74,6 +74,9 @@ class tform : public twindow, public tbackground {
   virtual void FormDpiChanged() {}
   // After the form's own handling of WM_ACTIVATE (the focus given back).
   virtual void FormActivate(bool active) { (void)active; }
+  // After the colour mode has been applied to the window and its controls,
+  // at creation and at each change.
+  virtual void FormColourModeChanged() {}
 
   // Before CreateForm: a sizing border and the maximise box, and the least
   // outer size the user may drag it to at 96 DPI (at others: the client
@@ -149,6 +152,8 @@ class tform : public twindow, public tbackground {
   void RealizeFonts();
   void FitToFonts();
   void PaintGraphics(HDC dc, const RECT& area);
+  // The colour mode on the title bar, the controls and the band.
+  void ApplyColourMode();
   tgraphic* GraphicAt(POINT p);
   // The picture with a command under the mouse of a message, or null.
   tgraphic* ClickableAt(LPARAM lp);
@@ -182,6 +187,7 @@ class tform : public twindow, public tbackground {
   std::vector<std::unique_ptr<tcontainer>> containers_;
   std::vector<std::unique_ptr<tspeedbutton>> buttons_;
   std::vector<HWND> controls_;
+  bool paletteBand_ = false;  // the band shows the palette's ramp
   std::map<int, std::function<void(int)>> commands_;
   std::map<int, std::function<void(const DRAWITEMSTRUCT&)>> drawers_;
   int nextId_ = 100;

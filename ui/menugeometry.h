@@ -33,17 +33,10 @@ inline constexpr const char* MenuHeightProbe = "\xC2g";
 inline constexpr int MenuSeparatorHeight = 5;
 int MenuSeparatorHeightForDpi(int dpi);
 
-// The strip picture: 60 x 1 pixels, pixel x the grey 195 + x.
+// The strip picture: 60 x 1 pixels; in light mode pixel x is the grey 195 + x.
 inline constexpr int StripRampWidth = 60;
 inline constexpr int StripRampGrey(int x) { return 195 + x; }
 
-// Colours as 0xBBGGRR, and the system colour indices of the highlight.
-inline constexpr std::uint32_t MenuBackgroundColour = 0xFFFFFF;
-inline constexpr std::uint32_t MenuTextColour = 0x000000;
-inline constexpr std::uint32_t MenuLineColour = 0x000000;
-inline constexpr int MenuHighlightSysColour = 13;
-inline constexpr int MenuHighlightTextSysColour = 14;
-inline constexpr int MenuGrayTextSysColour = 17;
 // At 96 DPI: the room a group's item keeps at its right edge for the
 // submenu arrow the system draws there.
 inline constexpr int MenuArrowRoom = 16;

@@ -67,9 +67,11 @@ class tmenupainter {
   // its items in turn.
   HFONT Font() const;
   const ticonsource& icons_;
-  // The 60 x 1 grey ramp; stretched, so one serves every DPI. Before
-  // stripDc_, which holds it.
-  tbitmap strip_;
+  // The 60 x 1 ramp in the palette's strip colours; stretched, so one serves
+  // every DPI; made again when the colour mode changes. Before stripDc_,
+  // which holds it.
+  mutable tbitmap strip_;
+  mutable std::uint32_t stripFrom_ = 0, stripTo_ = 0;
   int dpi_ = 0;
   mutable tfont font_;
   mutable int fontDpi_ = 0;

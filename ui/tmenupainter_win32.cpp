@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/win32text.h"
+#include "toolkit/colourmode.h"
 #include "toolkit/dpi.h"
 #include "toolkit/fontman_win32.h"
 
@@ -23,8 +24,6 @@ class tdcmeasure : public ttextmeasure {
   }
   HDC dc_;
 };
-
-COLORREF Colour(std::uint32_t bgr) { return static_cast<COLORREF>(bgr); }
 
 }  // namespace
 
@@ -54,11 +53,7 @@ tfont CreateMenuFont(const tfontfamilies& installed, int dpi) {
   return tfont(CreateFontIndirectA(&font));
 }
 
-tmenupainter::tmenupainter(const ticonsource& icons)
-    : icons_(icons), strip_(CreateRgbBitmap(StripRampWidth, 1, [](int x, int) {
-        const int grey = StripRampGrey(x);
-        return RGB(grey, grey, grey);
-      })) {}
+tmenupainter::tmenupainter(const ticonsource& icons) : icons_(icons) {}
 
 int tmenupainter::Dpi() const { return dpi_ > 0 ? dpi_ : SystemDpi(); }
 
@@ -102,11 +97,9 @@ void tmenupainter::DrawItem(const tmenuentry& entry, const DRAWITEMSTRUCT& dis) 
 
   const tmenuitemlayout l =
       LayoutMenuItem(entry, Style(), w, h, (dis.itemState & ODS_SELECTED) != 0, tdcmeasure(dc.Get()));
-  const COLORREF background =
-      l.Highlighted ? GetSysColor(MenuHighlightSysColour) : Colour(MenuBackgroundColour);
-  const COLORREF text = l.Highlighted ? GetSysColor(MenuHighlightTextSysColour)
-                        : l.Grayed    ? GetSysColor(MenuGrayTextSysColour)
-                                      : Colour(MenuTextColour);
+  const tpalette& p = CurrentPalette();
+  const COLORREF background = Gdi(l.Highlighted ? p.MenuSelection : p.MenuBackground);
+  const COLORREF text = Gdi(l.Highlighted ? p.MenuSelectionText : l.Grayed ? p.MenuDisabledText : p.MenuText);
   {
     tbrush fill(CreateSolidBrush(background));
     RECT all = {0, 0, w, h};
@@ -125,7 +118,7 @@ void tmenupainter::DrawItem(const tmenuentry& entry, const DRAWITEMSTRUCT& dis) 
   if (l.HasHotkey)
     TextOutText(dc.Get(), l.HotkeyX, l.TextY, l.HotkeyLabel);
   if (l.HasLine) {
-    tpen pen(CreatePen(PS_SOLID, l.LineWidth, Colour(MenuLineColour)));
+    tpen pen(CreatePen(PS_SOLID, l.LineWidth, Gdi(p.MenuLine)));
     tselection selectPen(dc.Get(), pen.Get());
     MoveToEx(dc.Get(), l.LineFromX, l.LineY, nullptr);
     LineTo(dc.Get(), l.LineToX, l.LineY);
@@ -157,6 +150,14 @@ bool tmenupainter::Canvas(HDC target, int w, int h) const {
 }
 
 bool tmenupainter::StripSource(HDC compatibleWith) const {
+  const tpalette& p = CurrentPalette();
+  if (!strip_ || stripFrom_ != p.StripFrom || stripTo_ != p.StripTo) {
+    stripDc_.reset();
+    strip_ = CreateRgbBitmap(StripRampWidth, 1, [&p](int x, int) {
+      return Gdi(RampColour(p.StripFrom, p.StripTo, x, StripRampWidth));
+    });
+    stripFrom_ = p.StripFrom, stripTo_ = p.StripTo;
+  }
   if (!strip_) return false;
   if (!stripDc_) {
     stripDc_ = std::make_unique<tmemorydc>(compatibleWith);

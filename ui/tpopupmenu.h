@@ -67,11 +67,14 @@ class tpopupmenu {
   // the menu closes on a click elsewhere. On a monitor of another DPI than
   // the last one the items are measured again for it.
   const tmenuentry* Popup(HWND owner, int x, int y) const;
+  // The menu's background in the colour mode, before it is shown.
+  void ApplyBackground() const;
   // Lays the items out for a DPI; OnDpiChange runs first, when it changes.
   void UseDpi(int dpi) const;
   std::function<void(int dpi)> OnDpiChange;
 
  private:
+  mutable bool paletteBackground_ = false;
   struct tsubmenu {
     HMENU Handle = nullptr;
     std::vector<const tmenuentry*> Items;

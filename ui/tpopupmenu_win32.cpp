@@ -1,5 +1,6 @@
 #include "ui/tpopupmenu.h"
 
+#include "toolkit/colourmode.h"
 #include "toolkit/dpi.h"
 
 namespace zv {
@@ -177,9 +178,24 @@ bool tpopupmenu::DrawItem(const DRAWITEMSTRUCT& dis) const {
   return true;
 }
 
+void tpopupmenu::ApplyBackground() const {
+  // The menu's own frame and free space behind the items, in the palette's
+  // background; a menu never shown dark keeps the system's untouched.
+  const tpalette& p = CurrentPalette();
+  const bool light = p.Mode == tcolourmode::Light;
+  if (light && !paletteBackground_) return;
+  MENUINFO mi = {};
+  mi.cbSize = sizeof(mi);
+  mi.fMask = MIM_BACKGROUND | MIM_APPLYTOSUBMENUS;
+  mi.hbrBack = light ? nullptr : PaletteBrush(p.MenuBackground);
+  SetMenuInfo(menu_, &mi);
+  paletteBackground_ = !light;
+}
+
 const tmenuentry* tpopupmenu::Popup(HWND owner, int x, int y) const {
   if (!menu_ || entries_.empty()) return nullptr;
   UseDpi(DpiAtPoint(POINT{x, y}));
+  ApplyBackground();
   SetForegroundWindow(owner);
   const UINT button = buttons_ == tmenubuttons::Left ? TPM_LEFTBUTTON : TPM_RIGHTBUTTON;
   const UINT command = static_cast<UINT>(

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "resources/resource.h"
+#include "toolkit/colourmode.h"
 #include "toolkit/dpi.h"
 #include "toolkit/fontman_win32.h"
 #include "toolkit/gdi.h"
@@ -20,11 +21,14 @@ const int ClientWidth = 293, ClientHeight = 49;
 const DWORD FormStyle = WS_POPUP | WS_CAPTION;
 const DWORD FormExStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST;
 
-// The decorative band: a 60 x 1 grey ramp stretched over the strip.
+// The decorative band: a 60 x 1 ramp (grey in light mode) stretched over
+// the strip.
 void PaintBand(HDC dc, int width, int height) {
+  const tpalette& p = CurrentPalette();
   for (int x = 0; x < width; ++x) {
     int source = x * 60 / width;
-    tbrush brush(CreateSolidBrush(RGB(195 + source, 195 + source, 195 + source)));
+    tbrush brush(CreateSolidBrush(p.Mode == tcolourmode::Light ? RGB(195 + source, 195 + source, 195 + source)
+                                                               : Gdi(RampColour(p.BandFrom, p.BandTo, source, 60))));
     RECT r = {x, 0, x + 1, height};
     FillRect(dc, &r, brush.Get());
   }
@@ -55,20 +59,21 @@ class tgaugewindow : public twindow {
     tbufferedpaint paint(Handle());
     const HDC dc = paint.Get();
     RECT r = paint.Client();
-    FillRect(dc, &r, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    const tpalette& p = CurrentPalette();
+    FillRect(dc, &r, PaletteBrush(p.Gauge));
     RECT bar = r;
     bar.right = r.right * percent_ / 100;
-    FillRect(dc, &bar, GetSysColorBrush(COLOR_HIGHLIGHT));
-    FrameRect(dc, &r, GetSysColorBrush(COLOR_BTNSHADOW));
+    FillRect(dc, &bar, PaletteBrush(p.Bar));
+    FrameRect(dc, &r, PaletteBrush(p.GaugeFrame));
     char text[8];
     std::snprintf(text, sizeof(text), "%d%%", percent_);
     tselection font(dc, font_);
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+    SetTextColor(dc, Gdi(p.GaugeText));
     DrawTextA(dc, text, -1, &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
     tregion clip(CreateRectRgnIndirect(&bar));
     SelectClipRgn(dc, clip.Get());
-    SetTextColor(dc, GetSysColor(COLOR_HIGHLIGHTTEXT));
+    SetTextColor(dc, Gdi(p.BarText));
     DrawTextA(dc, text, -1, &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
     SelectClipRgn(dc, nullptr);
   }
@@ -105,7 +110,7 @@ class tprogresswindow : public twindow {
         tpaintdc paint(Handle());
         RECT client;
         GetClientRect(Handle(), &client);
-        FillRect(paint.Get(), &client, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+        FillRect(paint.Get(), &client, PaletteBrush(CurrentPalette().FormBackground));
         const tdpiscale scale(owner_.Dpi() ? owner_.Dpi() : WindowDpi(Handle()));
         PaintBand(paint.Get(), scale(53), client.bottom);
         if (icon_) DrawIconEx(paint.Get(), scale(8), scale(8), icon_, scale(32), scale(32), 0, nullptr, DI_NORMAL);
@@ -155,6 +160,7 @@ tzvshortcutlistdialog::tzvshortcutlistdialog(const tfontfamilies& installed)
                     twindow::RegisterWindowClass(GaugeClass) &&
                     window_->Create(FormClass, "Please wait...", FormStyle, FormExStyle, x, y, w, h);
   if (!made) return;
+  ApplyTitleBarMode(window_->Handle());
   window_->Gauge.Create(GaugeClass, "0%", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, 0, window_->Handle());
   FormCreate(installed);
   UseDpi(dpi);

@@ -1,0 +1,122 @@
+#include "toolkit/colourmode.h"
+
+#include <map>
+
+#include "model/colourpreference.h"
+#include "platform/win32registry.h"
+
+namespace zv {
+
+namespace {
+
+// DWMWA_USE_IMMERSIVE_DARK_MODE: 20 from Windows 10 20H1, 19 before it.
+const DWORD DarkTitleBar = 20, DarkTitleBarBefore20H1 = 19;
+
+template <typename F>
+F Lookup(const char* module, const char* name) {
+  HMODULE m = GetModuleHandleA(module);
+  if (!m) m = LoadLibraryA(module);
+  return m ? reinterpret_cast<F>(reinterpret_cast<void*>(GetProcAddress(m, name))) : nullptr;
+}
+
+tsystemcolours SystemColours() {
+  tsystemcolours s;
+  s.Menu = GetSysColor(COLOR_MENU), s.MenuText = GetSysColor(COLOR_MENUTEXT);
+  s.Highlight = GetSysColor(COLOR_HIGHLIGHT), s.HighlightText = GetSysColor(COLOR_HIGHLIGHTTEXT);
+  s.Window = GetSysColor(COLOR_WINDOW), s.WindowText = GetSysColor(COLOR_WINDOWTEXT);
+  s.GrayText = GetSysColor(COLOR_GRAYTEXT), s.HotLight = GetSysColor(COLOR_HOTLIGHT);
+  s.ButtonShadow = GetSysColor(COLOR_BTNSHADOW);
+  return s;
+}
+
+bool HighContrastOn() {
+  HIGHCONTRASTA hc = {};
+  hc.cbSize = sizeof(hc);
+  return SystemParametersInfoA(SPI_GETHIGHCONTRAST, sizeof(hc), &hc, 0) && (hc.dwFlags & HCF_HIGHCONTRASTON);
+}
+
+struct tstate {
+  tpalette Palette = PaletteFor(tcolourmode::Light, SystemColours());
+  bool TaskbarLight = true;
+  bool EverDark = false;  // windows may carry a dark title bar or theme
+};
+
+tstate& State() {
+  static tstate state;
+  return state;
+}
+
+bool SamePalette(const tpalette& a, const tpalette& b) {
+  return a.Mode == b.Mode && a.MenuBackground == b.MenuBackground && a.MenuSelection == b.MenuSelection &&
+         a.FormBackground == b.FormBackground && a.Row == b.Row && a.Link == b.Link;
+}
+
+bool IsClass(HWND wnd, const char* name) {
+  char cls[32] = {};
+  GetClassNameA(wnd, cls, sizeof(cls));
+  return lstrcmpiA(cls, name) == 0;
+}
+
+}  // namespace
+
+const tpalette& CurrentPalette() { return State().Palette; }
+
+bool TaskbarIsLight() { return State().TaskbarLight; }
+
+bool RefreshColourMode() {
+  tstate& s = State();
+  const tcolourpreference p = ReadColourPreference(ProcessRegistry());
+  const tpalette next = PaletteFor(ChooseColourMode(p.AppsUseLightTheme, HighContrastOn()), SystemColours());
+  const bool changed = !SamePalette(next, s.Palette);
+  s.Palette = next;
+  s.TaskbarLight = p.SystemUsesLightTheme;
+  s.EverDark = s.EverDark || next.Mode == tcolourmode::Dark;
+  return changed;
+}
+
+bool IsColourModeChange(UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_SYSCOLORCHANGE) return true;
+  if (msg != WM_SETTINGCHANGE) return false;
+  if (wp == SPI_SETHIGHCONTRAST) return true;
+  const char* area = reinterpret_cast<const char*>(lp);
+  return area && lstrcmpA(area, "ImmersiveColorSet") == 0;
+}
+
+void ApplyTitleBarMode(HWND wnd) {
+  // A light window that was never dark keeps the system's default untouched.
+  if (!State().EverDark || !wnd) return;
+  using setattribute_t = HRESULT(WINAPI*)(HWND, DWORD, const void*, DWORD);
+  static const auto set = Lookup<setattribute_t>("dwmapi.dll", "DwmSetWindowAttribute");
+  if (!set) return;
+  const BOOL dark = DarkMode();
+  if (FAILED(set(wnd, DarkTitleBar, &dark, sizeof(dark)))) set(wnd, DarkTitleBarBefore20H1, &dark, sizeof(dark));
+}
+
+void ApplyControlMode(HWND control) {
+  if (!State().EverDark || !control) return;
+  using settheme_t = HRESULT(WINAPI*)(HWND, LPCWSTR, LPCWSTR);
+  static const auto set = Lookup<settheme_t>("uxtheme.dll", "SetWindowTheme");
+  if (!set) return;
+  const bool dark = DarkMode();
+  if (IsClass(control, "Button")) {
+    const LONG type = GetWindowLongA(control, GWL_STYLE) & BS_TYPEMASK;
+    const bool check = type == BS_CHECKBOX || type == BS_AUTOCHECKBOX || type == BS_RADIOBUTTON ||
+                       type == BS_AUTORADIOBUTTON || type == BS_3STATE || type == BS_AUTO3STATE;
+    // Themed check boxes draw their text in the theme's black.
+    if (check) set(control, dark ? L"" : nullptr, dark ? L"" : nullptr);
+    return;
+  }
+  if (IsClass(control, "Edit") || IsClass(control, "ComboBox"))
+    set(control, dark ? L"DarkMode_CFD" : nullptr, nullptr);
+  else if (IsClass(control, "ListBox") || IsClass(control, "ScrollBar") || IsClass(control, "SysListView32"))
+    set(control, dark ? L"DarkMode_Explorer" : nullptr, nullptr);
+}
+
+HBRUSH PaletteBrush(std::uint32_t colour) {
+  static std::map<std::uint32_t, HBRUSH> brushes;
+  HBRUSH& b = brushes[colour];
+  if (!b) b = CreateSolidBrush(Gdi(colour));
+  return b;
+}
+
+}  // namespace zv

@@ -1,6 +1,7 @@
 #include "toolkit/colourmode.h"
 
 #include <map>
+#include <vector>
 
 #include "model/colourpreference.h"
 #include "platform/win32registry.h"
@@ -110,6 +111,29 @@ void ApplyControlMode(HWND control) {
     set(control, dark ? L"DarkMode_CFD" : nullptr, nullptr);
   else if (IsClass(control, "ListBox") || IsClass(control, "ScrollBar") || IsClass(control, "SysListView32"))
     set(control, dark ? L"DarkMode_Explorer" : nullptr, nullptr);
+}
+
+void TintAlphaBitmap(HBITMAP bitmap, std::uint32_t colour) {
+  BITMAP info = {};
+  if (!bitmap || !GetObjectA(bitmap, sizeof(info), &info) || info.bmBitsPixel != 32) return;
+  BITMAPINFO bi = {};
+  bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
+  bi.bmiHeader.biWidth = info.bmWidth;
+  bi.bmiHeader.biHeight = -info.bmHeight;
+  bi.bmiHeader.biPlanes = 1;
+  bi.bmiHeader.biBitCount = 32;
+  bi.bmiHeader.biCompression = BI_RGB;
+  std::vector<std::uint32_t> pixels(static_cast<std::size_t>(info.bmWidth) * static_cast<std::size_t>(info.bmHeight));
+  HDC screen = GetDC(nullptr);
+  if (GetDIBits(screen, bitmap, 0, static_cast<UINT>(info.bmHeight), pixels.data(), &bi, DIB_RGB_COLORS)) {
+    const std::uint32_t r = colour & 0xFF, g = colour >> 8 & 0xFF, b = colour >> 16 & 0xFF;
+    for (std::uint32_t& px : pixels) {
+      const std::uint32_t a = px >> 24;
+      px = a << 24 | (r * a / 255) << 16 | (g * a / 255) << 8 | (b * a / 255);
+    }
+    SetDIBits(screen, bitmap, 0, static_cast<UINT>(info.bmHeight), pixels.data(), &bi, DIB_RGB_COLORS);
+  }
+  ReleaseDC(nullptr, screen);
 }
 
 HBRUSH PaletteBrush(std::uint32_t colour) {

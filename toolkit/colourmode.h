@@ -30,6 +30,10 @@ void ApplyTitleBarMode(HWND wnd);
 // unthemed while dark, so that they take the dialog's text colour.
 void ApplyControlMode(HWND control);
 
+// Every pixel of a 32-bit picture with premultiplied alpha in one colour,
+// its coverage kept: lettering drawn for light windows, made readable on dark.
+void TintAlphaBitmap(HBITMAP bitmap, std::uint32_t colour);
+
 // A solid brush of a colour, kept for the process (a palette has few).
 HBRUSH PaletteBrush(std::uint32_t colour);
 // A palette colour as GDI takes it.

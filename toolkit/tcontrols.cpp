@@ -148,8 +148,17 @@ void timage::Paint(HDC dc) const {
 
 void tshape::Paint(HDC dc) const {
   if (!Visible) return;
-  tselection pen(dc, GetStockObject(BLACK_PEN));
-  tselection brush(dc, GetStockObject(WHITE_BRUSH));
+  const tpalette& p = CurrentPalette();
+  if (p.Mode == tcolourmode::Light) {
+    tselection pen(dc, GetStockObject(BLACK_PEN));
+    tselection brush(dc, GetStockObject(WHITE_BRUSH));
+    Rectangle(dc, Bounds.left, Bounds.top, Bounds.right, Bounds.bottom);
+    return;
+  }
+  // The inside as a list's rows, framed as a menu's separators.
+  tpen frame(CreatePen(PS_SOLID, 1, Gdi(p.MenuLine)));
+  tselection pen(dc, frame.Get());
+  tselection brush(dc, PaletteBrush(p.Row));
   Rectangle(dc, Bounds.left, Bounds.top, Bounds.right, Bounds.bottom);
 }
 

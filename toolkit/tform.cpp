@@ -205,6 +205,8 @@ void tform::ApplyColourMode() {
         false);
     paletteBand_ = true;
   }
+  if (titleimg && (p.Mode != tcolourmode::Light || tintedTitle_)) ReloadPictures();
+  tintedTitle_ = p.Mode != tcolourmode::Light;
   FormColourModeChanged();
 }
 

@@ -154,6 +154,8 @@ class tform : public twindow, public tbackground {
   void PaintGraphics(HDC dc, const RECT& area);
   // The colour mode on the title bar, the controls and the band.
   void ApplyColourMode();
+  // A picture of the form for its DPI and colour mode.
+  HBITMAP LoadPicture(const timage& image, int bitmapId) const;
   tgraphic* GraphicAt(POINT p);
   // The picture with a command under the mouse of a message, or null.
   tgraphic* ClickableAt(LPARAM lp);
@@ -188,6 +190,7 @@ class tform : public twindow, public tbackground {
   std::vector<std::unique_ptr<tspeedbutton>> buttons_;
   std::vector<HWND> controls_;
   bool paletteBand_ = false;  // the band shows the palette's ramp
+  bool tintedTitle_ = false;  // the title picture is in the palette's text colour
   std::map<int, std::function<void(int)>> commands_;
   std::map<int, std::function<void(const DRAWITEMSTRUCT&)>> drawers_;
   int nextId_ = 100;

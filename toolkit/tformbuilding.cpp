@@ -2,6 +2,7 @@
 // for 96 DPI: the form places it in pixels for its DPI and remembers it, so
 // a change of DPI places it again.
 #include "resources/resource.h"
+#include "toolkit/colourmode.h"
 #include "toolkit/resourcemodule.h"
 #include "toolkit/tform.h"
 
@@ -37,8 +38,16 @@ void tform::SetIconPicture(timage& image, int iconId, int size) {
   pictures_.push_back(tpicture{&image, iconId, size, 0, false});
 }
 
+HBITMAP tform::LoadPicture(const timage& image, int bitmapId) const {
+  HBITMAP bitmap = LoadBitmapResourceForDpi(bitmapId, Dpi());
+  // The title's dark grey lettering would vanish on a dark window.
+  const tpalette& p = CurrentPalette();
+  if (&image == titleimg && p.Mode != tcolourmode::Light) TintAlphaBitmap(bitmap, p.FormText);
+  return bitmap;
+}
+
 void tform::SetBitmapPicture(timage& image, int bitmapId, bool alpha) {
-  image.SetBitmap(LoadBitmapResourceForDpi(bitmapId, Dpi()), alpha);
+  image.SetBitmap(LoadPicture(image, bitmapId), alpha);
   for (tpicture& p : pictures_)
     if (p.Image == &image) {
       p = tpicture{&image, 0, 0, bitmapId, alpha};
@@ -53,7 +62,7 @@ void tform::ReloadPictures() {
       const int pixels = Scaled(p.IconSize);
       p.Image->SetIcon(LoadIconResource(p.IconId, pixels), pixels);
     } else if (p.BitmapId) {
-      p.Image->SetBitmap(LoadBitmapResourceForDpi(p.BitmapId, Dpi()), p.Alpha);
+      p.Image->SetBitmap(LoadPicture(*p.Image, p.BitmapId), p.Alpha);
     }
   }
 }

@@ -58,6 +58,8 @@ const char* const Usage =
     "  close <window> [timeout_ms]\n"
     "  foreground <window>\n"
     "  screenshot [--print] <window> <file.bmp>\n"
+    "  setting-change <area>                       WM_SETTINGCHANGE broadcast with that text,\n"
+    "                                              as Windows sends it (\"ImmersiveColorSet\")\n"
     "  tray                                        icons: index, window, rect, tip\n"
     "  wait-tray <tip|index|*> [timeout_ms]        prints the icon's window\n"
     "  tray-click <tip|index|*> [left|right|double]\n"
@@ -485,6 +487,14 @@ int CmdListRows(int argc, char** argv) {
     utf8.resize(n > 0 ? static_cast<size_t>(n) : 0);
     Write(Escaped(utf8) + "\n");
   }
+  return ExitOk;
+}
+
+int CmdSettingChange(int argc, char** argv) {
+  if (argc < 3) return Fail(ExitUsage, "setting-change <area>");
+  DWORD_PTR result = 0;
+  SendMessageTimeoutA(HWND_BROADCAST, WM_SETTINGCHANGE, 0, reinterpret_cast<LPARAM>(argv[2]), SMTO_ABORTIFHUNG,
+                      MessageTimeout, &result);
   return ExitOk;
 }
 
@@ -1027,6 +1037,7 @@ const command Commands[] = {
     {"children", CmdChildren},
     {"find-child", CmdFindChild},
     {"list-rows", CmdListRows},
+    {"setting-change", CmdSettingChange},
     {"msgbox", CmdMsgbox},
     {"press", CmdPress},
     {"click", CmdClick},

@@ -11,6 +11,8 @@
 
 #include "list_helpers.h"
 #include "screenshot.h"
+#include "win32/appmode.h"
+#include "toolkit/colourmode.h"
 #include "toolkit/gdi.h"
 #include "toolkit/fontman_win32.h"
 #include "ui/menuchar_win32.h"
@@ -603,4 +605,45 @@ TEST(ShortcutMenuWindow, GroupsOpenSubmenusOfTheirOwnItems) {
   ASSERT_NE(menu.SubmenuOf(2), nullptr);
   EXPECT_EQ(GetSubMenu(menu.SubmenuOf(0), 1), menu.SubmenuOf(2));
   EXPECT_EQ(GetMenuItemCount(menu.SubmenuOf(4)), 1);
+}
+
+TEST(ShortcutMenuPicture, DarkAppModeDrawsTheDarkPaletteAndLightComesBackAsBefore) {
+  timagelisticons icons(SystemImageList(false));
+  tmenupainter painter(icons);
+  tpopupmenu menu(painter);
+  tzvshortcutlist list;
+  FillList(list);
+  ASSERT_TRUE(RebuildShortcutMenu(menu, list, true, IconIndex, FakeHotkeyText));
+  tbitmap before;
+  const rendered light = Render(menu, before, 2);
+  {
+    tappmode dark(0);
+    ASSERT_EQ(CurrentPalette().Mode, tcolourmode::Dark);
+    const tpalette& p = CurrentPalette();
+    tbitmap picture;
+    const rendered r = Render(menu, picture, 2);
+    pixels px(picture.Get());
+    const RECT& row = r.rows[0];
+    EXPECT_EQ(px.At(row.right - 3, row.top + 2), Gdi(p.MenuBackground));
+    EXPECT_EQ(px.At(r.rows[2].right - 3, r.rows[2].top + 2), Gdi(p.MenuSelection)) << "the selected row";
+    EXPECT_LE(GreyLevel(px.At(1, row.top + 1)), 42) << "the strip";
+    // The caption's letters are light on the dark row.
+    int lightest = 0;
+    for (int x = 30; x < row.right - 10; ++x)
+      for (int y = row.top; y < row.bottom; ++y) lightest = std::max(lightest, static_cast<int>(GetGValue(px.At(x, y))));
+    EXPECT_GE(lightest, 200);
+    // The separator line in the palette's line colour.
+    bool line = false;
+    for (int y = r.rows[1].top; y < r.rows[1].bottom; ++y) line = line || px.At(30, y) == Gdi(p.MenuLine);
+    EXPECT_TRUE(line);
+  }
+  // Light again: the same picture as before, pixel for pixel.
+  ASSERT_EQ(CurrentPalette().Mode, tcolourmode::Light);
+  tbitmap after;
+  const rendered again = Render(menu, after, 2);
+  ASSERT_EQ(again.width, light.width);
+  ASSERT_EQ(again.height, light.height);
+  pixels a(before.Get()), b(after.Get());
+  for (int y = 0; y < light.height; ++y)
+    for (int x = 0; x < light.width; ++x) ASSERT_EQ(a.At(x, y), b.At(x, y)) << x << "," << y;
 }

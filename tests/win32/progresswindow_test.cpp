@@ -9,6 +9,7 @@
 #include "resources/resource.h"
 #include "screenshot.h"
 #include "toolkit/fontman_win32.h"
+#include "win32/appmode.h"
 #include "win32/modalscript.h"
 
 namespace {
@@ -78,6 +79,23 @@ TEST(ProgressWindow, ShowsQuarterStepsForFourEntries) {
   }
   dialog.Close();
   EXPECT_FALSE(IsWindowVisible(wnd));
+}
+
+TEST(ProgressWindow, DarkAppModeDrawsTheFormAndTheGaugeDark) {
+  tappmode dark(0);
+  const zv::tpalette& p = zv::CurrentPalette();
+  zv::tzvshortcutlistdialog dialog;
+  HWND wnd = static_cast<HWND>(dialog.Handle());
+  ASSERT_TRUE(dialog.Open(4));
+  dialog.Step(1, true);
+  Settle();
+  SaveWindowScreenshot(wnd, "progress-dark-50.bmp");
+  HDC dc = GetDC(wnd);
+  EXPECT_EQ(GetPixel(dc, 150, 45) & 0xFFFFFF, zv::Gdi(p.FormBackground)) << "below the gauge";
+  EXPECT_EQ(GetPixel(dc, 70, 12) & 0xFFFFFF, zv::Gdi(p.Bar)) << "the bar";
+  EXPECT_EQ(GetPixel(dc, 270, 12) & 0xFFFFFF, zv::Gdi(p.Gauge)) << "the gauge past the bar";
+  ReleaseDC(wnd, dc);
+  dialog.Close();
 }
 
 TEST(ProgressWindow, NegativeMaximumIsRefusedAndNothingIsShown) {

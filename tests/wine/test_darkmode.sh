@@ -2,9 +2,10 @@
 # The colour mode of the running program: started light, the menu is light;
 # AppsUseLightTheme set to 0 and "ImmersiveColorSet" broadcast as Windows
 # does, the next menu is dark, and so are the submenus, the context menu and
-# the windows; set back, the menu is light again. Started dark: the hotkey
-# error (the system's box), the editor with the row of the refused hotkey in
-# red, and the properties. Photographed at 96 and 144 DPI.
+# the windows, the find window too; set back, the menu is light again.
+# Started dark: the hotkey error (the system's box), the editor with the row
+# of the refused hotkey in red, and the properties. Photographed at 96 and
+# 144 DPI.
 . "$(dirname "$0")/lib.sh"
 zv_fresh_prefix
 cp "$build/tests/markerapp.exe" "$WINEPREFIX/drive_c/markerapp.exe"
@@ -107,6 +108,12 @@ sleep 0.3
 dark "$(shot "$about" darkmode-about-96)" "the about window"
 zv_key "$about" escape
 zv_wait_gone "$about" 5000 || zv_fail "Escape did not close the about window"
+
+zv_post "$main" WM_COMMAND 0x104 0
+find=$(zv_wait_visible tfindwindow 'Find Shortcut' 5000) || zv_fail "no find window"
+sleep 0.3
+dark "$(shot "$find" darkmode-find-96)" "the find window"
+zv_driver close "$find" 3000 >/dev/null 2>&1
 
 # An open window follows the switch back at once.
 zv_open_editor

@@ -23,7 +23,7 @@ void MeasureEvery(zv::tpopupmenu& menu) {
   for (int i = 0; i < menu.Count(); ++i) {
     MEASUREITEMSTRUCT mis = {};
     mis.CtlType = ODT_MENU;
-    mis.itemData = reinterpret_cast<ULONG_PTR>(menu.Entry(i));
+    mis.itemData = menu.ItemData(i);
     menu.MeasureItem(mis);
   }
 }

@@ -31,7 +31,7 @@ void MeasureItems(zv::tpopupmenu& menu) {
   for (int i = 0; i < menu.Count(); ++i) {
     MEASUREITEMSTRUCT mis = {};
     mis.CtlType = ODT_MENU;
-    mis.itemData = reinterpret_cast<ULONG_PTR>(menu.Entry(i));
+    mis.itemData = menu.ItemData(i);
     menu.MeasureItem(mis);
   }
 }
@@ -46,7 +46,7 @@ void DrawItems(zv::tpopupmenu& menu, HDC dc, bool large, int selected) {
     dis.hwndItem = reinterpret_cast<HWND>(menu.Handle());
     dis.hDC = dc;
     dis.rcItem = {0, 0, 300, large ? 36 : 20};
-    dis.itemData = reinterpret_cast<ULONG_PTR>(menu.Entry(i));
+    dis.itemData = menu.ItemData(i);
     menu.DrawItem(dis);
   }
 }

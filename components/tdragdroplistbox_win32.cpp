@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
 
 namespace zv {
 
@@ -154,6 +155,15 @@ void TDragDropListBox::EraseBelowRows(HDC dc) const {
 
 LRESULT TDragDropListBox::Message(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
+    case LB_GETTEXTLEN:
+    case LB_GETTEXT: {
+      const int row = static_cast<int>(wp);
+      if (!RowText || row < 0 || row >= static_cast<int>(SendMessageA(Handle(), LB_GETCOUNT, 0, 0))) break;
+      const std::string text = RowText(row);
+      // The caller's buffer holds what LB_GETTEXTLEN answered, and a zero.
+      if (msg == LB_GETTEXT && lp) std::memcpy(reinterpret_cast<char*>(lp), text.c_str(), text.size() + 1);
+      return static_cast<LRESULT>(text.size());
+    }
     case WM_ERASEBKGND:
       EraseBelowRows(reinterpret_cast<HDC>(wp));
       return 1;

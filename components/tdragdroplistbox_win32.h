@@ -32,6 +32,9 @@ class TDragDropListBox : public tsubclass {
   std::function<void(int x, int y)> OnDragDrop;
   // Every drag that started ends here: dropped, refused or cancelled.
   std::function<void()> OnEndDrag;
+  // The text of a row as LB_GETTEXT and screen readers read it, where the
+  // rows themselves hold placeholders; unset: the rows' own strings.
+  std::function<std::string(int row)> RowText;
   // An error from a handler; it must not unwind through the system.
   std::function<void(std::exception_ptr)> OnError;
 

@@ -13,6 +13,17 @@ std::string CountLabelText(std::int32_t count) {
   return std::to_string(count) + " Shortcuts";
 }
 
+std::string RowReadText(const tzvshortcut& entry, const std::string& hotkeyText) {
+  if (entry.IsLine()) return "Separator";
+  if (entry.IsGroup()) return entry.Caption + ", Group";
+  const char* kind = entry.ShortcutType == stFile ? "File" : entry.ShortcutType == stFolder ? "Folder" : "Application";
+  std::string text = entry.Caption + ", " + kind;
+  if (!entry.Path.empty()) text += ", " + entry.Path;
+  if (entry.Hotkey != 0 && !hotkeyText.empty()) text += ", " + hotkeyText;
+  if (entry.HotkeyStatus == hsInvalid) text += ", invalid hotkey";
+  return text;
+}
+
 std::int32_t RowHeight(const tzvshortcut& entry, bool largeMode, std::int32_t textHeight,
                        std::int32_t iconHeight, int dpi) {
   const std::int32_t margin = ScaleForDpi(4, dpi);

@@ -23,6 +23,11 @@ using ttextwidth = std::function<std::int32_t(std::string_view)>;
 // "1 Shortcut", otherwise "<n> Shortcuts"; separators count.
 std::string CountLabelText(std::int32_t count);
 
+// What a screen reader reads for a row: "Notepad, Application,
+// C:\Windows\notepad.exe, Strg+N", then ", invalid hotkey" where the row
+// is red; "Separator"; "Tools, Group". hotkeyText is the entry's hotkey's.
+std::string RowReadText(const tzvshortcut& entry, const std::string& hotkeyText);
+
 // textHeight is the height of RowSampleText in the list's font; the
 // margins are for the list's DPI.
 std::int32_t RowHeight(const tzvshortcut& entry, bool largeMode, std::int32_t textHeight,

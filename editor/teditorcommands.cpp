@@ -400,9 +400,24 @@ bool teditorcommands::FormClose() {
   return Ask(CloseWarningTitle, CloseWarningText, mbYesNo | mbIconWarning) == idYes;
 }
 
-teditoroutcome teditorcommands::FormKeyDown(std::uint16_t virtualKey, bool ctrlDown, bool shiftDown) {
+bool teditorcommands::IsEditorKey(std::uint16_t key, bool ctrl, bool shift, bool alt) {
+  if (alt) return !ctrl && !shift && (key == vkUp || key == vkDown);
+  if (key == vkInsert || key == vkTab) return true;
+  if (key == vkDelete) return true;
+  if (key == vkA || key == vkG) return ctrl;
+  if (key == vkD || key == vkL || key == vkO || key == vkS) return ctrl && !shift;
+  return false;
+}
+
+teditoroutcome teditorcommands::FormKeyDown(std::uint16_t virtualKey, bool ctrlDown, bool shiftDown, bool altDown) {
+  if (!IsEditorKey(virtualKey, ctrlDown, shiftDown, altDown)) return {};
+  if (altDown) return MoveSelectedRow(virtualKey == vkUp);
   if (virtualKey == vkInsert) return newlblClick();
-  if (virtualKey == vkDelete) return deletelblClick();
+  if (virtualKey == vkDelete) return ctrlDown && shiftDown ? clearlblClick() : deletelblClick();
+  if (virtualKey == vkD) return duplicatelblClick();
+  if (virtualKey == vkL) return separatorlblClick();
+  if (virtualKey == vkO) return importlblClick();
+  if (virtualKey == vkS) return exportlblClick();
   if (virtualKey == vkTab && !ctrlDown) return shiftDown ? MoveOutOfGroup() : MoveIntoGroupAbove();
   if (virtualKey == vkG && ctrlDown) return shiftDown ? dissolvelblClick() : grouplblClick();
   teditoroutcome out;
@@ -481,6 +496,27 @@ teditoroutcome teditorcommands::shortcutslbDragDrop(const trowhit& hit) {
 }
 
 void teditorcommands::shortcutslbEndDrag() { status_ = MoveHint; }
+
+teditoroutcome teditorcommands::MoveSelectedRow(bool up) {
+  const std::int32_t s = SingleSelectedRow();
+  if (s < 0 || s >= worklist.Count()) return {};
+  // The gap above the row before, or below the row after the moved block,
+  // as a drag to the edge of that row finds it.
+  trowhit hit;
+  hit.Top = 0, hit.Bottom = 100;
+  if (up) {
+    if (s == 0) return {};
+    hit.Row = s - 1, hit.Y = 0;
+  } else {
+    const std::int32_t after = BlockEnd(worklist, s);
+    if (after >= worklist.Count()) return {};
+    hit.Row = after, hit.Y = 100;
+  }
+  teditoroutcome out = shortcutslbDragDrop(hit);
+  out.SelectionChanged = true;
+  out.ShowRow = focused_;
+  return out;
+}
 
 teditoroutcome teditorcommands::shortcutslbDropFiles(const std::vector<std::string>& files, const trowhit& hit) {
   teditoroutcome out;

@@ -79,7 +79,10 @@ struct teditoroutcome {
 };
 
 // Virtual keys the editor reacts to.
-enum : std::uint16_t { vkTab = 0x09, vkInsert = 0x2D, vkDelete = 0x2E, vkA = 0x41, vkG = 0x47 };
+enum : std::uint16_t {
+  vkTab = 0x09, vkUp = 0x26, vkDown = 0x28, vkInsert = 0x2D, vkDelete = 0x2E,
+  vkA = 0x41, vkD = 0x44, vkG = 0x47, vkL = 0x4C, vkO = 0x4F, vkS = 0x53
+};
 
 class teditorcommands {
  public:
@@ -134,6 +137,7 @@ class teditorcommands {
   // Shift+Tab: each selected row inside a group, with its group's entries,
   // goes one level up, right after the end of the group it leaves.
   teditoroutcome MoveOutOfGroup();
+  teditoroutcome MoveSelectedRow(bool up);
   teditoroutcome importlblClick();
   teditoroutcome exportlblClick();
   teditoroutcome clearlblClick();
@@ -141,7 +145,14 @@ class teditorcommands {
   teditoroutcome cancellblClick();
   // Answers whether the window may close now.
   bool FormClose();
-  teditoroutcome FormKeyDown(std::uint16_t virtualKey, bool ctrlDown, bool shiftDown = false);
+  // The editor's keys: Insert, Delete, Ctrl+A, Tab and Shift+Tab, Ctrl+G,
+  // Ctrl+Shift+G; Ctrl+D duplicate, Ctrl+L insert a separator, Ctrl+O
+  // import, Ctrl+S export, Ctrl+Shift+Delete clear; Alt+Up and Alt+Down move
+  // the selected row (with its group's entries) as a drag to the gap above
+  // the row before it or below the row after it would.
+  teditoroutcome FormKeyDown(std::uint16_t virtualKey, bool ctrlDown, bool shiftDown = false, bool altDown = false);
+  // Whether FormKeyDown takes the key with these modifiers.
+  static bool IsEditorKey(std::uint16_t virtualKey, bool ctrlDown, bool shiftDown, bool altDown);
   // Handled: the character is consumed.
   teditoroutcome FormKeyPress(char key);
   // row: the row at the request's point, -1 for none or a keyboard request.

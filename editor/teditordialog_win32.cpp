@@ -100,6 +100,10 @@ void teditordialog::BuildControls() {
                          421, 417);
   shortcutslb.Attach(list);
   OnDrawItem(list, [this](const DRAWITEMSTRUCT& item) { shortcutslbDrawItem(item); });
+  shortcutslb.RowText = [this](int row) {
+    const tzvshortcut* entry = commands_.worklist.GetItem(row);
+    return entry ? RowReadText(*entry, HotkeyToText(entry->Hotkey)) : std::string();
+  };
   shortcutslb.OnDropFiles = [this](const std::vector<std::string>& files, int x, int y) {
     ReportSelection();
     ApplyOutcome(commands_.shortcutslbDropFiles(files, HitAt(x, y, true)));
@@ -443,15 +447,15 @@ void teditordialog::FormKeyPress(char& key) {
 }
 
 bool teditordialog::FormKeyDown(WPARAM virtualKey) {
-  if (virtualKey != vkInsert && virtualKey != vkDelete && virtualKey != vkA && virtualKey != vkTab &&
-      virtualKey != vkG)
-    return false;
-  const bool ctrl = GetKeyState(VK_CONTROL) < 0, shift = GetKeyState(VK_SHIFT) < 0;
-  if ((virtualKey == vkA || virtualKey == vkG) && !ctrl) return false;
-  // Tab moves rows only in the list; elsewhere, and with Ctrl, it moves the focus.
-  if (virtualKey == vkTab && (ctrl || GetFocus() != shortcutslb.Handle())) return false;
+  const bool ctrl = GetKeyState(VK_CONTROL) < 0, shift = GetKeyState(VK_SHIFT) < 0, alt = GetKeyState(VK_MENU) < 0;
+  const auto key = static_cast<std::uint16_t>(virtualKey);
+  if (virtualKey > 0xFF || !teditorcommands::IsEditorKey(key, ctrl, shift, alt)) return false;
+  // Tab and Alt+Up/Down move rows only in the list; elsewhere, and Tab with
+  // Ctrl, they are the system's.
+  const bool inList = GetFocus() == shortcutslb.Handle();
+  if ((key == vkTab && (ctrl || !inList)) || (alt && !inList)) return false;
   ReportSelection();
-  ApplyOutcome(commands_.FormKeyDown(static_cast<std::uint16_t>(virtualKey), ctrl, shift));
+  ApplyOutcome(commands_.FormKeyDown(key, ctrl, shift, alt));
   return true;
 }
 

@@ -288,3 +288,39 @@ TEST(EditorGroups, AfterAMoveTheLaterOfTwoEqualHotkeysIsMarked) {
   EXPECT_EQ(list.GetItem(2)->HotkeyStatus, hsInvalid);
   EXPECT_TRUE(rig.Editor.HotkeyWarningVisible());
 }
+
+TEST(EditorKeys, CommandKeysAndAltArrowsMoveTheSelectedRowAsADragWould) {
+  editorrig rig;
+  rig.Load(Nested());
+  // Alt+Up: to the gap above the row before, taking the level found there.
+  rig.Select({5}, 5);
+  rig.Apply(rig.Editor.FormKeyDown(vkUp, false, false, true));
+  EXPECT_EQ(Structure(rig.Editor.worklist), "0[Tools],1Editor,1[Deep],2X,1Mail,1Y,0[Empty],0Z");
+  EXPECT_TRUE(rig.Editor.IsSelected(4));
+  EXPECT_TRUE(LevelsFit(rig.Editor.worklist));
+  // Alt+Down: below the row after it, back out at the top level.
+  rig.Apply(rig.Editor.FormKeyDown(vkDown, false, false, true));
+  EXPECT_EQ(Structure(rig.Editor.worklist), NestedStructure);
+  // A group moves with its entries; nothing moves past the ends.
+  rig.Select({0}, 0);
+  EXPECT_TRUE(rig.Apply(rig.Editor.FormKeyDown(vkUp, false, false, true)).Rows.empty());
+  rig.Select({7}, 7);
+  EXPECT_TRUE(rig.Apply(rig.Editor.FormKeyDown(vkDown, false, false, true)).Rows.empty());
+  rig.Select({0}, 0);
+  rig.Apply(rig.Editor.FormKeyDown(vkDown, false, false, true));
+  EXPECT_EQ(Structure(rig.Editor.worklist), "0Mail,0[Tools],1Editor,1[Deep],2X,1Y,0[Empty],0Z");
+  EXPECT_TRUE(LevelsFit(rig.Editor.worklist));
+
+  // Ctrl+D duplicates, Ctrl+L inserts a separator; Alt or Shift with them,
+  // and Ctrl+S with Shift, are left to the system.
+  rig.Select({7}, 7);
+  rig.Apply(rig.Editor.FormKeyDown(vkD, true));
+  EXPECT_EQ(rig.Editor.worklist.Count(), 9);
+  rig.Apply(rig.Editor.FormKeyDown(vkL, true));
+  EXPECT_EQ(rig.Editor.worklist.Count(), 10);
+  EXPECT_FALSE(teditorcommands::IsEditorKey(vkD, true, true, false));
+  EXPECT_FALSE(teditorcommands::IsEditorKey(vkS, false, false, false));
+  EXPECT_FALSE(teditorcommands::IsEditorKey(vkInsert, false, false, true));
+  EXPECT_TRUE(teditorcommands::IsEditorKey(vkO, true, false, false));
+  EXPECT_TRUE(teditorcommands::IsEditorKey(vkDelete, true, true, false));
+}

@@ -65,7 +65,8 @@ class tform : public twindow, public tbackground {
   virtual void FormKeyPress(char& key) { (void)key; }
   // Messages the form itself does not handle.
   virtual LRESULT FormMessage(UINT msg, WPARAM wp, LPARAM lp);
-  // Key preview of key strokes, before the focused control: true consumes it.
+  // Key preview of key strokes (with Alt too), before the focused control:
+  // true consumes it.
   virtual bool FormKeyDown(WPARAM virtualKey) { (void)virtualKey; return false; }
   // The close button and the system menu's Close ask this first.
   virtual bool FormCloseQuery() { return true; }

@@ -96,7 +96,8 @@ void tform::Close(tmodalresult result) {
 
 bool tform::PreviewMessage(MSG& msg) {
   if (!Handle() || (msg.hwnd != Handle() && !IsChild(Handle(), msg.hwnd))) return false;
-  if (msg.message == WM_KEYDOWN && FormKeyDown(msg.wParam)) return true;
+  // With Alt down a key arrives as WM_SYSKEYDOWN.
+  if ((msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN) && FormKeyDown(msg.wParam)) return true;
   HWND focus = GetFocus();
   const bool hotkeyFocused = focus && IsClassOf(focus, HOTKEY_CLASSA);
   if (msg.message == WM_KEYDOWN && (msg.wParam == VK_RETURN || msg.wParam == VK_ESCAPE) &&

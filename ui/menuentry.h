@@ -25,6 +25,13 @@ struct tmenuentry {
   bool Disabled = false;  // shown grey, never chosen
 
   bool ShowsHotkey() const { return Hotkey != 0 && !HotkeyText.empty(); }
+  // What a screen reader reads for the item, as for a menu of strings: the
+  // caption, then a tab and the hotkey where one is shown; none for a
+  // separator.
+  std::string AccessibleName() const {
+    if (Separator) return std::string();
+    return ShowsHotkey() ? Caption + "\t" + HotkeyText : Caption;
+  }
 };
 
 // A context-menu style item: the caption "-" makes it a separator.

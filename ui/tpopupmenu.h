@@ -4,9 +4,11 @@
 // forwards WM_MEASUREITEM and WM_DRAWITEM, and the menu answers for the
 // items that are its own.
 #include <windows.h>
+#include <oleacc.h>
 
 #include <functional>
 #include <memory>
+#include <string>
 #include <unordered_map>
 #include <vector>
 
@@ -32,6 +34,9 @@ class tpopupmenu {
   // "(Empty)" item is not among them.
   int Count() const { return entryCount_; }
   const tmenuentry* Entry(int position) const;
+  // The data of the entry's item, as the system hands it to WM_MEASUREITEM
+  // and WM_DRAWITEM; 0 off the entries.
+  ULONG_PTR ItemData(int position) const;
   // The items of menu (the top level or a submenu), in order; null for a
   // menu that is not this one's.
   const std::vector<const tmenuentry*>* ItemsOf(HMENU menu) const;
@@ -79,6 +84,12 @@ class tpopupmenu {
     HMENU Handle = nullptr;
     std::vector<const tmenuentry*> Items;
   };
+  // What an item's data points at: screen readers read the item's name from
+  // the MSAAMENUINFO at its start, as for every owner-drawn menu item.
+  struct titemdata {
+    MSAAMENUINFO Msaa;
+    std::wstring Name;
+  };
   const tmenuentry* Find(ULONG_PTR data) const;
   void Clear();
   // Empties the menus, the submenus going with their items.
@@ -91,6 +102,8 @@ class tpopupmenu {
   HMENU menu_;
   // The caller's entries, then one "(Empty)" item per empty group.
   std::vector<std::unique_ptr<tmenuentry>> entries_;
+  // Per entry, at a fixed place for the item data to point at.
+  std::vector<std::unique_ptr<titemdata>> data_;
   int entryCount_ = 0;
   // Per entry: the index of the group it sits in, or MenuTopLevel.
   std::vector<std::int32_t> parents_;

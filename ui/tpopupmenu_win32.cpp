@@ -1,5 +1,6 @@
 #include "ui/tpopupmenu.h"
 
+#include "platform/win32text.h"
 #include "toolkit/colourmode.h"
 #include "toolkit/dpi.h"
 
@@ -14,6 +15,11 @@ tpopupmenu::~tpopupmenu() {
 
 const tmenuentry* tpopupmenu::Entry(int position) const {
   return position >= 0 && position < Count() ? entries_[static_cast<size_t>(position)].get() : nullptr;
+}
+
+ULONG_PTR tpopupmenu::ItemData(int position) const {
+  return position >= 0 && position < Count() ? reinterpret_cast<ULONG_PTR>(data_[static_cast<size_t>(position)].get())
+                                             : 0;
 }
 
 const tmenuentry* tpopupmenu::EntryOfCommand(UINT command) const {
@@ -51,6 +57,7 @@ void tpopupmenu::Clear() {
   sizes_.clear();
   RemoveItems();
   entries_.clear();
+  data_.clear();
   entryCount_ = 0;
   parents_.clear();
   positions_.clear();
@@ -71,7 +78,15 @@ bool tpopupmenu::Rebuild(std::vector<tmenuentry> entries) {
     entries_.push_back(std::move(empty));
     parents_.push_back(i);
   }
-  for (std::size_t i = 0; i < entries_.size(); ++i) positions_[reinterpret_cast<ULONG_PTR>(entries_[i].get())] = i;
+  for (std::size_t i = 0; i < entries_.size(); ++i) {
+    auto data = std::make_unique<titemdata>();
+    data->Name = WideFromProcess(entries_[i]->AccessibleName());
+    data->Msaa.dwMSAASignature = static_cast<DWORD>(MSAA_MENU_SIG);
+    data->Msaa.cchWText = static_cast<DWORD>(data->Name.size());
+    data->Msaa.pszWText = data->Name.empty() ? nullptr : data->Name.data();
+    positions_[reinterpret_cast<ULONG_PTR>(data.get())] = i;
+    data_.push_back(std::move(data));
+  }
   return Build();
 }
 
@@ -110,8 +125,9 @@ bool tpopupmenu::Insert(tsubmenu& into, std::size_t index, HMENU submenu) const 
   if (submenu) flags |= MF_POPUP;
   const UINT_PTR id = submenu ? reinterpret_cast<UINT_PTR>(submenu)
                               : MenuCommandOfPosition(static_cast<std::int32_t>(index));
-  // The item data is the entry itself; the menu never reads it as text.
-  if (!InsertMenuA(into.Handle, static_cast<UINT>(into.Items.size()), flags, id, reinterpret_cast<LPCSTR>(entry)))
+  // Owner-drawn: the system never reads the item data as text.
+  if (!InsertMenuA(into.Handle, static_cast<UINT>(into.Items.size()), flags, id,
+                   reinterpret_cast<LPCSTR>(data_[index].get())))
     return false;
   into.Items.push_back(entry);
   return true;

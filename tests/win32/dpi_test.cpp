@@ -339,7 +339,7 @@ HIMAGELIST MenuIcons(int size) {
 int MeasuredHeight(const tpopupmenu& menu, int position) {
   MEASUREITEMSTRUCT mis = {};
   mis.CtlType = ODT_MENU;
-  mis.itemData = reinterpret_cast<ULONG_PTR>(menu.Entry(position));
+  mis.itemData = menu.ItemData(position);
   EXPECT_TRUE(menu.MeasureItem(mis));
   return static_cast<int>(mis.itemHeight);
 }
@@ -394,7 +394,7 @@ TEST(DpiMenus, ItemHeightsFollowTheMenusDpiAndItsIcons) {
     for (int i = 0; i < menu.Count(); ++i) {
       MEASUREITEMSTRUCT mis = {};
       mis.CtlType = ODT_MENU;
-      mis.itemData = reinterpret_cast<ULONG_PTR>(menu.Entry(i));
+      mis.itemData = menu.ItemData(i);
       menu.MeasureItem(mis);
       heights.push_back(static_cast<int>(mis.itemHeight));
       width = std::max(width, static_cast<int>(mis.itemWidth));
@@ -413,7 +413,7 @@ TEST(DpiMenus, ItemHeightsFollowTheMenusDpiAndItsIcons) {
         dis.hwndItem = reinterpret_cast<HWND>(menu.Handle());
         dis.hDC = dc.Get();
         dis.rcItem = RECT{0, top, width, top + heights[static_cast<std::size_t>(i)]};
-        dis.itemData = reinterpret_cast<ULONG_PTR>(menu.Entry(i));
+        dis.itemData = menu.ItemData(i);
         EXPECT_TRUE(menu.DrawItem(dis));
         top += heights[static_cast<std::size_t>(i)];
       }

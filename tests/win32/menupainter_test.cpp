@@ -70,7 +70,7 @@ rendered Render(const tpopupmenu& menu, tbitmap& picture, int selected) {
     MEASUREITEMSTRUCT mis = {};
     mis.CtlType = ODT_MENU;
     mis.itemID = MenuCommandOfPosition(i);
-    mis.itemData = reinterpret_cast<ULONG_PTR>(menu.Entry(i));
+    mis.itemData = menu.ItemData(i);
     EXPECT_TRUE(menu.MeasureItem(mis));
     sizes.push_back(mis);
     out.width = std::max(out.width, static_cast<int>(mis.itemWidth));
@@ -92,7 +92,7 @@ rendered Render(const tpopupmenu& menu, tbitmap& picture, int selected) {
     dis.hwndItem = reinterpret_cast<HWND>(menu.Handle());
     dis.hDC = dc.Get();
     dis.rcItem = out.rows[static_cast<size_t>(i)];
-    dis.itemData = reinterpret_cast<ULONG_PTR>(menu.Entry(i));
+    dis.itemData = menu.ItemData(i);
     EXPECT_TRUE(menu.DrawItem(dis));
   }
   return out;
@@ -178,7 +178,15 @@ TEST(ShortcutMenuWindow, BuildsOwnerDrawnItemsByPosition) {
     ASSERT_TRUE(GetMenuItemInfoA(menu.Handle(), static_cast<UINT>(i), TRUE, &info));
     EXPECT_TRUE(info.fType & MFT_OWNERDRAW) << i;
     EXPECT_EQ((info.fType & MFT_SEPARATOR) != 0, i == 1) << i;
-    EXPECT_EQ(info.dwItemData, reinterpret_cast<ULONG_PTR>(menu.Entry(i)));
+    EXPECT_EQ(info.dwItemData, menu.ItemData(i));
+    // As a screen reader reads an owner-drawn item: the MSAAMENUINFO the
+    // data points at, with the caption and the hotkey shown.
+    const auto* msaa = reinterpret_cast<const MSAAMENUINFO*>(info.dwItemData);
+    ASSERT_NE(msaa, nullptr);
+    EXPECT_EQ(msaa->dwMSAASignature, static_cast<DWORD>(MSAA_MENU_SIG)) << i;
+    const std::wstring name(msaa->pszWText ? msaa->pszWText : L"", msaa->cchWText);
+    const wchar_t* expected[] = {L"Notepad\tStrg+A", L"", L"Settings file\tAlt+F5", L"Windows folder"};
+    EXPECT_EQ(name, expected[i]) << i;
     if (i != 1) {
       EXPECT_EQ(info.wID, MenuCommandOfPosition(i));
       ASSERT_NE(menu.EntryOfCommand(info.wID), nullptr);
@@ -209,12 +217,12 @@ TEST(ShortcutMenuWindow, ItemsOfOtherMenusAreLeftAlone) {
   mis.CtlType = ODT_MENU;
   mis.itemData = reinterpret_cast<ULONG_PTR>(&stranger);
   EXPECT_FALSE(menu.MeasureItem(mis));
-  mis.itemData = reinterpret_cast<ULONG_PTR>(menu.Entry(0));
+  mis.itemData = menu.ItemData(0);
   mis.CtlType = ODT_LISTBOX;
   EXPECT_FALSE(menu.MeasureItem(mis));
   DRAWITEMSTRUCT dis = {};
   dis.CtlType = ODT_MENU;
-  dis.itemData = reinterpret_cast<ULONG_PTR>(menu.Entry(0));
+  dis.itemData = menu.ItemData(0);
   dis.hwndItem = nullptr;  // another menu's handle
   EXPECT_FALSE(menu.DrawItem(dis));
 }
@@ -563,14 +571,18 @@ TEST(ShortcutMenuWindow, GroupsOpenSubmenusOfTheirOwnItems) {
   info.fMask = MIIM_DATA | MIIM_FTYPE;
   ASSERT_TRUE(GetMenuItemInfoA(deep, 0, TRUE, &info));
   EXPECT_TRUE(info.fType & MFT_OWNERDRAW);
-  EXPECT_EQ(info.dwItemData, reinterpret_cast<ULONG_PTR>(menu.Entry(3)));
+  EXPECT_EQ(info.dwItemData, menu.ItemData(3));
 
   // Items of submenus are measured and drawn like the top level's.
   tbitmap picture;
   for (HMENU in : {tools, deep, empty}) {
     MEASUREITEMSTRUCT mis = {};
     mis.CtlType = ODT_MENU;
-    mis.itemData = reinterpret_cast<ULONG_PTR>(menu.ItemsOf(in)->at(0));
+    MENUITEMINFOA item = {};
+    item.cbSize = sizeof(item);
+    item.fMask = MIIM_DATA;
+    ASSERT_TRUE(GetMenuItemInfoA(in, 0, TRUE, &item));
+    mis.itemData = item.dwItemData;
     EXPECT_TRUE(menu.MeasureItem(mis));
     twindowdc screen;
     tmemorydc dc(screen.Get());

@@ -3,6 +3,7 @@
 # shortcuts share one hotkey: the rows and the warning (photographed in large
 # and small icon mode), a shortcut made with New, files dropped from the
 # shell, Cancel's question, and OK storing the list that the menu then shows.
+# Another program reads each row's text, as screen readers do.
 . "$(dirname "$0")/lib.sh"
 zv_fresh_prefix
 key='HKCU\Software\Halvorix\Zorvane\Shortcuts'
@@ -83,6 +84,12 @@ editor_shown
   zv_fail "no hotkey warning"
 zv_child "$ed" TZvLabel 'Drag a shortcut to move it; Tab/Shift+Tab: into/out of a group.' >/dev/null
 zv_screenshot "$ed" "$shots/editor-large.png" || zv_fail "editor screenshot"
+# What a screen reader reads of the rows, from another process.
+read_rows=$(zv_driver list-rows "$list")
+[ "$(sed -n 1p <<<"$read_rows")" = 'Marker, Application, C:\\markerapp.exe, Strg+Alt+M' ] &&
+  [ "$(sed -n 2p <<<"$read_rows")" = Separator ] &&
+  [ "$(sed -n 3p <<<"$read_rows")" = 'Read me, File, C:\\Docs\\readme.txt, Strg+Alt+M, invalid hotkey' ] ||
+  zv_fail "the rows read as: $read_rows"
 
 # A right click selects the row under the pointer and edits it: nothing for
 # the separator, the properties dialog for a shortcut.

@@ -1,6 +1,8 @@
 #include "model/expandedshortcut.h"
 #include "app/launcher.h"
 
+#include "core/url.h"
+
 namespace zv {
 
 int ViewStyleToShowCommand(std::uint8_t viewStyle) {
@@ -43,6 +45,13 @@ void Launch(const tzvshortcut& s, tfilesystem& files, tshell& shell, tuserprompt
       if (elevated) request.Verb = RunAsVerb;
       break;
     case stFile:
+      // A link is the shell's to find: no file of that name exists.
+      if (IsUrl(s.Path)) {
+        request.ShowCommand = swShowNormal;
+        request.CallerReportsFailure = true;
+        if (shell.Execute(request) != 0) prompts.ErrorDialog(FileLaunchError(s.Caption));
+        return;
+      }
       if (!files.FileExists(s.Path)) {
         prompts.ErrorDialog(FileLaunchError(s.Caption));
         return;

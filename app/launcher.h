@@ -1,6 +1,8 @@
 #pragma once
 // Launching a shortcut: test that its target exists, then hand it to the
-// shell; a missing target is reported in the error dialog.
+// shell; a missing target is reported in the error dialog. A file shortcut
+// whose path is a URL goes to the shell at once; a scheme the shell does not
+// know gets the missing file's message.
 #include <cstdint>
 #include <string>
 

@@ -16,6 +16,8 @@ struct tshellrequest {
   std::string Parameters;  // empty: none
   std::string Directory;   // empty: none
   int ShowCommand = 1;
+  // No box of the shell's own on a failure: the caller reports it.
+  bool CallerReportsFailure = false;
 };
 
 // What a shell link holds; empty texts and a zero show command are not set.
@@ -38,7 +40,8 @@ class tshell {
   virtual ~tshell() = default;
   // Hands the request to the shell, owned by the desktop window. Answers 0
   // when the shell took it or reported its failure itself, otherwise the
-  // system's error code (the "runas" verb leaves reporting to the caller).
+  // system's error code (the "runas" verb, and CallerReportsFailure, leave
+  // reporting to the caller).
   virtual std::uint32_t Execute(const tshellrequest& request) = 0;
   // Writes a new link file; an existing file of that name is never replaced
   // (NotSaved).

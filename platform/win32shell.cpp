@@ -42,13 +42,14 @@ twin32shell& ProcessShell() {
 }
 
 std::uint32_t twin32shell::Execute(const tshellrequest& r) {
-  if (r.Verb != RunAsVerb) {
+  if (r.Verb != RunAsVerb && !r.CallerReportsFailure) {
     ShellExecuteA(GetDesktopWindow(), OrNull(r.Verb), r.File.c_str(), OrNull(r.Parameters),
                   OrNull(r.Directory), r.ShowCommand);
     return 0;
   }
   // No box of the shell's own: a declined elevation prompt is the user's
-  // answer, and the caller reports the other failures.
+  // answer, and the caller reports the other failures (a link's unknown
+  // scheme among them).
   SHELLEXECUTEINFOA info = {};
   info.cbSize = sizeof(info);
   info.fMask = SEE_MASK_FLAG_NO_UI;

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "app/launcher.h"
+#include "core/url.h"
 #include "fake_filesystem.h"
 #include "fake_shell.h"
 #include "fake_prompts.h"
@@ -106,6 +107,37 @@ TEST_F(Launch, FileThatIsAFolderOrMissingGetsTheFileMessage) {
     Run(Shortcut(zv::stFile, "Letter", path));
     ExpectOnlyError("Could not open file \"Letter\". The file could not be found.");
   }
+}
+
+TEST(Url, SchemesCountDriveLettersPathsAndOddTextsDoNot) {
+  for (const char* url : {"https://example.org/a?b=c", "mailto:someone@example.org", "ms-settings:display",
+                          "zvtest:hello/world", "file:///C:/Docs/letter.txt", "git+ssh://host/repo",
+                          "a1.b-c+d:x", "HTTP:"})
+    EXPECT_TRUE(zv::IsUrl(url)) << url;
+  for (const char* text : {"C:\\Docs\\letter.txt", "c:", "C:/Docs", "\\\\server\\share\\file.txt", "notes.txt",
+                           "", ":", "1http://x", "-a:b", "ht tp://x", "h\xC3\xA4:x", "%APPDATA%:x", ".\\a:b"})
+    EXPECT_FALSE(zv::IsUrl(text)) << text;
+}
+
+TEST_F(Launch, LinksGoToTheShellWithoutAFileAndAnUnknownSchemeGetsTheFileMessage) {
+  Run(Shortcut(zv::stFile, "Site", "https://example.org/"));
+  ASSERT_EQ(shell.Requests.size(), 1u);
+  EXPECT_EQ(shell.Requests[0].File, "https://example.org/");
+  EXPECT_EQ(shell.Requests[0].Verb, "");
+  EXPECT_TRUE(shell.Requests[0].CallerReportsFailure);
+  EXPECT_TRUE(prompts.Shown.empty());
+  // The shell knows no handler for the scheme: the missing file's message.
+  shell.ExecuteResult = 1155;  // ERROR_NO_ASSOCIATION
+  Run(Shortcut(zv::stFile, "Chat", "nochat:room/7"));
+  ASSERT_EQ(shell.Requests.size(), 2u);
+  ASSERT_EQ(prompts.Shown.size(), 1u);
+  EXPECT_EQ(prompts.Shown[0].Text, "Could not open file \"Chat\". The file could not be found.");
+  // Files, and applications whose path looks like one, are tested as before.
+  shell.Requests.clear();
+  prompts.Shown.clear();
+  Run(Shortcut(zv::stApplication, "Odd", "tool:x"));
+  EXPECT_TRUE(shell.Requests.empty());
+  EXPECT_EQ(prompts.Shown.size(), 1u);
 }
 
 TEST_F(Launch, FolderUsesExploreOnlyForTheFullExplorerAndAlwaysTheViewStyle) {

@@ -226,6 +226,12 @@ COLORREF tlabel::TextColour() const {
   return Colour;
 }
 
+void tlabel::MakeLink() {
+  link_ = true;
+  HandCursor = true;
+  if (Handle()) SetWindowLongA(Handle(), GWL_STYLE, GetWindowLongA(Handle(), GWL_STYLE) | WS_TABSTOP);
+}
+
 UINT tlabel::Format() const {
   if (WordWrap) return DT_WORDBREAK;
   return DT_SINGLELINE | (CentreVertically ? DT_VCENTER : 0);
@@ -248,8 +254,23 @@ LRESULT tlabel::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       SetBkMode(dc, TRANSPARENT);
       SetTextColor(dc, IsWindowEnabled(Handle()) ? TextColour() : Gdi(CurrentPalette().FormGrayText));
       DrawTextText(dc, text_, &r, Format());
+      const bool cues = !(SendMessageA(Handle(), WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS);
+      if (link_ && GetFocus() == Handle() && cues) {
+        RECT text = r;
+        DrawTextText(dc, text_, &text, Format() | DT_CALCRECT);
+        if (CentreVertically) OffsetRect(&text, 0, (r.bottom - text.bottom) / 2);
+        text.right = std::min(text.right + 1, r.right);
+        text.left = std::max<LONG>(text.left - 1, 0);
+        SetTextColor(dc, TextColour());
+        DrawFocusRect(dc, &text);
+      }
       return 0;
     }
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+    case WM_UPDATEUISTATE:
+      if (link_) InvalidateRect(Handle(), nullptr, FALSE);
+      break;
     case WM_SETCURSOR:
       if (HandCursor && LOWORD(lp) == HTCLIENT) {
         SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_HAND)));

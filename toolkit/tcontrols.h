@@ -81,6 +81,11 @@ class tlabel : public twindow {
   void SetBox(int w, int h);
   std::string Text() const { return text_; }
   void FitToText();
+  // Makes it a command link: Tab stops at it, Enter and Space run it, and
+  // while it has the focus a focus rectangle frames its text (unless the
+  // system hides keyboard cues). Before that it looks as it always did.
+  void MakeLink();
+  bool IsLink() const { return link_; }
 
   bool AutoSize = true;
   bool WordWrap = false;
@@ -101,6 +106,7 @@ class tlabel : public twindow {
   HFONT font_ = nullptr;
   int width_ = 0, height_ = 0;
   tclicktracker click_;
+  bool link_ = false;
 };
 
 // A group box (etched frame with its caption) or a borderless panel, white.

@@ -172,7 +172,7 @@ LRESULT tform::FormProc(UINT msg, WPARAM wp, LPARAM lp) {
         if (savedFocus_ && IsWindow(savedFocus_) && IsWindowVisible(savedFocus_) &&
             IsWindowEnabled(savedFocus_))
           SetFocus(savedFocus_);
-        else if (HWND first = GetNextDlgTabItem(Handle(), nullptr, FALSE))
+        else if (HWND first = FirstFocus())
           SetFocus(first);
       }
       FormActivate(LOWORD(wp) != WA_INACTIVE);

@@ -150,6 +150,11 @@ class tform : public twindow, public tbackground {
   void Remember(HWND control, const RECT& designed);
   bool PreviewMessage(MSG& msg);
   bool LabelAccessKey(char key);
+  // The label of wnd when it is a link of this form; null otherwise.
+  const tlabel* LinkOf(HWND wnd) const;
+  // Where the focus goes when the window opens: the first control in the
+  // Tab order that is not a link.
+  HWND FirstFocus() const;
   void RealizeFonts();
   void FitToFonts();
   void PaintGraphics(HDC dc, const RECT& area);

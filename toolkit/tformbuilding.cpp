@@ -217,7 +217,7 @@ tlabel& tform::AddLinkCommand(const std::string& name, const std::string& text, 
   font.Colour = LinkColour;
   tlabel& label = AddOwnFontLabel(nullptr, name, text, 28, y, labelWidth, 16, font);
   label.CentreVertically = true;
-  label.HandCursor = true;
+  label.MakeLink();
   OnCommand(label, std::move(click));
   return label;
 }

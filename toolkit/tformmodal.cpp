@@ -56,7 +56,7 @@ tmodalresult tform::ShowModal() {
     SetForegroundWindow(Handle());
     HWND focus = GetFocus();
     if (!focus || !IsChild(Handle(), focus)) {
-      if (HWND first = GetNextDlgTabItem(Handle(), nullptr, FALSE)) SetFocus(first);
+      if (HWND first = FirstFocus()) SetFocus(first);
     }
     UpdateWindow(Handle());
   }
@@ -99,6 +99,11 @@ bool tform::PreviewMessage(MSG& msg) {
   // With Alt down a key arrives as WM_SYSKEYDOWN.
   if ((msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN) && FormKeyDown(msg.wParam)) return true;
   HWND focus = GetFocus();
+  // Enter and Space run the link that has the focus, as a click would.
+  if (msg.message == WM_KEYDOWN && (msg.wParam == VK_RETURN || msg.wParam == VK_SPACE) && LinkOf(focus)) {
+    SendMessageA(Handle(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(focus), STN_CLICKED), reinterpret_cast<LPARAM>(focus));
+    return true;
+  }
   const bool hotkeyFocused = focus && IsClassOf(focus, HOTKEY_CLASSA);
   if (msg.message == WM_KEYDOWN && (msg.wParam == VK_RETURN || msg.wParam == VK_ESCAPE) &&
       GetKeyState(VK_CONTROL) >= 0 && GetKeyState(VK_MENU) >= 0) {
@@ -119,6 +124,25 @@ bool tform::PreviewMessage(MSG& msg) {
     if (LabelAccessKey(static_cast<char>(msg.wParam))) return true;
   }
   return IsDialogMessageA(Handle(), &msg) != FALSE;
+}
+
+const tlabel* tform::LinkOf(HWND wnd) const {
+  if (!wnd) return nullptr;
+  for (const auto& label : labels_)
+    if (label->Handle() == wnd && label->IsLink()) return label.get();
+  return nullptr;
+}
+
+HWND tform::FirstFocus() const {
+  // Links come first in reading order, but a window opens with its own
+  // control in focus, as before links took the focus.
+  HWND first = GetNextDlgTabItem(Handle(), nullptr, FALSE);
+  for (HWND w = first; w;) {
+    if (!LinkOf(w)) return w;
+    w = GetNextDlgTabItem(Handle(), w, FALSE);
+    if (w == first) break;
+  }
+  return first;
 }
 
 bool tform::LabelAccessKey(char key) {

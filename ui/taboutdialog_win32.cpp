@@ -25,7 +25,7 @@ void taboutdialog::BuildControls() {
   link.Underline = true;
   link.Colour = LinkColour;
   wwwlbl = &AddOwnFontLabel(nullptr, "wwwlbl", AboutWebAddress, 120, 60, 0, 0, link);
-  wwwlbl->HandCursor = true;
+  wwwlbl->MakeLink();
   OnCommand(*wwwlbl, [this] { wwwlblClick(); });
   portionscopyrightlbl = &AddLabel(nullptr, "portionscopyrightlbl", AboutPortionsText, 120, 80);
   licenselbl = &AddLabel(nullptr, "licenselbl", "", 120, 100, 213, 39);

@@ -581,19 +581,51 @@ TEST_F(DialogWindows, OptionsTabOrderRunsThroughBothGroups) {
     order.push_back(lstrcmpiA(cls, HOTKEY_CLASSA) == 0 ? std::string("hotkey") : TextOf(f));
   };
   std::vector<std::function<void()>> steps = {note};
-  for (int i = 0; i < 9; ++i) {
+  for (int i = 0; i < 11; ++i) {
     steps.push_back([] { PostKey(GetFocus(), VK_TAB, '\t'); });
     steps.push_back(note);
   }
   steps.push_back([] { PostKey(OptionsWindow(), VK_ESCAPE, 27); });
   tmodalscript script(steps);
   script.Run([&] { ShowOptions(settings, nullptr); }, CloseOptions);
+  // The window opens on its first check box; the links come last, then
+  // round to the start.
   const std::vector<std::string> expected = {
       "&Display large icons in shortcut menu", "Di&splay hotkeys in shortcut menu",
       "Displa&y large icons in shortcut editor", "&Load on startup",
       "&Integrate into \"Send to\" menu", "&Register shortcut menu hotkey", "hotkey",
-      "Use &find hotkey", "hotkey", "&Display large icons in shortcut menu"};
+      "Use &find hotkey", "hotkey", "OK", "Cancel", "&Display large icons in shortcut menu"};
   EXPECT_EQ(order, expected);
+}
+
+TEST_F(DialogWindows, ALinkWithTheFocusShowsItAndRunsOnSpaceOrEnter) {
+  for (UINT key : {static_cast<UINT>(VK_SPACE), static_cast<UINT>(VK_RETURN)}) {
+    tsettings settings;
+    std::string focused;
+    bool framed = false;
+    std::vector<std::function<void()>> steps;
+    for (int i = 0; i < 10; ++i) steps.push_back([] { PostKey(GetFocus(), VK_TAB, '\t'); });
+    steps.push_back([&] {
+      HWND link = GetFocus();
+      focused = TextOf(link);
+      // The focus rectangle's dotted pixels around the text.
+      RECT r;
+      GetClientRect(link, &r);
+      HDC dc = GetDC(link);
+      int dots = 0;
+      for (int x = 0; x < r.right; ++x) dots += (GetPixel(dc, x, 0) & 0xFFFFFF) != RGB(255, 255, 255);
+      ReleaseDC(link, dc);
+      framed = dots > 2;
+      if (key == VK_SPACE) SaveWindowScreenshot(OptionsWindow(), "options-link-focus.bmp");
+    });
+    steps.push_back([key] { PostKey(GetFocus(), key, key == VK_SPACE ? ' ' : '\r'); });
+    tmodalscript script(steps);
+    bool ok = false;
+    script.Run([&] { ok = ShowOptions(settings, [](tsettings&) {}); }, CloseOptions);
+    EXPECT_EQ(focused, "Cancel");
+    EXPECT_TRUE(framed) << "no focus cue on the link";
+    EXPECT_FALSE(ok) << "the focused Cancel ran as OK";
+  }
 }
 
 TEST_F(DialogWindows, FileDialogOpensEvenWhenTheFieldHoldsNoValidName) {

@@ -153,7 +153,7 @@ class tform : public twindow, public tbackground {
   // The label of wnd when it is a link of this form; null otherwise.
   const tlabel* LinkOf(HWND wnd) const;
   // Where the focus goes when the window opens: the first control in the
-  // Tab order that is not a link.
+  // Tab order that is not a link; null for a window of links alone.
   HWND FirstFocus() const;
   void RealizeFonts();
   void FitToFonts();

@@ -134,15 +134,16 @@ const tlabel* tform::LinkOf(HWND wnd) const {
 }
 
 HWND tform::FirstFocus() const {
-  // Links come first in reading order, but a window opens with its own
-  // control in focus, as before links took the focus.
+  // Links may come first in the Tab order, but a window opens with its own
+  // control in focus, or none, as before links took the focus: Enter must
+  // still mean the window's OK.
   HWND first = GetNextDlgTabItem(Handle(), nullptr, FALSE);
   for (HWND w = first; w;) {
     if (!LinkOf(w)) return w;
     w = GetNextDlgTabItem(Handle(), w, FALSE);
     if (w == first) break;
   }
-  return first;
+  return nullptr;
 }
 
 bool tform::LabelAccessKey(char key) {

@@ -159,7 +159,21 @@ for dpi in 96 144; do
   zv_msgbox_text 'Hotkey Error' 15000 >/dev/null || zv_fail "no second hotkey error"
   zv_press 'Hotkey Error' '&No' >/dev/null || zv_fail "could not answer the hotkey error"
   zv_driver wait-tray 'Zorvane (Active)' 10000 >/dev/null || zv_fail "tray not active"
-  [ "$dpi" = 144 ] && dark "$(menu_with_tools darkmode-menu-144)" "the menu at 144 DPI"
+  if [ "$dpi" = 144 ]; then
+    dark "$(menu_with_tools darkmode-menu-144)" "the menu at 144 DPI"
+    zv_post "$main" WM_COMMAND 0x101 0
+    opt=$(zv_wait_visible toptionsdialog Options 10000) || zv_fail "no options window at 144 DPI"
+    sleep 0.3
+    dark "$(shot "$opt" darkmode-options-144)" "the options window at 144 DPI"
+    zv_key "$opt" escape
+    zv_wait_gone "$opt" 5000 || zv_fail "Escape did not close the options"
+    zv_post "$main" WM_COMMAND 0x102 0
+    about=$(zv_wait_visible taboutdialog About 10000) || zv_fail "no about window at 144 DPI"
+    sleep 0.3
+    dark "$(shot "$about" darkmode-about-144)" "the about window at 144 DPI"
+    zv_key "$about" escape
+    zv_wait_gone "$about" 5000 || zv_fail "Escape did not close the about window"
+  fi
   zv_post "$main" WM_COMMAND 0x103 0
   zv_wait_exit $zorvane
 done

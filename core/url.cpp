@@ -7,7 +7,50 @@ namespace {
 bool IsAsciiLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 bool IsSchemeChar(char c) { return IsAsciiLetter(c) || (c >= '0' && c <= '9') || c == '+' || c == '-' || c == '.'; }
 
+constexpr std::size_t MaxUrlChars = 2048;
+
+std::string_view Trimmed(std::string_view t) {
+  const std::size_t first = t.find_first_not_of(" \t");
+  if (first == std::string_view::npos) return {};
+  return t.substr(first, t.find_last_not_of(" \t") - first + 1);
+}
+
+bool SameAsciiName(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    const char x = a[i] >= 'a' && a[i] <= 'z' ? static_cast<char>(a[i] - 32) : a[i];
+    const char y = b[i] >= 'a' && b[i] <= 'z' ? static_cast<char>(b[i] - 32) : b[i];
+    if (x != y) return false;
+  }
+  return true;
+}
+
 }  // namespace
+
+std::string UrlOfInternetShortcut(std::string_view contents) {
+  if (contents.substr(0, 3) == "\xEF\xBB\xBF") contents.remove_prefix(3);
+  bool inSection = false;
+  while (!contents.empty()) {
+    const std::size_t end = contents.find('\n');
+    std::string_view line = contents.substr(0, end);
+    contents = end == std::string_view::npos ? std::string_view() : contents.substr(end + 1);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    line = Trimmed(line);
+    if (!line.empty() && line.front() == '[') {
+      inSection = line.back() == ']' && SameAsciiName(Trimmed(line.substr(1, line.size() - 2)), "InternetShortcut");
+      continue;
+    }
+    const std::size_t equals = line.find('=');
+    if (!inSection || equals == std::string_view::npos || !SameAsciiName(Trimmed(line.substr(0, equals)), "URL"))
+      continue;
+    const std::string_view url = Trimmed(line.substr(equals + 1));
+    if (url.size() > MaxUrlChars || !IsUrl(url)) return {};
+    for (char c : url)
+      if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) return {};
+    return std::string(url);
+  }
+  return {};
+}
 
 bool IsUrl(std::string_view text) {
   const std::size_t colon = text.find(':');

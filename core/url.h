@@ -2,6 +2,8 @@
 // Links as people put them in a launcher: "https://example.org",
 // "mailto:someone@example.org", "ms-settings:display", any registered
 // protocol. The shell starts them; no file is looked for.
+#include <cstddef>
+#include <string>
 #include <string_view>
 
 namespace zv {
@@ -10,5 +12,13 @@ namespace zv {
 // letters, digits, "+", "-" or "."; two characters at least, so a drive
 // letter ("C:") never counts.
 bool IsUrl(std::string_view text);
+
+// Internet shortcut files (".url") longer than this are not read further.
+inline constexpr std::size_t MaxInternetShortcutBytes = 64 * 1024;
+// The URL of an Internet shortcut file's text: "URL=" in its
+// "[InternetShortcut]" section (names in any case, spaces around them
+// ignored, a UTF-8 mark skipped). Empty when there is none, or when it is
+// no URL, holds control characters or is longer than 2,048 characters.
+std::string UrlOfInternetShortcut(std::string_view contents);
 
 }  // namespace zv

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/textutil.h"
+#include "core/url.h"
 #include "editor/editorgroups.h"
 
 namespace zv {
@@ -49,7 +50,13 @@ std::unique_ptr<tzvshortcut> ShortcutFromDroppedPath(const std::string& path, td
     s->ShortcutType = stFolder;
   } else {
     std::string ext = UpperAscii(FileExtension(path));
-    if (ext == ".EXE" || ext == ".COM" || ext == ".BAT") {
+    // An Internet shortcut becomes the link it holds; one without a URL
+    // stays a file.
+    const std::string url = ext == ".URL" ? UrlOfInternetShortcut(files.ReadStart(path, MaxInternetShortcutBytes)) : "";
+    if (!url.empty()) {
+      s->ShortcutType = stFile;
+      s->Path = url;
+    } else if (ext == ".EXE" || ext == ".COM" || ext == ".BAT") {
       s->ShortcutType = stApplication;
       s->WorkingDir = DirectoryOf(path);
     } else {

@@ -17,6 +17,11 @@ class tdropfilequery {
   virtual ~tdropfilequery() = default;
   // An existing plain file; a directory does not count.
   virtual bool FileExists(const std::string& path) = 0;
+  // Up to maxBytes of an existing file; empty when it cannot be read.
+  virtual std::string ReadStart(const std::string& path, std::size_t maxBytes) {
+    (void)path, (void)maxBytes;
+    return {};
+  }
 };
 
 // A point over the list and the row under it, in list client coordinates.

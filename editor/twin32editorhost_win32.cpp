@@ -7,6 +7,7 @@
 #include "editor/teditordialog_win32.h"
 #include "editor/tzvshortcutdialog_win32.h"
 #include "platform/win32environment.h"
+#include "platform/win32filesystem.h"
 #include "platform/win32hotkeys.h"
 #include "platform/win32registry.h"
 
@@ -21,6 +22,9 @@ class twin32dropfiles : public tdropfilequery {
     if (path.empty()) return false;
     const DWORD a = GetFileAttributesA(path.c_str());
     return a != INVALID_FILE_ATTRIBUTES && !(a & FILE_ATTRIBUTE_DIRECTORY);
+  }
+  std::string ReadStart(const std::string& path, std::size_t maxBytes) override {
+    return ProcessFileSystem().ReadFileStart(path, maxBytes);
   }
 };
 

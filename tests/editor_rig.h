@@ -2,6 +2,7 @@
 // An editor over recording seams: scripted answers, a fake hotkey check and
 // a window that mirrors the row changes as a real list box would.
 #include <functional>
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -14,6 +15,11 @@ class tfakedropfiles : public zv::tdropfilequery {
  public:
   std::set<std::string> Files;  // existing plain files; anything else is not
   bool FileExists(const std::string& path) override { return Files.count(path) > 0; }
+  std::map<std::string, std::string> Contents;  // of some of them
+  std::string ReadStart(const std::string& path, std::size_t maxBytes) override {
+    auto it = Contents.find(path);
+    return it == Contents.end() ? std::string() : it->second.substr(0, maxBytes);
+  }
 };
 
 // Marks a hotkey used by an earlier entry, or taken by another program, as

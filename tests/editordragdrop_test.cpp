@@ -1,6 +1,7 @@
 // Files dropped from the shell and rows dragged inside the editor's list.
 #include <gtest/gtest.h>
 
+#include "core/url.h"
 #include "editor/editordrop.h"
 #include "editor_rig.h"
 
@@ -53,6 +54,43 @@ TEST(EditorDropFiles, TypeCaptionAndWorkingDirectoryComeFromThePath) {
   EXPECT_EQ(rig.Rows, 6);
   EXPECT_EQ(rig.Editor.CountText(), "6 Shortcuts");
   EXPECT_TRUE(rig.Log.empty());  // no hotkey check: dropped shortcuts have none
+}
+
+TEST(EditorDropFiles, InternetShortcutsBecomeTheirLinksAndHostileOnesStayFiles) {
+  editorrig rig;
+  const std::vector<std::pair<std::string, std::string>> files = {
+      {"C:\\Links\\Example.url", "\xEF\xBB\xBF[{000214A0-0000-0000-C000-000000000046}]\r\nProp3=19,2\r\n"
+                                "[InternetShortcut]\r\nIDList=\r\n  url = https://example.org/a?b=c \r\n"},
+      {"C:\\Links\\Chat.URL", "[internetshortcut]\nURL=zvtest:room/7\n"},
+      {"C:\\Links\\Other section.url", "[Other]\nURL=https://example.org/\n[InternetShortcut]\n"},
+      {"C:\\Links\\Drive.url", "[InternetShortcut]\nURL=C:\\Windows\\notepad.exe\n"},
+      {"C:\\Links\\Control.url", std::string("[InternetShortcut]\nURL=https://a\x01b/\n")},
+      {"C:\\Links\\Long.url", "[InternetShortcut]\nURL=https://" + std::string(3000, 'a') + "\n"},
+      {"C:\\Links\\Binary.url", std::string("\xFF\xFE[\0I\0n\0", 8)},
+      {"C:\\Links\\Empty.url", ""},
+  };
+  std::vector<std::string> paths;
+  for (const auto& [path, text] : files) {
+    rig.Files.Files.insert(path);
+    rig.Files.Contents[path] = text;
+    paths.push_back(path);
+  }
+  rig.Load({});
+  rig.Apply(rig.Editor.shortcutslbDropFiles(paths, Nowhere()));
+  ASSERT_EQ(rig.Editor.worklist.Count(), 8);
+  EXPECT_EQ(rig.Editor.worklist.GetItem(0)->Caption, "Example");
+  EXPECT_EQ(rig.Editor.worklist.GetItem(0)->Path, "https://example.org/a?b=c");
+  EXPECT_EQ(rig.Editor.worklist.GetItem(0)->ShortcutType, stFile);
+  EXPECT_EQ(rig.Editor.worklist.GetItem(1)->Path, "zvtest:room/7");
+  // No URL in the section, none that is a URL, or no such section: the file itself.
+  for (int i = 2; i < 8; ++i) {
+    EXPECT_EQ(rig.Editor.worklist.GetItem(i)->Path, paths[static_cast<std::size_t>(i)]) << i;
+    EXPECT_EQ(rig.Editor.worklist.GetItem(i)->ShortcutType, stFile) << i;
+  }
+  // Long lines and files are read through; a one-letter scheme is a drive.
+  EXPECT_EQ(UrlOfInternetShortcut("[InternetShortcut]\n" + std::string(MaxInternetShortcutBytes, ' ') + "\nURL=xy:z"),
+            "xy:z");
+  EXPECT_EQ(UrlOfInternetShortcut("[InternetShortcut]\nURL=x:y"), "");
 }
 
 TEST(EditorDropFiles, GoAfterTheLowerHalfOfARowInOrderSkippingDuplicatesWithoutAGap) {

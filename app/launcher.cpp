@@ -29,9 +29,10 @@ std::string FolderLaunchError(const std::string& caption) {
 namespace {
 
 void Launch(const tzvshortcut& s, tfilesystem& files, tshell& shell, tuserprompts& prompts,
-            bool elevated) {
+            bool elevated, std::uintptr_t monitor) {
   tshellrequest request;
   request.File = s.Path;
+  request.Monitor = monitor;
   switch (s.ShortcutType) {
     case stApplication:
       // An application needs its working directory as much as its program.
@@ -79,12 +80,12 @@ void Launch(const tzvshortcut& s, tfilesystem& files, tshell& shell, tuserprompt
 
 void LaunchShortcut(const tzvshortcut& s, tfilesystem& files, tshell& shell,
                     tuserprompts& prompts) {
-  Launch(s, files, shell, prompts, false);
+  Launch(s, files, shell, prompts, false, 0);
 }
 
 void LaunchShortcut(const tzvshortcut& s, tfilesystem& files, tshell& shell, tuserprompts& prompts,
-                    tenvironment& environment, bool elevated) {
-  Launch(ExpandedShortcut(s, environment), files, shell, prompts, elevated);
+                    tenvironment& environment, bool elevated, std::uintptr_t monitor) {
+  Launch(ExpandedShortcut(s, environment), files, shell, prompts, elevated, monitor);
 }
 
 void LaunchShortcut(const tzvshortcutlist& list, std::int32_t index, tfilesystem& files,

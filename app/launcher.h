@@ -29,9 +29,11 @@ void LaunchShortcut(const tzvshortcut& shortcut, tfilesystem& files, tshell& she
                     tuserprompts& prompts);
 // Path and WorkingDir expanded first, for the tests and the shell alike.
 // Elevated: an application starts with the "runas" verb; a declined prompt
-// is no error, another failure gets the application message.
+// is no error, another failure gets the application message. The started
+// program is asked to open on monitor (0: where it likes).
 void LaunchShortcut(const tzvshortcut& shortcut, tfilesystem& files, tshell& shell,
-                    tuserprompts& prompts, tenvironment& environment, bool elevated = false);
+                    tuserprompts& prompts, tenvironment& environment, bool elevated = false,
+                    std::uintptr_t monitor = 0);
 // The shortcut at a menu item's tag; an index outside the list does nothing.
 void LaunchShortcut(const tzvshortcutlist& list, std::int32_t index, tfilesystem& files,
                     tshell& shell, tuserprompts& prompts);

@@ -207,8 +207,13 @@ tmenuchoice tmainwindow::PopupShortcutMenu(bool highlightFirst) {
 }
 
 void tmainwindow::LaunchShortcut(const tzvshortcut& shortcut, bool elevated) {
+  // The monitor where the user is: the menu pops up at the pointer, and a
+  // hotkey or the find window leaves it where the user works.
+  POINT p = {};
+  GetCursorPos(&p);
+  const HMONITOR monitor = MonitorFromPoint(p, MONITOR_DEFAULTTONEAREST);
   zv::LaunchShortcut(shortcut, ProcessFileSystem(), ProcessShell(), ProcessPrompts(),
-                     ProcessEnvironment(), elevated);
+                     ProcessEnvironment(), elevated, reinterpret_cast<std::uintptr_t>(monitor));
 }
 
 void tmainwindow::RebuildSendTo(tzvshortcutlist& list) {

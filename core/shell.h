@@ -18,6 +18,9 @@ struct tshellrequest {
   int ShowCommand = 1;
   // No box of the shell's own on a failure: the caller reports it.
   bool CallerReportsFailure = false;
+  // The monitor (an HMONITOR) the started program is asked to open on; 0:
+  // where it likes.
+  std::uintptr_t Monitor = 0;
 };
 
 // What a shell link holds; empty texts and a zero show command are not set.

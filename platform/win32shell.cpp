@@ -42,24 +42,30 @@ twin32shell& ProcessShell() {
 }
 
 std::uint32_t twin32shell::Execute(const tshellrequest& r) {
-  if (r.Verb != RunAsVerb && !r.CallerReportsFailure) {
+  const bool callerReports = r.Verb == RunAsVerb || r.CallerReportsFailure;
+  if (!callerReports && r.Monitor == 0) {
     ShellExecuteA(GetDesktopWindow(), OrNull(r.Verb), r.File.c_str(), OrNull(r.Parameters),
                   OrNull(r.Directory), r.ShowCommand);
     return 0;
   }
-  // No box of the shell's own: a declined elevation prompt is the user's
-  // answer, and the caller reports the other failures (a link's unknown
-  // scheme among them).
+  // With callerReports no box of the shell's own: a declined elevation
+  // prompt is the user's answer, and the caller reports the other failures
+  // (a link's unknown scheme among them).
   SHELLEXECUTEINFOA info = {};
   info.cbSize = sizeof(info);
-  info.fMask = SEE_MASK_FLAG_NO_UI;
+  info.fMask = callerReports ? SEE_MASK_FLAG_NO_UI : 0;
+  if (r.Monitor != 0) {
+    // A program that places its own window may ignore it.
+    info.fMask |= SEE_MASK_HMONITOR;
+    info.hMonitor = reinterpret_cast<HANDLE>(r.Monitor);
+  }
   info.hwnd = GetDesktopWindow();
-  info.lpVerb = r.Verb.c_str();
+  info.lpVerb = OrNull(r.Verb);
   info.lpFile = r.File.c_str();
   info.lpParameters = OrNull(r.Parameters);
   info.lpDirectory = OrNull(r.Directory);
   info.nShow = r.ShowCommand;
-  if (ShellExecuteExA(&info)) return 0;
+  if (ShellExecuteExA(&info) || !callerReports) return 0;
   const DWORD error = GetLastError();
   return error ? error : ERROR_GEN_FAILURE;
 }

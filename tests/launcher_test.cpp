@@ -3,6 +3,7 @@
 
 #include "app/launcher.h"
 #include "core/url.h"
+#include "fake_environment.h"
 #include "fake_filesystem.h"
 #include "fake_shell.h"
 #include "fake_prompts.h"
@@ -132,6 +133,12 @@ TEST_F(Launch, LinksGoToTheShellWithoutAFileAndAnUnknownSchemeGetsTheFileMessage
   ASSERT_EQ(shell.Requests.size(), 2u);
   ASSERT_EQ(prompts.Shown.size(), 1u);
   EXPECT_EQ(prompts.Shown[0].Text, "Could not open file \"Chat\". The file could not be found.");
+  // The monitor the start is asked to open on goes to the shell with it.
+  tfakeenvironment env;
+  zv::LaunchShortcut(Shortcut(zv::stFile, "Site", "https://example.org/"), files, shell, prompts, env, false, 0x1234);
+  ASSERT_EQ(shell.Requests.size(), 3u);
+  EXPECT_EQ(shell.Requests[2].Monitor, 0x1234u);
+  EXPECT_EQ(shell.Requests[0].Monitor, 0u);
   // Files, and applications whose path looks like one, are tested as before.
   shell.Requests.clear();
   prompts.Shown.clear();

@@ -5,6 +5,7 @@
 
 #include "model/colourpreference.h"
 #include "platform/win32registry.h"
+#include "toolkit/tform.h"
 
 namespace zv {
 
@@ -47,32 +48,18 @@ tstate& State() {
   return state;
 }
 
-bool SamePalette(const tpalette& a, const tpalette& b) {
-  return a.Mode == b.Mode && a.MenuBackground == b.MenuBackground && a.MenuSelection == b.MenuSelection &&
-         a.FormBackground == b.FormBackground && a.Row == b.Row && a.Link == b.Link;
-}
-
-bool IsClass(HWND wnd, const char* name) {
-  char cls[32] = {};
-  GetClassNameA(wnd, cls, sizeof(cls));
-  return lstrcmpiA(cls, name) == 0;
-}
-
 }  // namespace
 
 const tpalette& CurrentPalette() { return State().Palette; }
 
 bool TaskbarIsLight() { return State().TaskbarLight; }
 
-bool RefreshColourMode() {
+void RefreshColourMode() {
   tstate& s = State();
   const tcolourpreference p = ReadColourPreference(ProcessRegistry());
-  const tpalette next = PaletteFor(ChooseColourMode(p.AppsUseLightTheme, HighContrastOn()), SystemColours());
-  const bool changed = !SamePalette(next, s.Palette);
-  s.Palette = next;
+  s.Palette = PaletteFor(ChooseColourMode(p.AppsUseLightTheme, HighContrastOn()), SystemColours());
   s.TaskbarLight = p.SystemUsesLightTheme;
-  s.EverDark = s.EverDark || next.Mode == tcolourmode::Dark;
-  return changed;
+  s.EverDark = s.EverDark || s.Palette.Mode == tcolourmode::Dark;
 }
 
 bool IsColourModeChange(UINT msg, WPARAM wp, LPARAM lp) {
@@ -99,7 +86,7 @@ void ApplyControlMode(HWND control) {
   static const auto set = Lookup<settheme_t>("uxtheme.dll", "SetWindowTheme");
   if (!set) return;
   const bool dark = DarkMode();
-  if (IsClass(control, "Button")) {
+  if (IsClassOf(control, "Button")) {
     const LONG type = GetWindowLongA(control, GWL_STYLE) & BS_TYPEMASK;
     const bool check = type == BS_CHECKBOX || type == BS_AUTOCHECKBOX || type == BS_RADIOBUTTON ||
                        type == BS_AUTORADIOBUTTON || type == BS_3STATE || type == BS_AUTO3STATE;
@@ -107,9 +94,9 @@ void ApplyControlMode(HWND control) {
     if (check) set(control, dark ? L"" : nullptr, dark ? L"" : nullptr);
     return;
   }
-  if (IsClass(control, "Edit") || IsClass(control, "ComboBox"))
+  if (IsClassOf(control, "Edit") || IsClassOf(control, "ComboBox"))
     set(control, dark ? L"DarkMode_CFD" : nullptr, nullptr);
-  else if (IsClass(control, "ListBox") || IsClass(control, "ScrollBar") || IsClass(control, "SysListView32"))
+  else if (IsClassOf(control, "ListBox") || IsClassOf(control, "ScrollBar") || IsClassOf(control, "SysListView32"))
     set(control, dark ? L"DarkMode_Explorer" : nullptr, nullptr);
 }
 

@@ -16,8 +16,8 @@ inline bool DarkMode() { return CurrentPalette().Mode == tcolourmode::Dark; }
 // The taskbar's own mode ("SystemUsesLightTheme"), for the tray icon.
 bool TaskbarIsLight();
 
-// Reads the mode again; true when the palette changed.
-bool RefreshColourMode();
+// Reads the mode again.
+void RefreshColourMode();
 // Whether a message reports a change of the colour mode: WM_SETTINGCHANGE
 // with "ImmersiveColorSet" or of high contrast, or WM_SYSCOLORCHANGE.
 bool IsColourModeChange(UINT msg, WPARAM wp, LPARAM lp);

@@ -123,6 +123,34 @@ zv_reg_marker_app() {
   echo
 }
 
+# The visible menu windows, one handle a line.
+zv_menus() { zv_driver list '#32768' '*' | awk -F'\t' '$4 == "visible" { print $1 }'; }
+# Every open menu in one picture: the part of the screen they cover, as
+# $shots/$1.png.
+zv_cascade_shot() {
+  local x0=99999 y0=99999 x1=0 y1=0 x y w h m
+  sleep 0.4
+  for m in $(zv_menus); do
+    read -r x y w h < <(zv_window_rect "$m")
+    ((x < x0)) && x0=$x
+    ((y < y0)) && y0=$y
+    ((x + w > x1)) && x1=$((x + w))
+    ((y + h > y1)) && y1=$((y + h))
+  done
+  import -display "$DISPLAY" -window root -crop "$((x1 - x0))x$((y1 - y0))+$x0+$y0" +repage \
+    "$shots/$1.png" || zv_fail "screenshot $1"
+}
+# The shortcut menu by a left click on the icon: its window in menu, its
+# place in mx, my and width in mw. Its rows are 20 pixels high (small icons
+# at 96 DPI) from 3 pixels down.
+zv_menu_by_click() {
+  xdotool mousemove 300 300
+  zv_driver tray-click 'Zorvane (Active)' left || zv_fail "tray click failed"
+  menu=$(zv_wait_visible '#32768' '*' 5000) || zv_fail "no menu after the tray click"
+  sleep 0.4
+  read -r mx my mw _ < <(zv_window_rect "$menu")
+}
+
 # The editor opened from the tray's context menu, at 96 DPI: its window in
 # ed, its list in list, and the screen position of the list's client area
 # (inside its 2-pixel border) in list_x and list_y.

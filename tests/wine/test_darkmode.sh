@@ -30,48 +30,31 @@ app_mode() {  # $1: 1 light, 0 dark; told to the running windows as Windows tell
   zv_driver setting-change ImmersiveColorSet || zv_fail "no broadcast"
   sleep 0.3
 }
-menus() { zv_driver list '#32768' '*' | awk -F'\t' '$4 == "visible" { print $1 }'; }
 grey_of() { convert "$1" -colorspace Gray -format '%[fx:int(255*mean)]' info:; }
 shot() {  # $1: window, $2: picture name; its mean grey printed
   zv_screenshot "$1" "$shots/$2.png" || zv_fail "screenshot $2"
   grey_of "$shots/$2.png"
 }
-# Every open menu in one picture: the part of the screen they cover.
 cascade_shot() {  # $1: picture name; its mean grey printed
-  local x0=99999 y0=99999 x1=0 y1=0 x y w h
-  sleep 0.4
-  for m in $(menus); do
-    read -r x y w h < <(zv_window_rect "$m")
-    ((x < x0)) && x0=$x
-    ((y < y0)) && y0=$y
-    ((x + w > x1)) && x1=$((x + w))
-    ((y + h > y1)) && y1=$((y + h))
-  done
-  import -display "$DISPLAY" -window root -crop "$((x1 - x0))x$((y1 - y0))+$x0+$y0" +repage \
-    "$shots/$1.png" || zv_fail "screenshot $1"
+  zv_cascade_shot "$1"
   grey_of "$shots/$1.png"
 }
 close_menus() {
   local m
   for _ in 1 2 3; do
-    m=$(menus | tail -n 1)
+    m=$(zv_menus | tail -n 1)
     [ -z "$m" ] && return 0
     zv_key "$m" escape
     sleep 0.2
   done
-  [ -z "$(menus)" ] || zv_fail "menus stayed open"
+  [ -z "$(zv_menus)" ] || zv_fail "menus stayed open"
 }
 # The menu by a click on the icon, then Tools opened by the mouse.
 menu_with_tools() {  # $1: picture name; the cascade's mean grey printed
-  xdotool mousemove 300 300
-  zv_driver tray-click 'Zorvane (Active)' left || zv_fail "tray click failed"
-  local menu mx my mw
-  menu=$(zv_wait_visible '#32768' '*' 5000) || zv_fail "no menu after the tray click"
-  sleep 0.4
-  read -r mx my mw _ < <(zv_window_rect "$menu")
+  zv_menu_by_click
   xdotool mousemove $((mx + mw / 2)) $((my + 3 + 20 + 10)) click 1
-  for _ in $(seq 30); do [ "$(menus | wc -l)" = 2 ] && break; sleep 0.1; done
-  [ "$(menus | wc -l)" = 2 ] || zv_fail "Tools did not open"
+  for _ in $(seq 30); do [ "$(zv_menus | wc -l)" = 2 ] && break; sleep 0.1; done
+  [ "$(zv_menus | wc -l)" = 2 ] || zv_fail "Tools did not open"
   cascade_shot "$1"
   close_menus
 }

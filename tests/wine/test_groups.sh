@@ -31,7 +31,6 @@ group() {  # $1 item, $2 caption, $3 level
 zv_wine regedit /S "$(zv_winpath "$ZV_TEST_WORK/list.reg")"
 settings='HKCU\Software\Halvorix\Zorvane'
 
-menus() { zv_driver list '#32768' '*' | awk -F'\t' '$4 == "visible" { print $1 }'; }
 menu_by_key() {
   xdotool mousemove 40 40
   xdotool windowfocus --sync "$(xdotool search --name "Wine System Tray" | head -n 1)" 2>/dev/null
@@ -58,7 +57,7 @@ menu_by_key() {
 open_menus() {  # $1: how many menus should be open
   local n
   for _ in $(seq 50); do
-    n=$(menus | wc -l)
+    n=$(zv_menus | wc -l)
     [ "$n" = "$1" ] && return 0
     sleep 0.1
   done
@@ -69,22 +68,8 @@ started() {  # $1: marker name
   for _ in $(seq 100); do [ -f "$f" ] && break; sleep 0.1; done
   [ -f "$f" ] || zv_fail "$2 did not start $1"
   rm -f "$f"
-  for _ in $(seq 30); do [ -z "$(menus)" ] && return 0; sleep 0.1; done
+  for _ in $(seq 30); do [ -z "$(zv_menus)" ] && return 0; sleep 0.1; done
   zv_fail "menus stayed open after $2"
-}
-# Every open menu in one picture: the part of the screen they cover.
-cascade_shot() {  # $1: picture name
-  local x0=99999 y0=99999 x1=0 y1=0 x y w h
-  sleep 0.4
-  for m in $(menus); do
-    read -r x y w h < <(zv_window_rect "$m")
-    ((x < x0)) && x0=$x
-    ((y < y0)) && y0=$y
-    ((x + w > x1)) && x1=$((x + w))
-    ((y + h > y1)) && y1=$((y + h))
-  done
-  import -display "$DISPLAY" -window root -crop "$((x1 - x0))x$((y1 - y0))+$x0+$y0" +repage \
-    "$shots/$1.png" || zv_fail "screenshot $1"
 }
 
 zv_start_zorvane
@@ -103,13 +88,13 @@ cascaded=0
 for _ in 1 2 3; do
   menu_by_key
   xdotool key Down Right Down Right
-  if [ "$(menus | wc -l)" = 3 ]; then cascaded=1; break; fi
+  if [ "$(zv_menus | wc -l)" = 3 ]; then cascaded=1; break; fi
   xdotool key Escape Escape Escape
   open_menus 0
 done
 [ "$cascaded" = 1 ] || zv_fail "Win+Q, Down, Right, Down, Right did not open Remote"
 open_menus 3
-cascade_shot groups-menu-small
+zv_cascade_shot groups-menu-small
 xdotool key Return
 started probe "Win+Q, Down, Right, Down, Right, Enter"
 
@@ -139,21 +124,17 @@ started proxy "Win+Q, T, R, P, Enter"
 menu_by_key
 xdotool key t s
 open_menus 3
-cascade_shot groups-menu-empty
+zv_cascade_shot groups-menu-empty
 xdotool key Escape
 open_menus 2
 xdotool key Escape Escape
 open_menus 0
 
 # The mouse: a click on Tools opens it, a click on Editor starts it.
-xdotool mousemove 300 300
-zv_driver tray-click 'Zorvane (Active)' left || zv_fail "tray click failed"
-menu=$(zv_wait_visible '#32768' '*' 5000) || zv_fail "no menu after the tray click"
-sleep 0.4
-read -r mx my mw _ < <(zv_window_rect "$menu")
+zv_menu_by_click
 xdotool mousemove $((mx + mw / 2)) $((my + 3 + 20 + 10)) click 1
 open_menus 2
-sub=$(menus | grep -vx "$menu" | head -n 1)
+sub=$(zv_menus | grep -vx "$menu" | head -n 1)
 read -r sx sy sw _ < <(zv_window_rect "$sub")
 xdotool mousemove $((sx + sw / 2)) $((sy + 3 + 10)) click 1
 started editor "a click on Tools, then on Editor"
@@ -183,7 +164,7 @@ for look in "96 1 large" "144 0 small" "144 1 large"; do
   menu_by_key
   xdotool key t r
   open_menus 3
-  cascade_shot "groups-menu-$name-$dpi"
+  zv_cascade_shot "groups-menu-$name-$dpi"
   xdotool key Escape Escape Escape
   open_menus 0
   zv_stop_zorvane

@@ -22,12 +22,7 @@ file_entry() {  # $1 item, $2 caption, $3 path (backslashes doubled)
 zv_wine regedit /S "$(zv_winpath "$ZV_TEST_WORK/list.reg")"
 
 click_row() {  # $1: the row, from 0
-  xdotool mousemove 300 300
-  zv_driver tray-click 'Zorvane (Active)' left || zv_fail "tray click failed"
-  local menu mx my mw
-  menu=$(zv_wait_visible '#32768' '*' 5000) || zv_fail "no menu after the tray click"
-  sleep 0.4
-  read -r mx my mw _ < <(zv_window_rect "$menu")
+  zv_menu_by_click
   xdotool mousemove $((mx + mw / 2)) $((my + 3 + 20 * $1 + 10)) click 1
 }
 

@@ -6,6 +6,7 @@ tzvshortcut ExpandedShortcut(const tzvshortcut& shortcut, tenvironment& environm
   tzvshortcut expanded = shortcut;
   expanded.Path = environment.Expand(shortcut.Path);
   expanded.WorkingDir = environment.Expand(shortcut.WorkingDir);
+  expanded.Icon = environment.Expand(shortcut.Icon);
   return expanded;
 }
 

@@ -5,7 +5,8 @@
 
 namespace zv {
 
-// The shortcut with Path and WorkingDir expanded; everything else as stored.
+// The shortcut with Path, WorkingDir and Icon expanded; everything else as
+// stored.
 tzvshortcut ExpandedShortcut(const tzvshortcut& shortcut, tenvironment& environment);
 
 }  // namespace zv

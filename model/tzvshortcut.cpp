@@ -1,5 +1,6 @@
 #include "model/tzvshortcut.h"
 
+#include "core/iconlocation.h"
 #include "core/textutil.h"
 
 namespace zv {
@@ -9,8 +10,10 @@ bool tzvshortcut::IsEqual(const tzvshortcut* other) const {
   return SameTextAscii(Caption, other->Caption) && ShortcutType == other->ShortcutType &&
          ViewStyle == other->ViewStyle && SameTextAscii(Path, other->Path) &&
          Parameters == other->Parameters && SameTextAscii(WorkingDir, other->WorkingDir) &&
-         FullExplorer == other->FullExplorer && Hotkey == other->Hotkey;
+         FullExplorer == other->FullExplorer && Hotkey == other->Hotkey && SameTextAscii(Icon, other->Icon);
 }
+
+std::string tzvshortcut::IconSource() const { return IconSourceText(Icon, IsGroup() ? std::string() : Path); }
 
 void tzvshortcut::Assign(const tzvshortcut* source) {
   if (source == nullptr || source == this) return;

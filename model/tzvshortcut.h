@@ -32,6 +32,9 @@ class tzvshortcut {
   bool Group = false;
   // 0 at the top of the list, 1 inside a top-level group, and so on.
   std::uint8_t Level = 0;
+  // An icon of its own, "file,index" as shell links name it (%VARIABLES% as
+  // in paths); empty: the shell's icon for the path, or a group's folder.
+  std::string Icon;
   // Transient, never stored.
   std::uint8_t HotkeyStatus = hsNone;
   std::int32_t ImageIndex = 0;
@@ -39,6 +42,8 @@ class tzvshortcut {
   bool IsGroup() const { return ShortcutType == stSeparator && Group; }
   // A separator, not a group: what tidying and the menus treat as a line.
   bool IsLine() const { return ShortcutType == stSeparator && !Group; }
+  // What the entry's picture is looked up by (see IconSourceText).
+  std::string IconSource() const;
 
   // Duplicate test. A separator on the left is never equal to anything.
   bool IsEqual(const tzvshortcut* other) const;

@@ -24,7 +24,7 @@ std::string ItemSection(std::int32_t i) { return "Item" + std::to_string(i); }
 
 // The texts of one entry as the file spells them.
 struct entrytexts {
-  tfiletext Caption, Path, Parameters, WorkingDir;
+  tfiletext Caption, Path, Parameters, WorkingDir, Icon;
   explicit entrytexts(const tzvshortcut& s) {
     // Only what the type stores decides how the file is spelled.
     if (s.ShortcutType != stApplication && s.ShortcutType != stFile && s.ShortcutType != stFolder &&
@@ -32,13 +32,15 @@ struct entrytexts {
       return;
     Caption = ToFileText(s.Caption);
     Path = ToFileText(s.Path);
+    Icon = ToFileText(s.Icon);
     if (s.ShortcutType == stApplication) {
       Parameters = ToFileText(s.Parameters);
       WorkingDir = ToFileText(s.WorkingDir);
     }
   }
   bool FitCp1252() const {
-    return Caption.FitsCp1252 && Path.FitsCp1252 && Parameters.FitsCp1252 && WorkingDir.FitsCp1252;
+    return Caption.FitsCp1252 && Path.FitsCp1252 && Parameters.FitsCp1252 && WorkingDir.FitsCp1252 &&
+           Icon.FitsCp1252;
   }
 };
 
@@ -73,8 +75,9 @@ void WriteEntry(tinifile& ini, std::size_t section, const tzvshortcut& s, const 
       }
       break;
   }
-  // As in the registry: a list without groups is written as before.
+  // As in the registry: a list without groups or icons is written as before.
   if (s.Level > 0) ini.WriteInteger(section, "Level", s.Level);
+  if (!s.Icon.empty() && (s.ShortcutType != stSeparator || s.Group)) ini.WriteString(section, "Icon", text(t.Icon));
 }
 
 // Null when a text cannot be held in the process code page.
@@ -94,7 +97,8 @@ std::unique_ptr<tzvshortcut> ReadEntry(const tinifile& ini, std::size_t section,
   const bool application = s->ShortcutType == stApplication;
   for (auto [field, key, used] : {std::tuple{&s->Caption, "Caption", named}, std::tuple{&s->Path, "Path", named},
                                   std::tuple{&s->Parameters, "Parameters", application},
-                                  std::tuple{&s->WorkingDir, "WorkingDir", application}})
+                                  std::tuple{&s->WorkingDir, "WorkingDir", application},
+                                  std::tuple{&s->Icon, "Icon", named}})
     if (!FromFileText(UnescapeQuotes(ini.ReadString(section, key, "")), utf8, *field) && used) return nullptr;
   s->FullExplorer = ini.ReadInteger(section, "FullExplorer", 0) != 0;
   s->Hotkey = static_cast<std::uint16_t>(ini.ReadInteger(section, "Hotkey", 0) & 0xFFFF);
@@ -146,7 +150,7 @@ std::string DuplicateKey(const tzvshortcut& s) {
   key += static_cast<char>(s.FullExplorer ? 1 : 0);
   key += static_cast<char>(s.Hotkey & 0xFF);
   key += static_cast<char>(s.Hotkey >> 8);
-  for (const std::string* field : {&s.Caption, &s.Path, &s.Parameters, &s.WorkingDir}) {
+  for (const std::string* field : {&s.Caption, &s.Path, &s.Parameters, &s.WorkingDir, &s.Icon}) {
     key += std::to_string(field->size());
     key += ':';
     key += field == &s.Parameters ? *field : UpperAscii(*field);

@@ -57,9 +57,10 @@ void WriteEntry(TSafeRegistry& reg, const tzvshortcut& s) {
       }
       break;
   }
-  // Only entries inside a group carry a level: a list without groups is
-  // written as before.
+  // Only entries inside a group carry a level, and only entries with an
+  // icon of their own an icon: a list without either is written as before.
   if (s.Level > 0) reg.WriteInteger("Level", s.Level);
+  if (!s.Icon.empty() && (s.ShortcutType != stSeparator || s.Group)) reg.WriteString("Icon", s.Icon);
 }
 
 std::string LastComponent(const std::string& path) {
@@ -161,6 +162,7 @@ bool tzvshortcutlist::LoadFromRegistry(tregistrybackend& registry, const std::st
     s->Hotkey = static_cast<std::uint16_t>(reg.ReadIntegerDef("Hotkey", 0) & 0xFFFF);
     s->Group = s->ShortcutType == stSeparator && reg.ReadIntegerDef("Group", 0) != 0;
     s->Level = StoredLevel(reg.ReadIntegerDef("Level", 0));
+    if (s->ShortcutType != stSeparator || s->Group) s->Icon = reg.ReadStringDef("Icon", "");
     reg.CloseKey();
     if (Add(s, true) == -1) result = false;
   }

@@ -31,7 +31,8 @@ inline std::string Describe(const zv::tzvshortcutlist& list) {
     const zv::tzvshortcut* s = list.GetItem(i);
     out += std::to_string(s->ShortcutType) + "|" + s->Caption + "|" + std::to_string(s->ViewStyle) +
            "|" + s->Path + "|" + s->Parameters + "|" + s->WorkingDir + "|" +
-           (s->FullExplorer ? "1" : "0") + "|" + std::to_string(s->Hotkey) + "\n";
+           (s->FullExplorer ? "1" : "0") + "|" + std::to_string(s->Hotkey) + (s->Icon.empty() ? "" : "|" + s->Icon) +
+           "\n";
   }
   return out;
 }

@@ -108,6 +108,30 @@ TEST(ListFile, GroupsAreWrittenAsSeparatorsWithALevelOnTheirEntriesAndImportAsTh
   EXPECT_EQ(Structure(orphan), "0Lost");
 }
 
+TEST(ListFile, OwnIconsAreOneMoreLineOfTheEntriesThatHaveOne) {
+  tzvshortcutlist list;
+  Append(list, Group("Tools"));
+  list.GetItem(0)->Icon = "%SystemRoot%\\System32\\shell32.dll,-4";
+  Append(list, AtLevel(MakeShortcut(stFile, "Notes", "C:\\n.txt"), 1));
+  list.GetItem(1)->Icon = "C:\\Icons\\note.ico,2";
+  Append(list, MakeShortcut(stFile, "Plain", "C:\\p.txt"));
+  EXPECT_EQ(ExportText(list),
+            "[Root]\r\nSavedByClass=tzvshortcutlist\r\nCount=3\r\n"
+            "[Item0]\r\nShortcutType=0\r\nGroup=1\r\nCaption=Tools\r\n"
+            "Icon=%SystemRoot%\\System32\\shell32.dll,-4\r\n"
+            "[Item1]\r\nShortcutType=2\r\nCaption=Notes\r\nPath=C:\\n.txt\r\nHotkey=0\r\nLevel=1\r\n"
+            "Icon=C:\\Icons\\note.ico,2\r\n"
+            "[Item2]\r\nShortcutType=2\r\nCaption=Plain\r\nPath=C:\\p.txt\r\nHotkey=0\r\n");
+  tzvshortcutlist back;
+  ASSERT_TRUE(ImportText(back, ExportText(list)));
+  EXPECT_EQ(Describe(back), Describe(list));
+
+  // Two entries that differ only in their icons are not duplicates.
+  list.GetItem(2)->Icon = "C:\\Icons\\p.ico";
+  ASSERT_TRUE(ImportText(back, ExportText(list)));
+  EXPECT_EQ(Captions(back), "-,Notes,Plain,-,Plain");
+}
+
 TEST(ListFile, QuotesAreEscapedAndEveryTextComesBackExactly) {
   EXPECT_EQ(EscapeQuotes("Say \"hi\""), "Say \\\"hi\\\"");
   EXPECT_EQ(EscapeQuotes("a\\\"b"), "a\\\\\"b");

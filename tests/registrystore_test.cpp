@@ -228,6 +228,38 @@ TEST_P(RegistryStore, NestedGroupsComeBackAndAnEarlierReaderStillSeesEveryShortc
   EXPECT_EQ(Captions(back), "-,Editor,-,Notes,-,-,Data");
 }
 
+TEST_P(RegistryStore, OwnIconsAreOneMoreValueOfTheEntriesThatHaveOne) {
+  std::string list = Key("Shortcuts");
+  tzvshortcutlist l;
+  Append(l, Group("Tools"));
+  l.GetItem(0)->Icon = "%SystemRoot%\\System32\\shell32.dll,-4";
+  Append(l, AtLevel(MakeShortcut(stApplication, "Editor", "C:\\edit.exe"), 1));
+  l.GetItem(1)->Icon = "C:\\Icons\\pen.ico,0";
+  Append(l, MakeShortcut(stFile, "Site", "https://example.org/"));
+  Append(l, Separator());
+  l.GetItem(3)->Icon = "C:\\never.ico";  // a line shows no icon and stores none
+  ASSERT_TRUE(l.SaveToRegistry(*reg, list));
+
+  using sv = std::vector<std::string>;
+  EXPECT_EQ(SortedValueNames(*reg, list + "\\Item0"), (sv{"Caption", "Group", "Icon", "ShortcutType"}));
+  EXPECT_EQ(SortedValueNames(*reg, list + "\\Item1"),
+            (sv{"Caption", "Hotkey", "Icon", "Level", "Parameters", "Path", "ShortcutType", "ViewStyle",
+                "WorkingDir"}));
+  EXPECT_EQ(SortedValueNames(*reg, list + "\\Item2"), (sv{"Caption", "Hotkey", "Path", "ShortcutType"}));
+  EXPECT_EQ(SortedValueNames(*reg, list + "\\Item3"), (sv{"ShortcutType"}));
+  auto k = reg->OpenKey(list + "\\Item1", false);
+  tregvalue v;
+  ASSERT_TRUE(reg->QueryValue(*k, "Icon", v));
+  EXPECT_EQ(v.Type, rtString);
+
+  tzvshortcutlist back;
+  EXPECT_TRUE(back.LoadFromRegistry(*reg, list));
+  EXPECT_EQ(back.GetItem(0)->Icon, "%SystemRoot%\\System32\\shell32.dll,-4");
+  EXPECT_EQ(back.GetItem(1)->Icon, "C:\\Icons\\pen.ico,0");
+  EXPECT_EQ(back.GetItem(2)->Icon, "");
+  EXPECT_EQ(back.GetItem(3)->Icon, "");
+}
+
 TEST_P(RegistryStore, LevelsThatDoNotFitStandInTheDeepestGroupStillOpen) {
   std::string list = Key("Shortcuts");
   SetString(list, "SavedByClass", "tzvshortcutlist");

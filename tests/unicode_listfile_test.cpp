@@ -95,6 +95,8 @@ TEST(UnicodeListFile, OtherTextsGoInUtf8WithTheMarkerAndComeBackWhole) {
   Append(list, MakeShortcut(stFile, U8("\xDC" "bersicht"), "C:\\x.txt"));
   auto folder = MakeShortcut(stFolder, Privet, Data);
   folder->FullExplorer = true;
+  // An icon's file may be in any script too.
+  folder->Icon = Data + "\\" + Nihon + ".ico,3";
   Append(list, std::move(folder));
   const std::string bytes = Export(list);
   EXPECT_EQ(bytes.substr(0, bytes.find("[Item0]")),
@@ -103,6 +105,7 @@ TEST(UnicodeListFile, OtherTextsGoInUtf8WithTheMarkerAndComeBackWhole) {
   EXPECT_NE(bytes.find("Parameters=/name \\\"" + Privet + "\\\" " + Nihon + "\r\n"), std::string::npos);
   // In a UTF-8 file the Windows-1252 letters are UTF-8 too.
   EXPECT_NE(bytes.find("Caption=\xC3\x9C" "bersicht\r\n"), std::string::npos);
+  EXPECT_NE(bytes.find("Icon=" + Data + "\\" + Nihon + ".ico,3\r\n"), std::string::npos);
   tzvshortcutlist back;
   ASSERT_TRUE(Import(back, bytes));
   EXPECT_EQ(Describe(back), Describe(list));

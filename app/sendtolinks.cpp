@@ -5,6 +5,7 @@
 #include <unordered_map>
 
 #include "core/filesystem.h"
+#include "core/iconlocation.h"
 #include "app/launcher.h"
 #include "app/sendto.h"
 #include "core/textutil.h"
@@ -53,6 +54,11 @@ tshelllink LinkOf(const tzvshortcut& s, const std::string& description) {
     link.WorkingDirectory = s.WorkingDir;
   }
   link.Description = description;
+  ticonlocation icon;
+  if (ParseIconLocation(s.Icon, icon)) {
+    link.IconFile = icon.File;
+    link.IconIndex = icon.Index;
+  }
   return link;
 }
 
@@ -82,7 +88,7 @@ std::vector<tsendtolink> WantedSendToLinks(const tzvshortcutlist& list, const st
 bool SendToLinkIsCurrent(const tshelllinkfile& existing, std::uint32_t attributes, const tshelllink& wanted) {
   if (attributes & (faReadOnly | faHidden | faSystem)) return false;
   if (existing.NonAscii || !IsAscii(wanted.Arguments) || !IsAscii(wanted.WorkingDirectory) ||
-      !IsAscii(wanted.Description))
+      !IsAscii(wanted.Description) || !IsAscii(wanted.IconFile))
     return false;
   const std::uint32_t show = wanted.ShowCommand ? static_cast<std::uint32_t>(wanted.ShowCommand)
                                                 : LinkDefaultShowCommand;
@@ -90,7 +96,9 @@ bool SendToLinkIsCurrent(const tshelllinkfile& existing, std::uint32_t attribute
   // in letter case only: the same file.
   return existing.ShowCommand == show && !existing.TargetPath.empty() &&
          SameTextAscii(existing.TargetPath, wanted.Path) && existing.Arguments == wanted.Arguments &&
-         existing.WorkingDirectory == wanted.WorkingDirectory && existing.Description == wanted.Description;
+         existing.WorkingDirectory == wanted.WorkingDirectory && existing.Description == wanted.Description &&
+         SameTextAscii(existing.IconLocation, wanted.IconFile) &&
+         (wanted.IconFile.empty() || existing.IconIndex == wanted.IconIndex);
 }
 
 }  // namespace zv

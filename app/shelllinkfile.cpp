@@ -17,6 +17,7 @@ enum : std::uint32_t {
   lfHasRelativePath = 0x08,
   lfHasWorkingDir = 0x10,
   lfHasArguments = 0x20,
+  lfHasIconLocation = 0x40,
   lfIsUnicode = 0x80,
 };
 
@@ -90,8 +91,8 @@ bool ReadShellLinkFile(const std::string& bytes, tshelllinkfile& link) {
   for (std::size_t i = 0; i < sizeof(LinkHeader); ++i)
     if (static_cast<unsigned char>(bytes[i]) != LinkHeader[i]) return false;
   reader r(bytes);
-  std::uint32_t flags = 0, size = 0;
-  if (!r.Skip(0x14) || !r.Number(4, flags) || !r.Skip(0x3C - 0x18) ||
+  std::uint32_t flags = 0, size = 0, iconIndex = 0;
+  if (!r.Skip(0x14) || !r.Number(4, flags) || !r.Skip(0x38 - 0x18) || !r.Number(4, iconIndex) ||
       !r.Number(4, link.ShowCommand) || !r.Skip(0x4C - 0x40))
     return false;
   if (flags & lfHasIdList) {
@@ -109,6 +110,8 @@ bool ReadShellLinkFile(const std::string& bytes, tshelllinkfile& link) {
   if ((flags & lfHasRelativePath) && !r.Text(unicode, link.RelativePath, n)) return false;
   if ((flags & lfHasWorkingDir) && !r.Text(unicode, link.WorkingDirectory, n)) return false;
   if ((flags & lfHasArguments) && !r.Text(unicode, link.Arguments, n)) return false;
+  if ((flags & lfHasIconLocation) && !r.Text(unicode, link.IconLocation, n)) return false;
+  link.IconIndex = static_cast<std::int32_t>(iconIndex);
   return true;
 }
 

@@ -13,6 +13,8 @@ struct tshelllinkfile {
   std::string RelativePath;
   std::string WorkingDirectory;
   std::string Arguments;
+  std::string IconLocation;
+  std::int32_t IconIndex = 0;
   // A text above held a character outside ASCII (read as '?').
   bool NonAscii = false;
   // The local target from the link's location block: its base path and

@@ -258,7 +258,7 @@ void tfindwindow::DrawRow(const DRAWITEMSTRUCT& item) {
   if (shortcut) {
     const tfindrow row = RowAt(static_cast<int>(item.itemID));
     const int gap = Scaled(6);
-    const int icon = IconIndex ? IconIndex(shortcut->Path) : -1;
+    const int icon = IconIndex ? IconIndex(shortcut->IconSource()) : -1;
     if (icon >= 0) icons_.DrawIcon(dc, icon, gap, (h - icons_.IconHeight()) / 2);
     const UINT format = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS;
     int right = w - gap;

@@ -34,6 +34,19 @@ class tshellimages {
   // SHGetFileInfoA on path with file attributes 0; false when the shell
   // refuses, and then index is untouched.
   virtual bool IconIndex(const std::string& path, unsigned flags, int& index) = 0;
+  // The system list's index of an icon in a file, loaded into the lists
+  // (Shell_GetCachedImageIndex); false when the file holds no such icon.
+  virtual bool CachedIconIndex(const std::string& /*file*/, int /*index*/, int& /*out*/) { return false; }
+  // What HKEY_CLASSES_ROOT registers for a URL scheme: the default values of
+  // its DefaultIcon and shell\open\command keys, expanded; empty where none.
+  virtual void SchemeHandler(const std::string& /*scheme*/, std::string& defaultIcon, std::string& command) {
+    defaultIcon.clear();
+    command.clear();
+  }
+  // The index of the program's own link icon; -1 when the shell refuses.
+  virtual int LinkIconIndex() { return -1; }
+  // The index of the shell's plain folder icon; -1 when it refuses.
+  virtual int FolderIconIndex() { return -1; }
   // Draws image index of list on a device context (HDC).
   virtual bool Draw(void* list, int index, void* dc, int x, int y, unsigned style) = 0;
   // The same, shrunk or grown to size x size pixels.
@@ -56,8 +69,10 @@ class twin32shellimages : public tshellimages {
   bool Draw(void* list, int index, void* dc, int x, int y, unsigned style) override;
   bool DrawSized(void* list, int index, void* dc, int x, int y, int size, unsigned style) override;
   void* GetIcon(void* list, int index, unsigned style) override;
-  // The index of the shell's plain folder icon; -1 when it refuses.
-  int FolderIconIndex();
+  bool CachedIconIndex(const std::string& file, int index, int& out) override;
+  void SchemeHandler(const std::string& scheme, std::string& defaultIcon, std::string& command) override;
+  int LinkIconIndex() override;
+  int FolderIconIndex() override;
 };
 
 twin32shellimages& ProcessShellImages();

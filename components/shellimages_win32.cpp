@@ -2,8 +2,12 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
+#include <algorithm>
+#include <cwchar>
+
 #include "components/shellimages.h"
 #include "platform/win32text.h"
+#include "resources/resource.h"
 #include "toolkit/dpi.h"
 
 namespace zv {
@@ -65,6 +69,71 @@ bool twin32shellimages::IconIndex(const std::string& path, unsigned flags, int& 
   if (!SHGetFileInfoW(WideFromProcess(path).c_str(), 0, &info, sizeof(info), flags)) return false;
   index = info.iIcon;
   return true;
+}
+
+bool twin32shellimages::CachedIconIndex(const std::string& file, int index, int& out) {
+  // Looked up at run time: the import libraries do not all name it.
+  using cachedindex = int(WINAPI*)(PCWSTR, int, UINT);
+  static const cachedindex get = [] {
+    HMODULE shell = GetModuleHandleA("shell32.dll");
+    return shell ? reinterpret_cast<cachedindex>(
+                       reinterpret_cast<void*>(GetProcAddress(shell, "Shell_GetCachedImageIndexW")))
+                 : cachedindex(nullptr);
+  }();
+  if (!get) return false;
+  const int found = get(WideFromProcess(file).c_str(), index, 0);
+  if (found < 0) return false;
+  out = found;
+  return true;
+}
+
+namespace {
+
+// The default value of a key below HKEY_CLASSES_ROOT, expanded; empty when
+// it is missing or no text.
+std::string ClassesText(const std::wstring& subkey) {
+  HKEY key = nullptr;
+  if (RegOpenKeyExW(HKEY_CLASSES_ROOT, subkey.c_str(), 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) return {};
+  DWORD type = 0, bytes = 0;
+  std::wstring text;
+  if (RegQueryValueExW(key, nullptr, nullptr, &type, nullptr, &bytes) == ERROR_SUCCESS &&
+      (type == REG_SZ || type == REG_EXPAND_SZ) && bytes > 0 && bytes <= 64 * 1024) {
+    text.resize(bytes / sizeof(wchar_t) + 1);
+    if (RegQueryValueExW(key, nullptr, nullptr, &type, reinterpret_cast<BYTE*>(text.data()), &bytes) !=
+        ERROR_SUCCESS)
+      bytes = 0;
+    text.resize(std::min<std::size_t>(bytes / sizeof(wchar_t), text.size()));
+    text.resize(wcsnlen(text.c_str(), text.size()));
+  }
+  RegCloseKey(key);
+  if (text.empty()) return {};
+  // Commands and icons of the shell's own classes name %SystemRoot% and
+  // the like, also in plain texts.
+  const DWORD needed = ExpandEnvironmentStringsW(text.c_str(), nullptr, 0);
+  std::wstring expanded(needed, L'\0');
+  if (needed == 0 || ExpandEnvironmentStringsW(text.c_str(), expanded.data(), needed) == 0) expanded = text;
+  expanded.resize(wcsnlen(expanded.c_str(), expanded.size()));
+  std::string out;
+  return ProcessFromWide(expanded, out) ? out : std::string();
+}
+
+}  // namespace
+
+void twin32shellimages::SchemeHandler(const std::string& scheme, std::string& defaultIcon, std::string& command) {
+  // A scheme is letters, digits, "+", "-" and "." only: never a path of keys.
+  const std::wstring name = WideFromProcess(scheme);
+  defaultIcon = name.empty() ? std::string() : ClassesText(name + L"\\DefaultIcon");
+  command = name.empty() ? std::string() : ClassesText(name + L"\\shell\\open\\command");
+}
+
+int twin32shellimages::LinkIconIndex() {
+  wchar_t self[MAX_PATH + 1] = {};
+  const DWORD length = GetModuleFileNameW(nullptr, self, MAX_PATH + 1);
+  std::string file;
+  int index = -1;
+  if (length == 0 || length > MAX_PATH || !ProcessFromWide(self, file)) return -1;
+  // A negative index names the icon's resource.
+  return CachedIconIndex(file, -IDI_WEBLINK, index) ? index : -1;
 }
 
 int twin32shellimages::FolderIconIndex() {

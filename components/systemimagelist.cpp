@@ -3,6 +3,8 @@
 #include <vector>
 
 #include "components/systemiconsize.h"
+#include "core/iconlocation.h"
+#include "core/url.h"
 
 namespace zv {
 
@@ -50,13 +52,57 @@ int TdfsSystemImageList::GetFileIconIndex(const std::string& path) const {
   return FileIconIndexOf(shell_, path);
 }
 
-int FileIconIndexOf(tshellimages& shell, const std::string& path) {
+namespace {
+
+constexpr int Fallback = TdfsSystemImageList::FallbackIconIndex;
+
+// The icon named by a location text, loaded into the system lists; -1 when
+// it cannot be.
+int LocationIndex(tshellimages& shell, const std::string& text) {
+  ticonlocation location;
+  int index = -1;
+  if (!ParseIconLocation(text, location) || !shell.PathExists(location.File) ||
+      !shell.CachedIconIndex(location.File, location.Index, index))
+    return -1;
+  return index;
+}
+
+// A link shows the icon its scheme's handler registers, else the icon of
+// the program that handles it, else the program's own link icon.
+int LinkIndex(tshellimages& shell, const std::string& url) {
+  std::string defaultIcon, command;
+  shell.SchemeHandler(std::string(UrlScheme(url)), defaultIcon, command);
+  int index = LocationIndex(shell, defaultIcon);
+  if (index >= 0) return index;
+  const std::string program = ProgramOfCommand(command);
+  if (!program.empty() && shell.PathExists(program) && shell.IconIndex(program, shgfiSysIconIndex, index) &&
+      index >= 0)
+    return index;
+  index = shell.LinkIconIndex();
+  return index >= 0 ? index : Fallback;
+}
+
+int PathIndex(tshellimages& shell, const std::string& path) {
+  if (IsUrl(path)) return LinkIndex(shell, path);
   // A missing path still gets the icon its name (extension) stands for.
   const unsigned flags =
       shell.PathExists(path) ? shgfiSysIconIndex : shgfiSysIconIndex | shgfiUseFileAttributes;
-  int index = TdfsSystemImageList::FallbackIconIndex;
-  if (!shell.IconIndex(path, flags, index) || index < 0) return TdfsSystemImageList::FallbackIconIndex;
+  int index = Fallback;
+  if (!shell.IconIndex(path, flags, index) || index < 0) return Fallback;
   return index;
+}
+
+}  // namespace
+
+int FileIconIndexOf(tshellimages& shell, const std::string& source) {
+  std::string icon, path;
+  if (!SplitIconSource(source, icon, path)) return PathIndex(shell, source);
+  const int index = LocationIndex(shell, icon);
+  if (index >= 0) return index;
+  if (!path.empty()) return PathIndex(shell, path);
+  // A group's own icon failed: its folder.
+  const int folder = shell.FolderIconIndex();
+  return folder >= 0 ? folder : Fallback;
 }
 
 bool TdfsSystemImageList::Draw(void* dc, int x, int y, int index) const {

@@ -39,9 +39,10 @@ class TdfsSystemImageList {
   int Height() const { return height_; }
   int Count() const;
 
-  // The index of a path's icon. The same for both sizes, and asked afresh
-  // each time, so a changed file shows its new icon.
-  int GetFileIconIndex(const std::string& path) const;
+  // The index of a path's icon, or of an icon source's (FileIconIndexOf).
+  // The same for both sizes, and asked afresh each time, so a changed file
+  // shows its new icon.
+  int GetFileIconIndex(const std::string& source) const;
 
   // The image at index on a device context (HDC).
   bool Draw(void* dc, int x, int y, int index) const;
@@ -58,7 +59,9 @@ class TdfsSystemImageList {
   bool sized_ = false;  // drawn at another size than the list's own
 };
 
-// GetFileIconIndex without a list: what the shell answers for a path.
-int FileIconIndexOf(tshellimages& shell, const std::string& path);
+// GetFileIconIndex without a list: the index for an icon source (see
+// IconSourceText): an icon of its own where it loads, else the path's; a
+// URL's is its handler's icon.
+int FileIconIndexOf(tshellimages& shell, const std::string& source);
 
 }  // namespace zv

@@ -30,6 +30,9 @@ struct tshelllink {
   std::string WorkingDirectory;
   std::string Description;
   int ShowCommand = 0;
+  // The link's own icon; an empty file: the target's.
+  std::string IconFile;
+  int IconIndex = 0;
 };
 
 enum class tlinksave {

@@ -60,4 +60,8 @@ bool IsUrl(std::string_view text) {
   return true;
 }
 
+std::string_view UrlScheme(std::string_view text) {
+  return IsUrl(text) ? text.substr(0, text.find(':')) : std::string_view();
+}
+
 }  // namespace zv

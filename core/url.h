@@ -12,6 +12,8 @@ namespace zv {
 // letters, digits, "+", "-" or "."; two characters at least, so a drive
 // letter ("C:") never counts.
 bool IsUrl(std::string_view text);
+// The scheme of a URL without its colon ("https"); empty for no URL.
+std::string_view UrlScheme(std::string_view text);
 
 // Internet shortcut files (".url") longer than this are not read further.
 inline constexpr std::size_t MaxInternetShortcutBytes = 64 * 1024;

@@ -1,10 +1,21 @@
 #include "editor/shortcutdialoglogic.h"
 
+#include "core/iconlocation.h"
+#include "core/textutil.h"
+
 namespace zv {
 
 namespace {
 
 bool IsBlank(char c) { return static_cast<unsigned char>(c) <= ' '; }
+
+// Files the icon picker shows icons of.
+bool HoldsIcons(std::string_view path) {
+  const std::size_t dot = path.find_last_of(".\\");
+  if (dot == std::string_view::npos || path[dot] != '.') return false;
+  const std::string extension = UpperAscii(std::string(path.substr(dot)));
+  return extension == ".EXE" || extension == ".DLL" || extension == ".ICO" || extension == ".CPL";
+}
 
 }  // namespace
 
@@ -46,6 +57,7 @@ tshortcutformvalues ShortcutToForm(const tzvshortcut& s) {
   f.ViewIndex = s.ViewStyle <= vsMaximized ? s.ViewStyle : -1;  // no choice shown
   f.Caption = s.Caption;
   f.Hotkey = s.Hotkey;
+  f.Icon = s.Icon;
   switch (s.ShortcutType) {
     case stFile:
       f.FileName = s.Path;
@@ -78,6 +90,7 @@ bool FormIsComplete(const tshortcutformvalues& f) {
 
 void FormToShortcut(const tshortcutformvalues& f, tzvshortcut& s) {
   s.Caption = f.Caption;
+  s.Icon = f.Icon;
   if (f.Group) return;
   s.Hotkey = f.Hotkey;
   switch (f.TypeIndex) {
@@ -101,6 +114,18 @@ void FormToShortcut(const tshortcutformvalues& f, tzvshortcut& s) {
   // The view list is disabled (and covered) for files: their style stays.
   if (s.ShortcutType != stFile && f.ViewIndex >= 0 && f.ViewIndex <= vsMaximized)
     s.ViewStyle = static_cast<std::uint8_t>(f.ViewIndex);
+}
+
+std::string FormIconSource(const tshortcutformvalues& f) {
+  return IconSourceText(f.Icon, f.Group ? std::string() : FormTarget(f));
+}
+
+ticonlocation IconPickerStart(const tshortcutformvalues& f) {
+  ticonlocation start;
+  if (ParseIconLocation(f.Icon, start)) return start;
+  const std::string target = f.Group ? std::string() : FormTarget(f);
+  if (HoldsIcons(target)) return {target, 0};
+  return {SystemIconLibrary, 0};
 }
 
 }  // namespace zv

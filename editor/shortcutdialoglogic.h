@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/iconlocation.h"
 #include "model/tzvshortcut.h"
 
 namespace zv {
@@ -29,7 +30,12 @@ struct tshortcutformvalues {
   std::string FileName;
   std::string Folder;
   bool FullExplorer = false;
+  std::string Icon;  // empty: the default icon
 };
+
+// Where the icon picker opens for an entry without an icon of its own and
+// without a file of icons as its target.
+inline constexpr const char* SystemIconLibrary = "%SystemRoot%\\System32\\shell32.dll";
 
 // Blanks and control characters (bytes up to 32) removed at both ends.
 std::string TrimBlanks(std::string_view text);
@@ -60,5 +66,13 @@ bool FormIsComplete(const tshortcutformvalues& form);
 // Writes a complete form into the shortcut; fields the chosen type does not
 // show keep their values. A group takes its name only.
 void FormToShortcut(const tshortcutformvalues& form, tzvshortcut& shortcut);
+
+// What the form's picture is looked up by: its icon, falling back to the
+// chosen type's target (a group's: its folder icon).
+std::string FormIconSource(const tshortcutformvalues& form);
+
+// The icon the picker opens with: the form's own, else the first of a
+// program, library or icon file it targets, else the system's library.
+ticonlocation IconPickerStart(const tshortcutformvalues& form);
 
 }  // namespace zv

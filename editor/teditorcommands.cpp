@@ -67,15 +67,19 @@ teditoroutcome teditorcommands::FillShortcutList() {
   teditoroutcome out;
   for (std::int32_t i = 0; i < worklist.Count(); ++i) {
     tzvshortcut* s = worklist.GetItem(i);
-    if (s->IsGroup()) s->ImageIndex = IconIndex(*s);
-    if (s->ShortcutType == stSeparator) continue;  // a line without icon, or a group's folder
-    const std::int32_t known = services_.KnownIconIndex ? services_.KnownIconIndex(s->Path) : -1;
+    // A line has no icon; a group has its folder's unless it has its own.
+    if (s->IsLine() || (s->IsGroup() && s->Icon.empty())) {
+      if (s->IsGroup()) s->ImageIndex = IconIndex(*s);
+      continue;
+    }
+    const std::string source = s->IconSource();
+    const std::int32_t known = services_.KnownIconIndex ? services_.KnownIconIndex(source) : -1;
     if (known >= 0)
       s->ImageIndex = known;
-    else if (services_.IconLookedUpLater && services_.IconLookedUpLater(s->Path))
+    else if (services_.IconLookedUpLater && services_.IconLookedUpLater(source))
       s->ImageIndex = -1;  // no icon rather than a wrong one, until it is known
     else
-      s->ImageIndex = IconIndex(s->Path);
+      s->ImageIndex = IconIndex(source);
   }
   selected_.assign(static_cast<std::size_t>(worklist.Count()), false);
   focused_ = -1;
@@ -90,8 +94,8 @@ teditoroutcome teditorcommands::TakeKnownIcons() {
   if (!services_.KnownIconIndex) return out;
   for (std::int32_t i = 0; i < worklist.Count(); ++i) {
     tzvshortcut* s = worklist.GetItem(i);
-    if (s->ImageIndex >= 0 || s->ShortcutType == stSeparator) continue;
-    const std::int32_t known = services_.KnownIconIndex(s->Path);
+    if (s->ImageIndex >= 0 || s->IsLine()) continue;
+    const std::int32_t known = services_.KnownIconIndex(s->IconSource());
     if (known < 0) continue;
     s->ImageIndex = known;
     out.RepaintAll = true;
@@ -109,7 +113,7 @@ std::int32_t teditorcommands::IconIndex(const std::string& path) const {
 }
 
 std::int32_t teditorcommands::IconIndex(const tzvshortcut& entry) const {
-  if (!entry.IsGroup()) return IconIndex(entry.Path);
+  if (!entry.IsGroup() || !entry.Icon.empty()) return IconIndex(entry.IconSource());
   return services_.FolderIconIndex ? services_.FolderIconIndex() : 0;
 }
 

@@ -6,7 +6,11 @@
 #include "core/codepage.h"
 #include "model/hotkeytext.h"
 #include "model/hotkeyvalue.h"
+#include "components/shellimages.h"
+#include "components/systemimagelist.h"
+#include "platform/win32environment.h"
 #include "platform/win32folderbrowser.h"
+#include "platform/win32iconpicker.h"
 #include "platform/win32prompts.h"
 #include "resources/resource.h"
 #include "toolkit/colourmode.h"
@@ -43,6 +47,7 @@ tzvshortcutdialog::tzvshortcutdialog(tzvshortcut& shortcut, bool editing)
     : tform("tzvshortcutdialog", "", 445, 333),
       Prompts(&ProcessPrompts()),
       BrowseFolder(BrowseForFolder),
+      PickIcon(PickIconLocation),
       shortcut_(shortcut),
       editing_(editing) {}
 
@@ -105,6 +110,12 @@ void tzvshortcutdialog::BuildControls() {
   oklbl = &AddLinkCommand("oklbl", "OK", 288, 17, IDI_CHECKMARK, 0, true, [this] { oklblClick(); });
   cancellbl =
       &AddLinkCommand("cancellbl", "Cancel", 308, 41, IDI_CROSS, 0, true, [this] { cancellblClick(); });
+  // The picture beside the link is the entry's icon.
+  iconlbl = &AddLinkCommand("iconlbl", "Change icon...", 228, 80, IDI_TYPEFILE, 0, false, [this] { iconlblClick(); },
+                            &iconimg);
+  defaulticonlbl =
+      &AddLinkCommand("defaulticonlbl", "Default icon", 248, 70, IDI_LINKARROW, 0, false,
+                      [this] { defaulticonlblClick(); });
 
   // Tab order: the group box first, then the type list.
   const bool group = shortcut_.IsGroup();
@@ -202,6 +213,10 @@ void tzvshortcutdialog::FormShow() {
   SetWindowTextA(filenameeb, v.FileName.c_str());
   SetWindowTextA(foldereb, v.Folder.c_str());
   SendMessageA(fullexplorercb, BM_SETCHECK, v.FullExplorer ? BST_CHECKED : BST_UNCHECKED, 0);
+  icon_ = v.Icon;
+  // The editor knows the entry's picture; asking again could wait on a
+  // path of a server that does not answer.
+  ShowIcon(editing_ ? shortcut_.ImageIndex : ChosenIconIndex());
   // Shown as the shortcut came; a hotkey changed here does not update it.
   const bool warn = shortcut_.HotkeyStatus == hsInvalid;
   hotkeywarningshape->Visible = warn;
@@ -229,6 +244,7 @@ void tzvshortcutdialog::FormDpiChanged() {
   for (tspeedbutton* b : {executablebtn, workingdirectorybtn, filenamebtn, folderbtn})
     b->SetGlyph(LoadBitmapResourceForDpi(IDB_FOLDERGLYPH, Dpi()));
   FrameWarning();
+  ShowIcon(iconIndex_);
 }
 
 tshortcutformvalues tzvshortcutdialog::FormValues() const {
@@ -244,6 +260,7 @@ tshortcutformvalues tzvshortcutdialog::FormValues() const {
   v.FileName = WindowTextOf(filenameeb);
   v.Folder = WindowTextOf(foldereb);
   v.FullExplorer = SendMessageA(fullexplorercb, BM_GETCHECK, 0, 0) == BST_CHECKED;
+  v.Icon = icon_;
   return v;
 }
 
@@ -323,6 +340,46 @@ void tzvshortcutdialog::folderbtnClick() {
   std::string folder;
   if (BrowseFolder && BrowseFolder(Handle(), "Please select a folder.", folder))
     SetWindowTextA(foldereb, folder.c_str());
+}
+
+std::int32_t tzvshortcutdialog::ChosenIconIndex() const {
+  return FileIconIndexOf(ProcessShellImages(), ProcessEnvironment().Expand(FormIconSource(FormValues())));
+}
+
+void tzvshortcutdialog::ShowIcon(std::int32_t index) {
+  iconIndex_ = index;
+  const int size = Scaled(16);
+  HICON icon = nullptr;
+  if (index >= 0) {
+    TdfsSystemImageList images(ProcessShellImages());
+    images.SetImageSize(isSmall);
+    images.SetDpi(Dpi());
+    icon = static_cast<HICON>(images.GetIcon(index));
+  }
+  if (icon)
+    iconimg->SetIcon(icon, size);
+  else
+    SetIconPicture(*iconimg, IDI_TYPEFILE, 16);
+  // Nothing to go back to while the entry has the default.
+  ShowWindow(defaulticonlbl->Handle(), icon_.empty() ? SW_HIDE : SW_SHOWNA);
+  EnableWindow(defaulticonlbl->Handle(), !icon_.empty());
+  InvalidateRect(Handle(), nullptr, FALSE);
+}
+
+void tzvshortcutdialog::iconlblClick() {
+  if (!PickIcon) return;
+  ticonlocation location = IconPickerStart(FormValues());
+  if (!PickIcon(Handle(), location)) return;
+  icon_ = IconLocationText(location);
+  ShowIcon(ChosenIconIndex());
+}
+
+void tzvshortcutdialog::defaulticonlblClick() {
+  if (icon_.empty()) return;
+  icon_.clear();
+  ShowIcon(ChosenIconIndex());
+  // The focus was on the reset, which is gone now.
+  SetFocus(iconlbl->Handle());
 }
 
 void tzvshortcutdialog::DrawListItem(const DRAWITEMSTRUCT& d, HIMAGELIST images, int pictureTop) {

@@ -23,6 +23,8 @@ class tzvshortcutdialog : public tform {
   // The file dialogs and the folder browser; the real ones unless replaced.
   tuserprompts* Prompts;
   std::function<bool(HWND owner, const std::string& prompt, std::string& folder)> BrowseFolder;
+  // The icon picker; the system's unless replaced.
+  std::function<bool(HWND owner, ticonlocation& location)> PickIcon;
 
   HWND shortcuttypecb = nullptr;
   HWND captioneb = nullptr;
@@ -43,6 +45,9 @@ class tzvshortcutdialog : public tform {
   tlabel* hotkeywarninglbl = nullptr;
   tlabel* oklbl = nullptr;
   tlabel* cancellbl = nullptr;
+  tlabel* iconlbl = nullptr;
+  tlabel* defaulticonlbl = nullptr;
+  timage* iconimg = nullptr;
 
   tshortcutformvalues FormValues() const;
   void shortcuttypecbChange();
@@ -53,6 +58,8 @@ class tzvshortcutdialog : public tform {
   void executablebtnClick();
   void workingdirectorybtnClick();
   void folderbtnClick();
+  void iconlblClick();
+  void defaulticonlblClick();
 
  protected:
   void BuildControls() override;
@@ -65,6 +72,9 @@ class tzvshortcutdialog : public tform {
   void SetItemHeight(HWND list, int itemHeight);
   void MakeImageLists();
   void FrameWarning();
+  // Shows the picture of the icon chosen so far, and the reset when there is one.
+  void ShowIcon(std::int32_t index);
+  std::int32_t ChosenIconIndex() const;
   tlabel& FieldLabel(HWND parent, const std::string& name, const std::string& text, int x, int y);
   HWND Edit(HWND parent, int x, int y, int w);
   tspeedbutton& BrowseButton(HWND parent, int x, int y, std::function<void()> click);
@@ -74,6 +84,8 @@ class tzvshortcutdialog : public tform {
 
   tzvshortcut& shortcut_;
   bool editing_;
+  std::string icon_;  // the Icon the form holds
+  std::int32_t iconIndex_ = -1;
   HIMAGELIST shortcuttypeil_ = nullptr;
   HIMAGELIST viewstyleil_ = nullptr;
 };

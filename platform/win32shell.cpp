@@ -85,6 +85,7 @@ tlinksave twin32shell::SaveLink(const tshelllink& link, const std::string& fileN
   if (!link.WorkingDirectory.empty())
     shellLink.p->SetWorkingDirectory(WideFromProcess(link.WorkingDirectory).c_str());
   if (!link.Description.empty()) shellLink.p->SetDescription(WideFromProcess(link.Description).c_str());
+  if (!link.IconFile.empty()) shellLink.p->SetIconLocation(WideFromProcess(link.IconFile).c_str(), link.IconIndex);
   // The link is put together in memory and written as one file: the shell
   // link's own file save is more than ten times slower under Wine, which
   // counts with fifty links rebuilt at every start.

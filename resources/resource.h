@@ -39,6 +39,8 @@
 #define IDI_VIEWMINIMIZED 33
 #define IDI_VIEWNORMAL 34
 #define IDI_VIEWMAXIMIZED 35
+// A link without an icon of its handler's: a blue globe, 16, 32 and 48.
+#define IDI_WEBLINK 40
 
 // The 60 x 1 grey ramp of the left bands and menu strips, 24-bit and opaque:
 // pixel x is RGB(195 + x, 195 + x, 195 + x).

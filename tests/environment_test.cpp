@@ -109,12 +109,15 @@ TEST_F(Variables, SendToLinksHoldTheExpandedPaths) {
   zv::tzvshortcutlist list;
   Append(list, std::make_unique<zv::tzvshortcut>(Cmd()));
   Append(list, MakeShortcut(zv::stFolder, "Temp", "%TEMP%"));
+  list.GetItem(1)->Icon = "%SystemRoot%\\system32\\shell32.dll,4";
   ASSERT_EQ(zv::RebuildSendTo(list, settings, registry, files, shell, &env), zv::tsendtooutcome::Done);
   ASSERT_EQ(shell.Links.size(), 2u);
   EXPECT_EQ(shell.Links[0].Link.Path, "C:\\Windows\\system32\\cmd.exe");
   EXPECT_EQ(shell.Links[0].Link.WorkingDirectory, "C:\\Users\\ann\\Temp");
   EXPECT_EQ(shell.Links[0].Link.Arguments, "/c echo %TEMP%");
   EXPECT_EQ(shell.Links[1].Link.Path, "C:\\Users\\ann\\Temp");
+  EXPECT_EQ(shell.Links[1].Link.IconFile, "C:\\Windows\\system32\\shell32.dll");
+  EXPECT_EQ(shell.Links[1].Link.IconIndex, 4);
   EXPECT_EQ(list.GetItem(0)->Path, "%SystemRoot%\\system32\\cmd.exe");
 }
 

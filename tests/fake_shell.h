@@ -59,6 +59,8 @@ inline std::string MakeLinkBytes(const zv::tshelllink& link) {
   add(link.Description, 0x04);
   add(link.WorkingDirectory, 0x10);
   add(link.Arguments, 0x20);
+  add(link.IconFile, 0x40);
+  for (int i = 0; i < 4; ++i) b[0x38 + i] = static_cast<char>((static_cast<std::uint32_t>(link.IconIndex) >> (8 * i)) & 0xFF);
   for (int i = 0; i < 4; ++i) b[0x14 + i] = static_cast<char>((flags >> (8 * i)) & 0xFF);
   const std::uint32_t show = link.ShowCommand ? link.ShowCommand : 1;
   for (int i = 0; i < 4; ++i) b[0x3C + i] = static_cast<char>((show >> (8 * i)) & 0xFF);

@@ -116,6 +116,7 @@ TEST_F(SendToTest, ApplicationAndFolderShortcutsGetLinksInListOrder) {
   folder->FullExplorer = true;
   Append(list, std::move(folder));
   Append(list, App("Big", zv::vsMaximized));
+  list.GetItem(4)->Icon = "C:\\Icons\\big.ico,-2";
 
   EXPECT_EQ(Rebuild(), zv::tsendtooutcome::Done);
   ASSERT_EQ(shell.Links.size(), 3u);
@@ -132,6 +133,9 @@ TEST_F(SendToTest, ApplicationAndFolderShortcutsGetLinksInListOrder) {
   EXPECT_EQ(work.Link.WorkingDirectory, "");
   EXPECT_EQ(work.Link.ShowCommand, 3);
   EXPECT_EQ(shell.Links[2].Link.ShowCommand, 3);
+  EXPECT_EQ(editor.Link.IconFile, "");
+  EXPECT_EQ(shell.Links[2].Link.IconFile, "C:\\Icons\\big.ico");
+  EXPECT_EQ(shell.Links[2].Link.IconIndex, -2);
   for (const auto& l : shell.Links) EXPECT_EQ(l.Link.Description, zv::SendToLinkDescription);
   EXPECT_TRUE(files.FileExists(std::string(Folder) + "Big.lnk"));
 }
@@ -408,6 +412,19 @@ TEST(SendToLinkIsCurrent, ComparesWhatALinkHolds) {
   zv::tshelllink args = wanted;
   args.Arguments = "-P";  // arguments keep their case
   EXPECT_FALSE(zv::SendToLinkIsCurrent(existing, 0, args));
+  // An icon of its own: file without regard to case, and the index.
+  zv::tshelllink icon = wanted;
+  icon.IconFile = "C:\\Icons\\Tool.ico";
+  icon.IconIndex = -3;
+  EXPECT_FALSE(zv::SendToLinkIsCurrent(existing, 0, icon));
+  ASSERT_TRUE(zv::ReadShellLinkFile(MakeLinkBytes(icon), existing));
+  EXPECT_EQ(existing.IconLocation, icon.IconFile);
+  EXPECT_EQ(existing.IconIndex, -3);
+  EXPECT_FALSE(zv::SendToLinkIsCurrent(existing, 0, wanted));
+  existing.IconLocation = "c:\\icons\\tool.ICO";
+  EXPECT_TRUE(zv::SendToLinkIsCurrent(existing, 0, icon));
+  icon.IconIndex = 3;
+  EXPECT_FALSE(zv::SendToLinkIsCurrent(existing, 0, icon));
   existing.NonAscii = true;
   EXPECT_FALSE(zv::SendToLinkIsCurrent(existing, 0, wanted));
 }

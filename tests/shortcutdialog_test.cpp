@@ -203,3 +203,38 @@ TEST(ShortcutDialogForm, AGroupHasItsNameOnly) {
   EXPECT_EQ(ShortcutDialogCaption(false, "New Group", true), "New group \"New Group\"");
   EXPECT_EQ(ShortcutDialogCaption(true, "Work", true), "Edit group \"Work\"");
 }
+
+TEST(ShortcutDialogForm, TheIconGoesWithTheEntryAndThePickerOpensWhereItsIconsAre) {
+  tzvshortcut s;
+  s.ShortcutType = stFile;
+  s.Path = "C:\\Docs\\a.txt";
+  tshortcutformvalues f = ShortcutToForm(s);
+  EXPECT_EQ(f.Icon, "");
+  EXPECT_EQ(FormIconSource(f), "C:\\Docs\\a.txt");
+  // Nothing to pick from in a text file: the system's library.
+  EXPECT_EQ(IconPickerStart(f).File, SystemIconLibrary);
+  f.TypeIndex = 0;
+  f.Executable = " C:\\Tools\\Tool.EXE ";
+  EXPECT_EQ(IconPickerStart(f).File, "C:\\Tools\\Tool.EXE");
+  f.Icon = "C:\\Icons\\set.dll,-7";
+  const ticonlocation chosen = IconPickerStart(f);
+  EXPECT_EQ(chosen.File, "C:\\Icons\\set.dll");
+  EXPECT_EQ(chosen.Index, -7);
+  EXPECT_EQ(FormIconSource(f), IconSourceText(f.Icon, "C:\\Tools\\Tool.EXE"));
+  FormToShortcut(f, s);
+  EXPECT_EQ(s.Icon, "C:\\Icons\\set.dll,-7");
+  EXPECT_EQ(ShortcutToForm(s).Icon, s.Icon);
+  // The default again, and a group keeps its icon like its name.
+  f.Icon.clear();
+  FormToShortcut(f, s);
+  EXPECT_EQ(s.Icon, "");
+  tzvshortcut group;
+  group.ShortcutType = stSeparator;
+  group.Group = true;
+  tshortcutformvalues g = ShortcutToForm(group);
+  g.Caption = "Tools";
+  g.Icon = "C:\\tools.ico";
+  EXPECT_EQ(FormIconSource(g), IconSourceText("C:\\tools.ico", ""));
+  FormToShortcut(g, group);
+  EXPECT_EQ(group.Icon, "C:\\tools.ico");
+}

@@ -1,6 +1,7 @@
 // What the shortcut menu is built from: one item per shortcut, by position.
 #include <gtest/gtest.h>
 
+#include "core/iconlocation.h"
 #include "list_helpers.h"
 #include "ui/menugeometry.h"
 #include "ui/menutree.h"
@@ -150,6 +151,27 @@ TEST(ShortcutMenu, GroupsHoldTheEntriesOneLevelDeeperAsSubmenus) {
   tmenuentry group = entries[1];
   group.ImageIndex = -1;
   EXPECT_FALSE(TakeKnownIcon(group, list, [](const std::string&) { return 3; }));
+
+  // Entries with an icon of their own, groups too, ask by their icon source,
+  // late ones as well.
+  list.GetItem(1)->Icon = "C:\\tools.ico";
+  list.GetItem(7)->Icon = "C:\\notes.ico,2";
+  r.iconPaths.clear();
+  const auto own = ShortcutMenuEntries(list, true, r.Icons(), r.Texts(), [] { return 7; });
+  EXPECT_EQ(own[1].ImageIndex, 102);
+  EXPECT_EQ(own[4].ImageIndex, 7);
+  ASSERT_EQ(r.iconPaths.size(), 5u);
+  EXPECT_EQ(r.iconPaths[0], "mail.exe");
+  EXPECT_EQ(r.iconPaths[1], list.GetItem(1)->IconSource());
+  EXPECT_EQ(r.iconPaths[4], IconSourceText("C:\\notes.ico,2", "notes.txt"));
+  group.ImageIndex = -1;
+  std::string asked;
+  EXPECT_TRUE(TakeKnownIcon(group, list, [&](const std::string& source) {
+    asked = source;
+    return 3;
+  }));
+  EXPECT_EQ(group.ImageIndex, 3);
+  EXPECT_EQ(asked, list.GetItem(1)->IconSource());
 
   // Levels that jump stand in the deepest group open; one past every group
   // comes back to the top; a flat list asks for no folder icon.

@@ -2,11 +2,13 @@
 // an index is asked for.
 #include <gtest/gtest.h>
 
+#include <map>
 #include <set>
 #include <vector>
 
 #include "components/systemiconsize.h"
 #include "components/systemimagelist.h"
+#include "core/iconlocation.h"
 
 namespace {
 
@@ -39,6 +41,20 @@ class tfakeshellimages : public zv::tshellimages {
     return true;
   }
   void* GetIcon(void*, int, unsigned) override { return nullptr; }
+  bool CachedIconIndex(const std::string& file, int index, int& out) override {
+    Cached.push_back(file + "," + std::to_string(index));
+    const auto it = Icons.find(file + "," + std::to_string(index));
+    if (it == Icons.end()) return false;
+    out = it->second;
+    return true;
+  }
+  void SchemeHandler(const std::string& scheme, std::string& defaultIcon, std::string& command) override {
+    Schemes.push_back(scheme);
+    defaultIcon = DefaultIcon;
+    command = Command;
+  }
+  int LinkIconIndex() override { return 30; }
+  int FolderIconIndex() override { return 3; }
 
   int large = 0, small = 0, extraLarge = 0;
   bool HasExtraLarge = true;
@@ -48,6 +64,9 @@ class tfakeshellimages : public zv::tshellimages {
   std::vector<std::pair<std::string, unsigned>> Lookups;
   bool Refuse = false;
   int Index = 7;
+  std::map<std::string, int> Icons;  // "file,index": what the cache holds
+  std::vector<std::string> Cached, Schemes;
+  std::string DefaultIcon, Command;
 };
 
 }  // namespace
@@ -150,4 +169,41 @@ TEST(SystemImageList, ChoosesTheSameSizeElseTheSmallestLargerElseTheLargest) {
   EXPECT_EQ(ChooseSystemList(16, {0, 32, 16}), 2);
   EXPECT_EQ(ChooseSystemList(24, {0, 0}), -1) << "lists the shell did not give";
   EXPECT_EQ(ChooseSystemList(24, {}), -1);
+}
+
+TEST(SystemImageList, AnOwnIconWinsWhereItLoadsElseThePathsAndALinkHasItsHandlersIcon) {
+  tfakeshellimages shell;
+  shell.Existing = {"C:\\Icons\\pen.ico", "C:\\Apps\\chat.exe", "C:\\Apps\\web.dll"};
+  shell.Icons = {{"C:\\Icons\\pen.ico,2", 21}, {"C:\\Apps\\web.dll,-5", 22}};
+  using zv::FileIconIndexOf;
+  using zv::IconSourceText;
+  EXPECT_EQ(FileIconIndexOf(shell, IconSourceText("\"C:\\Icons\\pen.ico\", 2", "C:\\tool.exe")), 21);
+  EXPECT_TRUE(shell.Lookups.empty());
+  // Missing, holding no such icon, or no location at all: the path's icon.
+  for (const char* icon : {"C:\\Icons\\gone.ico,0", "C:\\Icons\\pen.ico,9", " , ", "C:\\a\x01b,1"}) {
+    shell.Lookups.clear();
+    EXPECT_EQ(FileIconIndexOf(shell, IconSourceText(icon, "C:\\tool.exe")), 7) << icon;
+    ASSERT_EQ(shell.Lookups.size(), 1u) << icon;
+    EXPECT_EQ(shell.Lookups[0].first, "C:\\tool.exe");
+  }
+  // A group's: its folder.
+  EXPECT_EQ(FileIconIndexOf(shell, IconSourceText("C:\\Icons\\gone.ico", "")), 3);
+
+  // A link: the icon its scheme registers, else its handler's program's,
+  // else the program's own link icon; never a file lookup of the URL.
+  shell.Lookups.clear();
+  shell.DefaultIcon = "\"C:\\Apps\\web.dll\",-5";
+  EXPECT_EQ(FileIconIndexOf(shell, "zvchat:room/7"), 22);
+  EXPECT_EQ(shell.Schemes, std::vector<std::string>{"zvchat"});
+  shell.DefaultIcon = "%1";
+  shell.Command = "\"C:\\Apps\\chat.exe\" --open \"%1\"";
+  EXPECT_EQ(FileIconIndexOf(shell, "zvchat:room/7"), 7);
+  ASSERT_EQ(shell.Lookups.size(), 1u);
+  EXPECT_EQ(shell.Lookups[0].first, "C:\\Apps\\chat.exe");
+  shell.Command = "C:\\Apps\\gone.exe %1";
+  EXPECT_EQ(FileIconIndexOf(shell, "https://example.org/"), 30);
+  // A drive path is no link.
+  shell.Lookups.clear();
+  FileIconIndexOf(shell, "C:\\Apps\\chat.exe");
+  EXPECT_EQ(shell.Lookups.size(), 1u);
 }

@@ -507,6 +507,20 @@ canvas ShowMaximizedIcon() {
   return c;
 }
 
+// A link: a blue globe with a pale meridian and equator, at any size.
+canvas WebLinkIcon(int size) {
+  canvas c(size, size);
+  const double s = size / 16.0, m = size / 2.0, r = 7.2 * s;
+  c.Fill(Circle(m, m, r), Rgb(20, 70, 160));
+  c.Fill(Circle(m, m, r - std::max(1.0, s)), Vertical(Rgb(90, 170, 245), Rgb(30, 100, 205), m - r, m + r));
+  const double pen = std::max(1.0, 0.9 * s);
+  const rgba line = Rgb(225, 240, 255, 0.9);
+  c.Fill(Minus(Ellipse(m, m, r * 0.45, r - s), Ellipse(m, m, r * 0.45 - pen, r - s - pen)), line);
+  c.Fill(Rect(m - pen / 2, m - r + s, m + pen / 2, m + r - s), line);
+  c.Fill(Rect(m - r + s, m - pen / 2, m + r - s, m + pen / 2), line);
+  return c;
+}
+
 canvas Title(int w, int h, const std::string& text) {
   canvas c(w, h);
   const double baseline = h == 18 ? 13.5 : 12.5;
@@ -697,6 +711,7 @@ int main(int argc, char** argv) {
   ico("viewminimized", [] { return std::vector<canvas>{ShowMinimizedIcon()}; });
   ico("viewnormal", [] { return std::vector<canvas>{ShowNormalIcon()}; });
   ico("viewmaximized", [] { return std::vector<canvas>{ShowMaximizedIcon()}; });
+  ico("weblink", [] { return std::vector<canvas>{WebLinkIcon(48), WebLinkIcon(32), WebLinkIcon(16)}; });
 
   // The ramp is stretched wherever it is shown: one picture serves all.
   canvas ramp(60, 1);

@@ -17,8 +17,12 @@ std::vector<tmenuentry> ShortcutMenuEntries(const tzvshortcutlist& list, bool di
       e.Caption = s->Caption;
       e.Group = true;
       e.Tag = i;
-      if (groupImage == -2) groupImage = groupIcon ? groupIcon() : -1;
-      e.ImageIndex = groupImage;
+      if (!s->Icon.empty()) {
+        e.ImageIndex = iconIndex ? iconIndex(s->IconSource()) : -1;
+      } else {
+        if (groupImage == -2) groupImage = groupIcon ? groupIcon() : -1;
+        e.ImageIndex = groupImage;
+      }
     } else if (!s || s->ShortcutType == stSeparator) {
       e.Caption = std::string(SeparatorCaption);
       e.Separator = true;
@@ -31,7 +35,7 @@ std::vector<tmenuentry> ShortcutMenuEntries(const tzvshortcutlist& list, bool di
       e.Tag = i;
       // -1 while the index is still being looked up: no icon rather than a
       // wrong one.
-      e.ImageIndex = iconIndex ? iconIndex(s->Path) : -1;
+      e.ImageIndex = iconIndex ? iconIndex(s->IconSource()) : -1;
     }
     entries.push_back(std::move(e));
   }
@@ -39,10 +43,11 @@ std::vector<tmenuentry> ShortcutMenuEntries(const tzvshortcutlist& list, bool di
 }
 
 bool TakeKnownIcon(tmenuentry& entry, const tzvshortcutlist& list, const ticonindexfn& knownIndex) {
-  if (entry.Separator || entry.Group || entry.Disabled || entry.ImageIndex >= 0 || !knownIndex) return false;
+  if (entry.Separator || entry.Disabled || entry.ImageIndex >= 0 || !knownIndex) return false;
   const tzvshortcut* s = list.GetItem(entry.Tag);
-  if (!s || s->ShortcutType == stSeparator) return false;
-  const std::int32_t index = knownIndex(s->Path);
+  // A group without an icon of its own has the folder's, known at once.
+  if (!s || s->IsLine() || (s->IsGroup() && s->Icon.empty())) return false;
+  const std::int32_t index = knownIndex(s->IconSource());
   if (index < 0) return false;
   entry.ImageIndex = index;
   return true;

@@ -13,7 +13,7 @@
 namespace zv {
 
 // The system image list's icon index of a path.
-using ticonindexfn = std::function<std::int32_t(const std::string& path)>;
+using ticonindexfn = std::function<std::int32_t(const std::string& source)>;
 // The display text of a hotkey value (modifier names, then the key name).
 using thotkeytextfn = std::function<std::string(std::uint16_t hotkey)>;
 // The icon index groups show; asked once, and only for a list with groups.

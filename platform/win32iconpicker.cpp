@@ -1,0 +1,39 @@
+#include "platform/win32iconpicker.h"
+
+#include <cwchar>
+#include <string>
+
+#include "core/textutil.h"
+#include "platform/win32environment.h"
+#include "platform/win32text.h"
+
+namespace zv {
+
+bool PickIconLocation(HWND owner, ticonlocation& location) {
+  // Exported by name since Vista and by ordinal 62 before; the import
+  // libraries do not all name it.
+  using pickicon = int(WINAPI*)(HWND, PWSTR, UINT, int*);
+  static const pickicon pick = [] {
+    HMODULE shell = GetModuleHandleA("shell32.dll");
+    if (!shell) shell = LoadLibraryA("shell32.dll");
+    if (!shell) return pickicon(nullptr);
+    FARPROC f = GetProcAddress(shell, "PickIconDlg");
+    if (!f) f = GetProcAddress(shell, MAKEINTRESOURCEA(62));
+    return reinterpret_cast<pickicon>(reinterpret_cast<void*>(f));
+  }();
+  if (!pick) return false;
+  const std::string start = ProcessEnvironment().Expand(location.File);
+  std::wstring buffer(32768, L'\0');
+  const std::wstring wide = WideFromProcess(start);
+  if (wide.size() < buffer.size()) wide.copy(buffer.data(), wide.size());
+  int index = location.Index;
+  if (!pick(owner, buffer.data(), static_cast<UINT>(buffer.size()), &index)) return false;
+  buffer.resize(wcsnlen(buffer.c_str(), buffer.size()));
+  std::string chosen;
+  if (!ProcessFromWide(buffer, chosen) || chosen.empty()) return false;
+  if (!SameTextAscii(chosen, start)) location.File = chosen;
+  location.Index = index;
+  return true;
+}
+
+}  // namespace zv

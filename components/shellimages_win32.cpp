@@ -72,13 +72,17 @@ bool twin32shellimages::IconIndex(const std::string& path, unsigned flags, int& 
 }
 
 bool twin32shellimages::CachedIconIndex(const std::string& file, int index, int& out) {
-  // Looked up at run time: the import libraries do not all name it.
+  // Looked up at run time: the import libraries do not all name it. The
+  // unnamed form (ordinal 72) takes the same wide text on every NT system,
+  // and Wine exports only that one.
   using cachedindex = int(WINAPI*)(PCWSTR, int, UINT);
   static const cachedindex get = [] {
     HMODULE shell = GetModuleHandleA("shell32.dll");
-    return shell ? reinterpret_cast<cachedindex>(
-                       reinterpret_cast<void*>(GetProcAddress(shell, "Shell_GetCachedImageIndexW")))
-                 : cachedindex(nullptr);
+    if (!shell) return cachedindex(nullptr);
+    FARPROC f = GetProcAddress(shell, "Shell_GetCachedImageIndexW");
+    if (!f) f = GetProcAddress(shell, "Shell_GetCachedImageIndex");
+    if (!f) f = GetProcAddress(shell, MAKEINTRESOURCEA(72));
+    return reinterpret_cast<cachedindex>(reinterpret_cast<void*>(f));
   }();
   if (!get) return false;
   const int found = get(WideFromProcess(file).c_str(), index, 0);

@@ -44,7 +44,6 @@ std::unique_ptr<tzvshortcut> ShortcutFromDroppedPath(const std::string& path, td
                                                      const std::function<std::int32_t(const std::string&)>& iconIndex) {
   auto s = std::make_unique<tzvshortcut>();
   s->Path = path;
-  s->ImageIndex = iconIndex ? iconIndex(path) : 0;
   s->Caption = CaptionFromFileName(path);
   if (!files.FileExists(path)) {
     s->ShortcutType = stFolder;
@@ -63,6 +62,8 @@ std::unique_ptr<tzvshortcut> ShortcutFromDroppedPath(const std::string& path, td
       s->ShortcutType = stFile;
     }
   }
+  // A link's picture is its protocol's, not that of the file it came in.
+  s->ImageIndex = iconIndex ? iconIndex(s->Path) : 0;
   return s;
 }
 

@@ -37,6 +37,11 @@ struct tshortcutformvalues {
 // without a file of icons as its target.
 inline constexpr const char* SystemIconLibrary = "%SystemRoot%\\System32\\shell32.dll";
 
+// The file dialog that chooses an icon where the system has no picker.
+inline constexpr const char* IconFileDialogTitle = "Icon Selection";
+inline constexpr const char* IconFileDialogFilter =
+    "Icons (*.ico, *.exe, *.dll)|*.ico;*.exe;*.dll|All Files (*.*)|*.*";
+
 // Blanks and control characters (bytes up to 32) removed at both ends.
 std::string TrimBlanks(std::string_view text);
 

@@ -369,7 +369,19 @@ void tzvshortcutdialog::ShowIcon(std::int32_t index) {
 void tzvshortcutdialog::iconlblClick() {
   if (!PickIcon) return;
   ticonlocation location = IconPickerStart(FormValues());
-  if (!PickIcon(Handle(), location)) return;
+  const ticonpick pick = PickIcon(Handle(), location);
+  if (pick == ticonpick::Unavailable && Prompts) {
+    tfiledialog d;
+    d.Title = IconFileDialogTitle;
+    d.Filter = IconFileDialogFilter;
+    d.FileName = ProcessEnvironment().Expand(location.File);
+    d.HideReadOnly = d.PathMustExist = d.FileMustExist = d.EnableSizing = true;
+    d.OwnerWindow = reinterpret_cast<std::uintptr_t>(Handle());
+    if (!Prompts->FileDialog(d)) return;
+    location = {d.FileName, 0};
+  } else if (pick != ticonpick::Chosen) {
+    return;
+  }
   icon_ = IconLocationText(location);
   ShowIcon(ChosenIconIndex());
 }

@@ -9,6 +9,7 @@
 
 #include "core/userprompts.h"
 #include "editor/shortcutdialoglogic.h"
+#include "platform/win32iconpicker.h"
 #include "model/tzvshortcut.h"
 #include "toolkit/tform.h"
 
@@ -23,8 +24,9 @@ class tzvshortcutdialog : public tform {
   // The file dialogs and the folder browser; the real ones unless replaced.
   tuserprompts* Prompts;
   std::function<bool(HWND owner, const std::string& prompt, std::string& folder)> BrowseFolder;
-  // The icon picker; the system's unless replaced.
-  std::function<bool(HWND owner, ticonlocation& location)> PickIcon;
+  // The icon picker; the system's unless replaced. Where there is none, a
+  // file dialog chooses the first icon of a file.
+  std::function<ticonpick(HWND owner, ticonlocation& location)> PickIcon;
 
   HWND shortcuttypecb = nullptr;
   HWND captioneb = nullptr;

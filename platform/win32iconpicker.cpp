@@ -9,7 +9,7 @@
 
 namespace zv {
 
-bool PickIconLocation(HWND owner, ticonlocation& location) {
+ticonpick PickIconLocation(HWND owner, ticonlocation& location) {
   // Exported by name since Vista and by ordinal 62 before; the import
   // libraries do not all name it.
   using pickicon = int(WINAPI*)(HWND, PWSTR, UINT, int*);
@@ -21,19 +21,22 @@ bool PickIconLocation(HWND owner, ticonlocation& location) {
     if (!f) f = GetProcAddress(shell, MAKEINTRESOURCEA(62));
     return reinterpret_cast<pickicon>(reinterpret_cast<void*>(f));
   }();
-  if (!pick) return false;
+  if (!pick) return ticonpick::Unavailable;
   const std::string start = ProcessEnvironment().Expand(location.File);
   std::wstring buffer(32768, L'\0');
   const std::wstring wide = WideFromProcess(start);
   if (wide.size() < buffer.size()) wide.copy(buffer.data(), wide.size());
   int index = location.Index;
-  if (!pick(owner, buffer.data(), static_cast<UINT>(buffer.size()), &index)) return false;
+  // 1 for a choice and 0 for none; the stub answers -1 and shows nothing.
+  const int answer = pick(owner, buffer.data(), static_cast<UINT>(buffer.size()), &index);
+  if (answer < 0) return ticonpick::Unavailable;
+  if (answer == 0) return ticonpick::Cancelled;
   buffer.resize(wcsnlen(buffer.c_str(), buffer.size()));
   std::string chosen;
-  if (!ProcessFromWide(buffer, chosen) || chosen.empty()) return false;
+  if (!ProcessFromWide(buffer, chosen) || chosen.empty()) return ticonpick::Cancelled;
   if (!SameTextAscii(chosen, start)) location.File = chosen;
   location.Index = index;
-  return true;
+  return ticonpick::Chosen;
 }
 
 }  // namespace zv

@@ -7,9 +7,11 @@
 
 namespace zv {
 
-// Opens on location (its %VARIABLES% expanded) and leaves the choice there;
-// false when the user cancelled or the system has no picker. A choice in
-// the file it opened on keeps the file as it was written.
-bool PickIconLocation(HWND owner, ticonlocation& location);
+enum class ticonpick { Chosen, Cancelled, Unavailable };
+
+// Opens on location (its %VARIABLES% expanded) and leaves a choice there. A
+// choice in the file it opened on keeps the file as it was written.
+// Unavailable where the system has no picker (Wine has only a stub of it).
+ticonpick PickIconLocation(HWND owner, ticonlocation& location);
 
 }  // namespace zv

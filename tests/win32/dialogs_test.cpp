@@ -123,7 +123,10 @@ TEST_F(DialogWindows, NewShortcutNeedsNameAndTargetAndGetsTheDriveRoot) {
         PostMessageA(box, WM_COMMAND, IDOK, 0);
       },
       [&] { Type(dialog.executableeb, "  D:\\x.exe "); },
-      [&] { PostKey(dialog.captioneb, VK_RETURN, '\r'); },
+      [&] {
+        SetFocus(dialog.captioneb);
+        PostKey(dialog.captioneb, VK_RETURN, '\r');
+      },
   });
   EXPECT_EQ(script.Run(dialog), tmodalresult::OK);
   EXPECT_FALSE(script.TimedOut());
@@ -340,6 +343,77 @@ TEST_F(DialogWindows, BrowseButtonsAskWithTheirTitlesAndTakeOnlyAChoice) {
   EXPECT_EQ(folderPrompts,
             (std::vector<std::string>{"Please select a working directory.", "Please select a folder."}));
   EXPECT_EQ(shortcut.Path, "C:\\Tools\\edit.exe");  // cancelled at the end
+}
+
+TEST_F(DialogWindows, TheIconIsPickedWhereTheProgramIsAndResetToTheDefault) {
+  tzvshortcut shortcut = Application();
+  shortcut.ImageIndex = 0;
+  tzvshortcutdialog dialog(shortcut, true);
+  std::vector<std::string> starts;
+  dialog.PickIcon = [&](HWND, ticonlocation& location) {
+    starts.push_back(IconLocationText(location));
+    location = {"C:\\Icons\\pen.ico", 3};
+    return ticonpick::Chosen;
+  };
+  ASSERT_TRUE(dialog.CreateForm());
+  bool resetBefore = true, resetAfterPick = false, resetAfterReset = true;
+  tmodalscript script({
+      [&] {
+        resetBefore = IsWindowVisible(dialog.defaulticonlbl->Handle()) != FALSE;
+        PostClick(dialog.iconlbl->Handle());
+      },
+      [&] {
+        resetAfterPick = IsWindowVisible(dialog.defaulticonlbl->Handle()) != FALSE;
+        PostClick(dialog.defaulticonlbl->Handle());
+      },
+      [&] {
+        resetAfterReset = IsWindowVisible(dialog.defaulticonlbl->Handle()) != FALSE;
+        PostClick(dialog.iconlbl->Handle());
+      },
+      [&] {
+        SetFocus(dialog.captioneb);
+        PostKey(dialog.captioneb, VK_RETURN, '\r');
+      },
+  });
+  EXPECT_EQ(script.Run(dialog), tmodalresult::OK);
+  EXPECT_FALSE(resetBefore) << "no reset while the entry has the default";
+  EXPECT_TRUE(resetAfterPick);
+  EXPECT_FALSE(resetAfterReset);
+  EXPECT_EQ(starts, (std::vector<std::string>{"C:\\Tools\\edit.exe,0", "C:\\Tools\\edit.exe,0"}));
+  EXPECT_EQ(shortcut.Icon, "C:\\Icons\\pen.ico,3");
+
+  // Opened again, the picker starts at the icon, and a cancel keeps it.
+  // Without a picker of the system's a file dialog chooses a file's first.
+  tzvshortcutdialog again(shortcut, true);
+  tfilepicker prompts;
+  again.Prompts = &prompts;
+  ticonpick answer = ticonpick::Cancelled;
+  again.PickIcon = [&](HWND, ticonlocation& location) {
+    starts.push_back(IconLocationText(location));
+    return answer;
+  };
+  ASSERT_TRUE(again.CreateForm());
+  std::string afterCancel;
+  tmodalscript cancelled({[&] { PostClick(again.iconlbl->Handle()); },
+                          [&] {
+                            afterCancel = again.FormValues().Icon;
+                            answer = ticonpick::Unavailable;
+                            prompts.FileAnswers = {true};
+                            prompts.ChosenFile = "C:\\Icons\\set.dll";
+                            PostClick(again.iconlbl->Handle());
+                          },
+                          [&] {
+                            SetFocus(again.captioneb);
+                            PostKey(again.captioneb, VK_RETURN, '\r');
+                          }});
+  EXPECT_EQ(cancelled.Run(again), tmodalresult::OK);
+  EXPECT_EQ(starts.back(), "C:\\Icons\\pen.ico,3");
+  EXPECT_EQ(afterCancel, "C:\\Icons\\pen.ico,3");
+  ASSERT_EQ(prompts.FileDialogs.size(), 1u);
+  EXPECT_EQ(prompts.FileDialogs[0].Title, "Icon Selection");
+  EXPECT_EQ(prompts.FileDialogs[0].FileName, "C:\\Icons\\pen.ico");
+  EXPECT_TRUE(prompts.FileDialogs[0].FileMustExist);
+  EXPECT_EQ(shortcut.Icon, "C:\\Icons\\set.dll,0");
 }
 
 // ---- the options window

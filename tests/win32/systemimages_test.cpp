@@ -3,8 +3,10 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <string>
 
 #include "components/systemimagelist.h"
+#include "core/iconlocation.h"
 #include "toolkit/dpi.h"
 #include "tempfolder.h"
 
@@ -102,4 +104,45 @@ TEST(Win32SystemImageList, AtAWindowsDpiIconsAreDrawnAtTheSystemSizeForIt) {
   il.SetImageSize(zv::isSmall);
   il.SetDpi(zv::SystemDpi());
   EXPECT_EQ(il.Handle(), zv::ProcessShellImages().SystemList(zv::isSmall));
+}
+
+TEST(Win32SystemImageList, AnOwnIconComesIntoTheListsAndOneThatCannotLoadFallsBackToThePaths) {
+  // The build's own pictures lie beside the tests folder.
+  char self[MAX_PATH] = {};
+  GetModuleFileNameA(nullptr, self, MAX_PATH);
+  std::string root(self);
+  root.resize(root.find_last_of('\\'));
+  root.resize(root.find_last_of('\\'));
+  const std::string cross = root + "\\art\\cross.ico";
+  ASSERT_NE(GetFileAttributesA(cross.c_str()), INVALID_FILE_ATTRIBUTES) << cross;
+  zv::TdfsSystemImageList il(zv::ProcessShellImages());
+  il.SetImageSize(zv::isSmall);
+  const std::string path = "C:\\nowhere\\letter.txt";
+  const int plain = il.GetFileIconIndex(path);
+  const int own = il.GetFileIconIndex(zv::IconSourceText(cross + ",0", path));
+  EXPECT_NE(own, plain);
+  EXPECT_EQ(il.GetFileIconIndex(zv::IconSourceText("\"" + cross + "\", 0", path)), own);
+  for (const std::string& bad : {cross + ",4", std::string("C:\\nowhere\\gone.ico"), std::string("?")})
+    EXPECT_EQ(il.GetFileIconIndex(zv::IconSourceText(bad, path)), plain) << bad;
+
+  // What is drawn is the icon's red cross.
+  HDC screen = GetDC(nullptr);
+  HDC dc = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, 16, 16);
+  ReleaseDC(nullptr, screen);
+  HGDIOBJ old = SelectObject(dc, bitmap);
+  const RECT all = {0, 0, 16, 16};
+  FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+  il.Transparent = true;
+  ASSERT_TRUE(il.Draw(dc, 0, 0, own));
+  int red = 0;
+  for (int y = 0; y < 16; ++y)
+    for (int x = 0; x < 16; ++x) {
+      const COLORREF c = GetPixel(dc, x, y);
+      if (GetRValue(c) > 150 && GetGValue(c) < 110 && GetBValue(c) < 110) ++red;
+    }
+  SelectObject(dc, old);
+  DeleteObject(bitmap);
+  DeleteDC(dc);
+  EXPECT_GT(red, 20);
 }

@@ -20,7 +20,8 @@
 namespace {
 
 struct linkread {
-  std::string Path, Arguments, WorkingDirectory;
+  std::string Path, Arguments, WorkingDirectory, IconFile;
+  int IconIndex = 0;
 };
 
 // Wine's loader reads the show command back wrongly; the file's own header
@@ -45,6 +46,9 @@ linkread Load(const std::string& file) {
         buffer[0] = 0;
         link->GetWorkingDirectory(buffer, MAX_PATH);
         out.WorkingDirectory = buffer;
+        buffer[0] = 0;
+        link->GetIconLocation(buffer, MAX_PATH, &out.IconIndex);
+        out.IconFile = buffer;
       }
       pf->Release();
     }
@@ -109,6 +113,7 @@ TEST_F(Win32SendTo, LinksCarryTargetArgumentsDirectoryAndShowCommand) {
   small->WorkingDir = work.Bare();
   Append(list, std::move(small));
   auto dir = MakeShortcut(zv::stFolder, "Temp", work.Bare());
+  dir->Icon = exe + ",-7";
   dir->Parameters = "stray";
   dir->WorkingDir = "C:\\";
   Append(list, std::move(dir));
@@ -131,6 +136,12 @@ TEST_F(Win32SendTo, LinksCarryTargetArgumentsDirectoryAndShowCommand) {
   EXPECT_EQ(temp.Arguments, "");
   EXPECT_EQ(temp.WorkingDirectory, "");
   EXPECT_EQ(Header("Temp.lnk").ShowCommand, 1u);
+  // An icon of its own goes into the link, where a rebuild finds it again.
+  EXPECT_TRUE(zv::SameTextAscii(temp.IconFile, exe)) << temp.IconFile;
+  EXPECT_EQ(temp.IconIndex, -7);
+  EXPECT_EQ(editor.IconFile, "");
+  EXPECT_TRUE(zv::SameTextAscii(Header("Temp.lnk").IconLocation, exe)) << Header("Temp.lnk").IconLocation;
+  EXPECT_EQ(Header("Temp.lnk").IconIndex, -7);
 }
 
 TEST_F(Win32SendTo, HostileCaptionsWriteNothingOutsideTheSubfolder) {

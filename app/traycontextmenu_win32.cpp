@@ -14,8 +14,7 @@ ttraycontextmenu::ttraycontextmenu(HWND owner, std::function<void(std::uint32_t)
     : owner_(owner), run_(std::move(run)) {
   MakeIcons(SystemDpi());
   menu_.OnDpiChange = [this](int dpi) { MakeIcons(dpi); };
-  // Find... has no picture of its own: its row leaves the icon's place empty.
-  std::vector<tmenuentry> items = {MenuEntry("Shortcut Editor...", 0), MenuEntry("Find...", -1),
+  std::vector<tmenuentry> items = {MenuEntry("Shortcut Editor...", 0), MenuEntry("Find...", 4),
                                    MenuEntry("-", -1),                 MenuEntry("Options...", 1),
                                    MenuEntry("About...", 2),           MenuEntry("-", -1),
                                    MenuEntry("Exit", 3)};
@@ -34,8 +33,8 @@ void ttraycontextmenu::Popup(int x, int y) {
 
 void ttraycontextmenu::MakeIcons(int dpi) {
   const int size = SystemMetricForDpi(SM_CXSMICON, dpi);
-  HIMAGELIST list = ImageList_Create(size, size, ILC_COLOR32 | ILC_MASK, 4, 0);
-  for (int id : {IDI_MENUEDITOR, IDI_MENUOPTIONS, IDI_MENUABOUT, IDI_MENUEXIT}) {
+  HIMAGELIST list = ImageList_Create(size, size, ILC_COLOR32 | ILC_MASK, 5, 0);
+  for (int id : {IDI_MENUEDITOR, IDI_MENUOPTIONS, IDI_MENUABOUT, IDI_MENUEXIT, IDI_MENUFIND}) {
     HICON icon = LoadIconResource(id, size);
     ImageList_AddIcon(list, icon);
     if (icon) DestroyIcon(icon);

@@ -12,11 +12,13 @@
 #define IDI_TRAYACTIVE 2
 #define IDI_TRAYDISABLED 3
 
-// Context menu icons, 16 x 16, in menu order (image index = id - IDI_MENUEDITOR).
+// Context menu icons, 16 x 16 (image index = id - IDI_MENUEDITOR); Find...
+// came later, so its picture comes last.
 #define IDI_MENUEDITOR 10
 #define IDI_MENUOPTIONS 11
 #define IDI_MENUABOUT 12
 #define IDI_MENUEXIT 13
+#define IDI_MENUFIND 14
 
 // Link pictures, 16 x 16: light-blue check mark (OK), red cross (Cancel),
 // navy arrow (the editor's other commands); the editor's tip bulb.
@@ -39,7 +41,8 @@
 #define IDI_VIEWMINIMIZED 33
 #define IDI_VIEWNORMAL 34
 #define IDI_VIEWMAXIMIZED 35
-// A link without an icon of its handler's: a blue globe, 16, 32 and 48.
+// A link without an icon of its handler's: a blue globe, small and large
+// up to 150 %.
 #define IDI_WEBLINK 40
 
 // The 60 x 1 grey ramp of the left bands and menu strips, 24-bit and opaque:

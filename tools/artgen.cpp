@@ -373,6 +373,16 @@ canvas ExitIcon() {
   return c;
 }
 
+// Find: a magnifying glass, blue lens in a dark rim, on a slanted handle.
+canvas FindIcon() {
+  canvas c(16, 16);
+  c.Fill(Stroke({{9.6, 9.6}, {14, 14}}, 2.6), Rgb(70, 70, 80));
+  c.Fill(Circle(6.6, 6.6, 5.4), Rgb(40, 55, 80));
+  c.Fill(Circle(6.6, 6.6, 4.1), Vertical(Rgb(200, 228, 255), Rgb(110, 170, 235), 2.5, 10.7));
+  c.Fill(Ellipse(5.2, 4.9, 1.7, 1.1), Rgb(255, 255, 255, 0.75));
+  return c;
+}
+
 canvas CheckMark() {
   canvas c(16, 16);
   c.Fill(Stroke({{3.2, 8.4}, {6.6, 11.8}, {12.8, 4.2}}, 2.6), Rgb(84, 156, 236));
@@ -699,6 +709,7 @@ int main(int argc, char** argv) {
   ico("menuoptions", [] { return std::vector<canvas>{OptionsIcon()}; });
   ico("menuabout", [] { return std::vector<canvas>{AboutIcon()}; });
   ico("menuexit", [] { return std::vector<canvas>{ExitIcon()}; });
+  ico("menufind", [] { return std::vector<canvas>{FindIcon()}; });
   ico("checkmark", [] { return std::vector<canvas>{CheckMark()}; });
   ico("cross", [] { return std::vector<canvas>{Cross()}; });
   ico("linkarrow", [] { return std::vector<canvas>{LinkArrow(16)}; });
@@ -711,7 +722,11 @@ int main(int argc, char** argv) {
   ico("viewminimized", [] { return std::vector<canvas>{ShowMinimizedIcon()}; });
   ico("viewnormal", [] { return std::vector<canvas>{ShowNormalIcon()}; });
   ico("viewmaximized", [] { return std::vector<canvas>{ShowMaximizedIcon()}; });
-  ico("weblink", [] { return std::vector<canvas>{WebLinkIcon(48), WebLinkIcon(32), WebLinkIcon(16)}; });
+  // Up to 150 %: the shell scales the nearest for larger displays, and the
+  // program stays small.
+  ico("weblink", [] {
+    return Scale <= 1.5 ? std::vector<canvas>{WebLinkIcon(32), WebLinkIcon(16)} : std::vector<canvas>{};
+  });
 
   // The ramp is stretched wherever it is shown: one picture serves all.
   canvas ramp(60, 1);

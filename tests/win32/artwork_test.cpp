@@ -169,6 +169,7 @@ TEST(Artwork, SmallIconsAreThereWithTheirSizes) {
       {IDI_TRAYACTIVE, 16, "active tray"},   {IDI_TRAYDISABLED, 16, "disabled tray"},
       {IDI_MENUEDITOR, 16, "editor item"},   {IDI_MENUOPTIONS, 16, "options item"},
       {IDI_MENUABOUT, 16, "about item"},     {IDI_MENUEXIT, 16, "exit item"},
+      {IDI_MENUFIND, 16, "find item"},
       {IDI_CHECKMARK, 16, "check mark"},     {IDI_CROSS, 16, "cross"},
       {IDI_LINKARROW, 16, "link arrow"},     {IDI_TIP, 16, "tip"},
       {IDI_HOTKEYWARNING, 22, "warning"},    {IDI_HOTKEYWARNINGSMALL, 11, "warning badge"},

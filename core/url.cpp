@@ -25,9 +25,9 @@ bool SameAsciiName(std::string_view a, std::string_view b) {
   return true;
 }
 
-}  // namespace
-
-std::string UrlOfInternetShortcut(std::string_view contents) {
+// The value of name in the "[InternetShortcut]" section, trimmed; empty when
+// there is none.
+std::string_view InternetShortcutValue(std::string_view contents, std::string_view name) {
   if (contents.substr(0, 3) == "\xEF\xBB\xBF") contents.remove_prefix(3);
   bool inSection = false;
   while (!contents.empty()) {
@@ -41,15 +41,34 @@ std::string UrlOfInternetShortcut(std::string_view contents) {
       continue;
     }
     const std::size_t equals = line.find('=');
-    if (!inSection || equals == std::string_view::npos || !SameAsciiName(Trimmed(line.substr(0, equals)), "URL"))
-      continue;
-    const std::string_view url = Trimmed(line.substr(equals + 1));
-    if (url.size() > MaxUrlChars || !IsUrl(url)) return {};
-    for (char c : url)
-      if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) return {};
-    return std::string(url);
+    if (inSection && equals != std::string_view::npos && SameAsciiName(Trimmed(line.substr(0, equals)), name))
+      return Trimmed(line.substr(equals + 1));
   }
   return {};
+}
+
+bool HasControlCharacters(std::string_view text) {
+  for (char c : text)
+    if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) return true;
+  return false;
+}
+
+}  // namespace
+
+std::string UrlOfInternetShortcut(std::string_view contents) {
+  const std::string_view url = InternetShortcutValue(contents, "URL");
+  if (url.size() > MaxUrlChars || !IsUrl(url) || HasControlCharacters(url)) return {};
+  return std::string(url);
+}
+
+std::string IconOfInternetShortcut(std::string_view contents) {
+  const std::string_view file = InternetShortcutValue(contents, "IconFile");
+  // Browsers name the site's icon by its address: nothing to load here.
+  if (file.empty() || file.size() > MaxUrlChars || IsUrl(file) || HasControlCharacters(file)) return {};
+  std::string_view index = InternetShortcutValue(contents, "IconIndex");
+  if (index.empty() || index.size() > 6 || index.find_first_not_of("-0123456789") != std::string_view::npos)
+    index = "0";
+  return std::string(file) + "," + std::string(index);
 }
 
 bool IsUrl(std::string_view text) {

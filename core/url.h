@@ -22,5 +22,10 @@ inline constexpr std::size_t MaxInternetShortcutBytes = 64 * 1024;
 // ignored, a UTF-8 mark skipped). Empty when there is none, or when it is
 // no URL, holds control characters or is longer than 2,048 characters.
 std::string UrlOfInternetShortcut(std::string_view contents);
+// The icon an Internet shortcut names, "IconFile,IconIndex" (index 0 when
+// missing or no number), as an entry's Icon; empty when it names none, or
+// one that is an address (a site's icon), holds control characters or is
+// longer than 2,048 characters.
+std::string IconOfInternetShortcut(std::string_view contents);
 
 }  // namespace zv

@@ -51,10 +51,13 @@ std::unique_ptr<tzvshortcut> ShortcutFromDroppedPath(const std::string& path, td
     std::string ext = UpperAscii(FileExtension(path));
     // An Internet shortcut becomes the link it holds; one without a URL
     // stays a file.
-    const std::string url = ext == ".URL" ? UrlOfInternetShortcut(files.ReadStart(path, MaxInternetShortcutBytes)) : "";
+    const std::string contents = ext == ".URL" ? files.ReadStart(path, MaxInternetShortcutBytes) : "";
+    const std::string url = UrlOfInternetShortcut(contents);
     if (!url.empty()) {
       s->ShortcutType = stFile;
       s->Path = url;
+      // Game launchers and the like name an icon file of their own.
+      s->Icon = IconOfInternetShortcut(contents);
     } else if (ext == ".EXE" || ext == ".COM" || ext == ".BAT") {
       s->ShortcutType = stApplication;
       s->WorkingDir = DirectoryOf(path);

@@ -60,8 +60,9 @@ TEST(EditorDropFiles, InternetShortcutsBecomeTheirLinksAndHostileOnesStayFiles) 
   editorrig rig;
   const std::vector<std::pair<std::string, std::string>> files = {
       {"C:\\Links\\Example.url", "\xEF\xBB\xBF[{000214A0-0000-0000-C000-000000000046}]\r\nProp3=19,2\r\n"
-                                "[InternetShortcut]\r\nIDList=\r\n  url = https://example.org/a?b=c \r\n"},
-      {"C:\\Links\\Chat.URL", "[internetshortcut]\nURL=zvtest:room/7\n"},
+                                "[InternetShortcut]\r\nIDList=\r\n  url = https://example.org/a?b=c \r\n"
+                                "IconFile=https://example.org/favicon.ico\r\nIconIndex=1\r\n"},
+      {"C:\\Links\\Chat.URL", "[internetshortcut]\nURL=zvtest:room/7\nIconIndex = 2\nIconFile=C:\\Games\\chat, room.ico\n"},
       {"C:\\Links\\Other section.url", "[Other]\nURL=https://example.org/\n[InternetShortcut]\n"},
       {"C:\\Links\\Drive.url", "[InternetShortcut]\nURL=C:\\Windows\\notepad.exe\n"},
       {"C:\\Links\\Control.url", std::string("[InternetShortcut]\nURL=https://a\x01b/\n")},
@@ -82,6 +83,13 @@ TEST(EditorDropFiles, InternetShortcutsBecomeTheirLinksAndHostileOnesStayFiles) 
   EXPECT_EQ(rig.Editor.worklist.GetItem(0)->Path, "https://example.org/a?b=c");
   EXPECT_EQ(rig.Editor.worklist.GetItem(0)->ShortcutType, stFile);
   EXPECT_EQ(rig.Editor.worklist.GetItem(1)->Path, "zvtest:room/7");
+  // The icon file a launcher names becomes the entry's icon; a site's
+  // address is none.
+  EXPECT_EQ(rig.Editor.worklist.GetItem(1)->Icon, "C:\\Games\\chat, room.ico,2");
+  EXPECT_EQ(rig.Editor.worklist.GetItem(0)->Icon, "");
+  EXPECT_EQ(IconOfInternetShortcut("[InternetShortcut]\nIconFile=C:\\a.ico\nIconIndex=x9"), "C:\\a.ico,0");
+  EXPECT_EQ(IconOfInternetShortcut("[InternetShortcut]\nIconFile=C:\\a\tb.ico"), "");
+  EXPECT_EQ(IconOfInternetShortcut("[Other]\nIconFile=C:\\a.ico"), "");
   // No URL in the section, none that is a URL, or no such section: the file itself.
   for (int i = 2; i < 8; ++i) {
     EXPECT_EQ(rig.Editor.worklist.GetItem(i)->Path, paths[static_cast<std::size_t>(i)]) << i;

@@ -6,6 +6,7 @@
 #include "platform/runningunderwine.h"
 #include "platform/win32text.h"
 #include "toolkit/colourmode.h"
+#include "toolkit/linkaccessible.h"
 
 namespace zv {
 
@@ -316,6 +317,10 @@ LRESULT tlabel::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_KILLFOCUS:
     case WM_UPDATEUISTATE:
       if (link_) InvalidateRect(Handle(), nullptr, FALSE);
+      break;
+    case WM_GETOBJECT:
+      if (link_)
+        if (const LRESULT object = AnswerLinkObject(Handle(), wp, lp)) return object;
       break;
     case WM_SETCURSOR:
       if (HandCursor && LOWORD(lp) == HTCLIENT) {

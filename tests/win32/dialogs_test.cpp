@@ -629,7 +629,7 @@ TEST_F(DialogWindows, ALinkWithTheFocusShowsItAndRunsOnSpaceOrEnter) {
   }
 }
 
-// ---- keyboard: the links' access keys
+// ---- keyboard: the links' access keys, and what screen readers read
 
 namespace {
 
@@ -746,6 +746,27 @@ TEST_F(DialogWindows, AccessKeysShowWithTheCuesAndRunTheirLinks) {
   EXPECT_EQ(script.Run(dialog), tmodalresult::OK);
   EXPECT_EQ(typed, "c");
   EXPECT_EQ(shortcut.Caption, "c");
+}
+
+TEST_F(DialogWindows, ScreenReadersReadTheLinksAsLinks) {
+  // As the program's thread (and a screen reader's) runs: in COM.
+  const bool com = SUCCEEDED(CoInitialize(nullptr));
+  taboutdialog about;
+  ASSERT_TRUE(about.CreateForm());
+  const treading ok = ReadAloud(about.oklbl->Handle());
+  EXPECT_EQ(ok.Role, ROLE_SYSTEM_LINK);
+  EXPECT_EQ(ok.Name, "OK");
+  EXPECT_EQ(ok.Shortcut, "Alt+O");
+  const treading www = ReadAloud(about.wwwlbl->Handle());
+  EXPECT_EQ(www.Role, ROLE_SYSTEM_LINK);
+  EXPECT_EQ(www.Name, "www.halvorix.example");
+  EXPECT_EQ(www.Shortcut, "Alt+W");
+  // A plain label stays text; the default action of a link is its click.
+  EXPECT_NE(ReadAloud(about.versionlbl->Handle()).Role, ROLE_SYSTEM_LINK);
+  tmodalscript script({[&] { ReadAloud(about.oklbl->Handle(), true); }});
+  EXPECT_EQ(script.Run(about), tmodalresult::OK);
+  EXPECT_FALSE(script.TimedOut());
+  if (com) CoUninitialize();
 }
 
 TEST_F(DialogWindows, FileDialogOpensEvenWhenTheFieldHoldsNoValidName) {

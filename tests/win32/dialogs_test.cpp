@@ -599,6 +599,44 @@ TEST_F(DialogWindows, OptionsTabOrderRunsThroughBothGroups) {
   EXPECT_EQ(order, expected);
 }
 
+TEST_F(DialogWindows, AboutTabOrderRunsThroughItsLinksAndAltWOpensTheAddress) {
+  taboutdialog dialog;
+  std::vector<std::string> opened;
+  dialog.OpenUrl = [&](const std::string& url) { opened.push_back(url); };
+  ASSERT_TRUE(dialog.CreateForm());
+  std::vector<std::string> order;
+  auto note = [&] {
+    HWND f = GetFocus();
+    order.push_back(f && IsChild(dialog.Handle(), f) ? TextOf(f) : std::string("none"));
+  };
+  bool framed = false;
+  tmodalscript script({
+      note,  // a window of links alone: none in focus, Enter is still OK
+      [] { PostKey(GetFocus(), VK_TAB, '\t'); }, note,
+      [] { PostKey(GetFocus(), VK_TAB, '\t'); }, note,
+      [&] {
+        // The focused link's dotted frame.
+        RECT r;
+        GetClientRect(dialog.oklbl->Handle(), &r);
+        HDC dc = GetDC(dialog.oklbl->Handle());
+        int dots = 0;
+        for (int x = 0; x < r.right; ++x) dots += (GetPixel(dc, x, 0) & 0xFFFFFF) != (GetPixel(dc, x, 1) & 0xFFFFFF);
+        ReleaseDC(dialog.oklbl->Handle(), dc);
+        framed = dots > 2;
+        Shoot(dialog.Handle(), "about-tab-focus.bmp");
+        PostKey(GetFocus(), VK_TAB, '\t');
+      },
+      note,
+      [] { PostMessageA(GetFocus(), WM_SYSCHAR, 'w', 1 | (1 << 29)); },
+      [&] { PostKey(GetFocus(), VK_ESCAPE, 27); },
+  });
+  script.Run(dialog);
+  const std::vector<std::string> expected = {"none", "&www.halvorix.example", "&OK", "&www.halvorix.example"};
+  EXPECT_EQ(order, expected);
+  EXPECT_TRUE(framed) << "no focus cue on OK";
+  EXPECT_EQ(opened, std::vector<std::string>{"http://www.halvorix.example/?LinkID=Zorvane"});
+}
+
 TEST_F(DialogWindows, ALinkWithTheFocusShowsItAndRunsOnSpaceOrEnter) {
   for (UINT key : {static_cast<UINT>(VK_SPACE), static_cast<UINT>(VK_RETURN)}) {
     tsettings settings;

@@ -12,6 +12,7 @@
 #include "editor/editortexts.h"
 #include "editor/teditordialog_win32.h"
 #include "screenshot.h"
+#include "win32/keyboardaccess.h"
 #include "win32/modalscript.h"
 #include "win32/tempfolder.h"
 
@@ -401,4 +402,65 @@ TEST(EditorWindow, ARowDragRepaintsOnlyTheStatusLineAndErasingSparesTheRows) {
   EXPECT_FALSE(countToRepaint);
   EXPECT_EQ(onRow, RGB(1, 2, 3)) << "erasing paints over the rows";
   EXPECT_EQ(belowRows, GetSysColor(COLOR_WINDOW));
+}
+
+// ---- the keyboard alone
+
+TEST(EditorWindow, KeysReachEveryCommandAndTheFocusComesBackAfterEachQuestion) {
+  tzvshortcutlist list;
+  AddFiles(list, 2);
+  tkeptlisthost host;
+  std::string clashes = "not read";
+  std::vector<std::string> order;
+  HWND afterProperties = nullptr, afterBox = nullptr, listWindow = nullptr;
+  bool propertiesOpened = false;
+  auto lb = [&] { return host.Dialog()->shortcutslb.Handle(); };
+  auto note = [&] {
+    HWND f = GetFocus();
+    order.push_back(f == lb() ? std::string("list") : WindowTextOf(f));
+  };
+  auto altKey = [](char c) { PostMessageA(GetFocus(), WM_SYSCHAR, static_cast<unsigned char>(c), 1 | (1 << 29)); };
+  std::vector<std::function<void()>> steps = {[&] {
+    clashes = AccessKeyClashes(host.Dialog()->Handle());
+    listWindow = lb();
+    // Ctrl+Tab leaves the list (its Tab moves rows): the test cannot hold
+    // Ctrl down for posted keys, so it puts the focus on the first command.
+    SetFocus(host.Dialog()->newlbl->Handle());
+    note();
+  }};
+  for (int i = 0; i < 13; ++i) {
+    steps.push_back([] { PostKey(GetFocus(), VK_TAB, '\t'); });
+    steps.push_back(note);
+    if (i == 10) steps.push_back([] { SaveWindowScreenshot(GetActiveWindow(), "editor-tab-focus.bmp"); });
+  }
+  // Alt+E edits the selected row; Alt+O in the properties is OK, and the
+  // list has the focus again. So it has after the question of Delete.
+  steps.push_back([&] {
+    SendMessageA(lb(), LB_SETSEL, TRUE, 0);
+    SendMessageA(lb(), LB_SETCARETINDEX, 0, FALSE);
+    altKey('e');
+  });
+  steps.push_back([&] {
+    HWND properties = FindWindowA("tzvshortcutdialog", nullptr);
+    propertiesOpened = properties && IsWindowVisible(properties);
+    altKey('o');
+  });
+  steps.push_back([&] { afterProperties = GetFocus(); });
+  steps.push_back([&] { PostMessageA(lb(), WM_KEYDOWN, VK_DELETE, 0); });
+  steps.push_back([&] {
+    if (HWND box = FindWindowA("#32770", DeleteShortcutTitle)) PostMessageA(box, WM_COMMAND, IDNO, 0);
+  });
+  steps.push_back([&] { afterBox = GetFocus(); });
+  EXPECT_TRUE(RunEditor(list, host, steps));
+  EXPECT_EQ(clashes, "");
+  const std::vector<std::string> expected = {
+      "Create a &new shortcut", "&Edit the selected shortcut", "D&uplicate the selected shortcut",
+      "&Delete the selected shortcut", "Insert a &separator", "Insert a &group", "Dissol&ve the selected group",
+      "&Import a shortcut list", "E&xport the shortcut list", "C&lear the shortcut list", "&OK", "&Cancel",
+      "list", "list"};  // in the list Tab is the rows' (here: nothing to go into)
+  EXPECT_EQ(order, expected);
+  EXPECT_TRUE(propertiesOpened) << "Alt+E did not open the properties";
+  EXPECT_EQ(afterProperties, listWindow);
+  EXPECT_EQ(afterBox, listWindow);
+  EXPECT_EQ(list.Count(), 2);
 }

@@ -62,6 +62,10 @@ tmodalresult tform::ShowModal() {
     if (!focus || !IsChild(Handle(), focus)) {
       if (HWND first = FirstFocus()) SetFocus(first);
     }
+    // As a dialog opens: what is typed replaces the text of the edit box in
+    // focus rather than joining it.
+    focus = GetFocus();
+    if (focus && IsChild(Handle(), focus) && IsClassOf(focus, "Edit")) SendMessageA(focus, EM_SETSEL, 0, -1);
     UpdateWindow(Handle());
   }
   MSG msg;

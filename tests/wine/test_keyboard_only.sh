@@ -99,6 +99,14 @@ keys ctrl+Tab
 zv_screenshot "$ed" "$shots/keyboard-editor-link-focus.png" || zv_fail "editor screenshot"
 keys shift+Tab
 
+# What a screen reader reads of the commands, from another process: the
+# link role, the text without its ampersand, the access key.
+read_ok=$(zv_driver accessible "$(zv_child "$ed" TZvLabel OK)") || zv_fail "no accessible object for OK"
+[ "$read_ok" = $'30\tlink\tOK\tAlt+O' ] || zv_fail "OK reads as $(printf %q "$read_ok")"
+read_import=$(zv_driver accessible "$(zv_child "$ed" TZvLabel 'Import a shortcut list')")
+[ "$read_import" = $'30\tlink\tImport a shortcut list\tAlt+I' ] ||
+  zv_fail "the import command reads as $(printf %q "$read_import")"
+
 # Alt+O: OK, and the list is stored.
 keys alt+o
 zv_wait_gone "$ed" 5000 || zv_fail "Alt+O did not close the editor"

@@ -204,10 +204,9 @@ void tform::ChangeCues(WORD action, WORD cues) {
     return;
   }
   // Wine keeps no UI state: its default handling answers every query with
-  // 0, cues always shown. The form keeps it for its own labels instead, as
-  // Windows does for a window opened by a click: hidden until the keyboard
-  // is used (also where Wine's setting says to show them always, which
-  // nothing of Wine's own honours).
+  // 0, cues always shown, and ignores changes. The form keeps the state for
+  // its own labels instead, as Windows does for a window opened by a click
+  // with the default settings: hidden until the keyboard is used.
   const WORD before = wineCues_;
   if (action == UIS_CLEAR)
     wineCues_ = static_cast<WORD>(wineCues_ & ~cues);

@@ -149,11 +149,14 @@ TEST_F(DialogWindows, BlankNameIsRefusedAndEscapeLeavesTheShortcut) {
   ASSERT_TRUE(dialog.CreateForm());
   bool asked = false, stillOpen = false;
   std::string caption;
+  HWND focusAfter = nullptr;
   tmodalscript script({
       [&] {
         caption = TextOf(dialog.Handle());
         Type(dialog.captioneb, "   ");
-        PostClick(dialog.oklbl->Handle());
+        // Alt+O from the name: the question, and the focus back in the name.
+        SetFocus(dialog.captioneb);
+        PostMessageA(dialog.captioneb, WM_SYSCHAR, 'o', 1 | (1 << 29));
       },
       [&] {
         HWND box = MessageBoxTitled(MissingInformationTitle);
@@ -162,6 +165,7 @@ TEST_F(DialogWindows, BlankNameIsRefusedAndEscapeLeavesTheShortcut) {
       },
       [&] {
         stillOpen = Visible(dialog.Handle());
+        focusAfter = GetFocus();
         PostKey(dialog.captioneb, VK_ESCAPE, 27);
       },
   });
@@ -169,6 +173,7 @@ TEST_F(DialogWindows, BlankNameIsRefusedAndEscapeLeavesTheShortcut) {
   EXPECT_EQ(caption, "Edit shortcut \"Editor\"");
   EXPECT_TRUE(asked);
   EXPECT_TRUE(stillOpen);
+  EXPECT_EQ(focusAfter, dialog.captioneb);
   EXPECT_FALSE(dialog.accepted);
   EXPECT_EQ(shortcut.Caption, before.Caption);
   EXPECT_EQ(shortcut.Path, before.Path);

@@ -130,6 +130,7 @@ void teditordialog::BuildControls() {
   shortcutslb.OnError = [this](std::exception_ptr e) { Fail(e); };
 
   statuslbl = &AddLabel(nullptr, "statuslbl", "", 200, 428, 313, 13);
+  statuslbl->PlainText = true;  // it names the shortcuts by their captions
   countlbl = &AddLabel(nullptr, "countlbl", "", 520, 428);
 }
 

@@ -204,12 +204,12 @@ void tlabel::FitToText() {
     twindowdc screen;
     tselection picked(screen.Get(), font_);
     RECT r = {0, 0, width_, 0};
-    DrawTextText(screen.Get(), text_, &r, DT_CALCRECT | DT_WORDBREAK);
+    DrawTextText(screen.Get(), text_, &r, DT_CALCRECT | Format());
     const int h = std::max<int>(height_, r.bottom);
     SetWindowPos(Handle(), nullptr, 0, 0, width_, h, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     return;
   }
-  const SIZE text = MeasureText(font_, text_);
+  const SIZE text = MeasureText(font_, text_, PlainText);
   int w = width_, h = height_;
   if (AutoSize) {
     w = text.cx;
@@ -245,7 +245,7 @@ void tlabel::DrawAccessKeyCue(HDC dc, const RECT& box) const {
     }
     ++i;
   }
-  if (at == std::string::npos || WordWrap) return;
+  if (at == std::string::npos || WordWrap || PlainText) return;
   RECT client;
   GetClientRect(Handle(), &client);
   // The line's top as DrawText places it, and the font's underline below
@@ -274,8 +274,9 @@ void tlabel::DrawAccessKeyCue(HDC dc, const RECT& box) const {
 }
 
 UINT tlabel::Format() const {
-  if (WordWrap) return DT_WORDBREAK;
-  return DT_SINGLELINE | (CentreVertically ? DT_VCENTER : 0);
+  const UINT prefix = PlainText ? DT_NOPREFIX : 0;
+  if (WordWrap) return DT_WORDBREAK | prefix;
+  return DT_SINGLELINE | (CentreVertically ? DT_VCENTER : 0) | prefix;
 }
 
 LRESULT tlabel::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {

@@ -94,6 +94,9 @@ class tlabel : public twindow {
   bool Transparent = true;
   bool CentreVertically = false;
   bool HandCursor = false;
+  // Shows every "&" as it is: a text of the user's (a caption in a status
+  // line), which has no access key.
+  bool PlainText = false;
   COLORREF Colour = RGB(0, 0, 0);  // as in light mode; see TextColour
   HWND FocusControl = nullptr;  // where its access key sends the focus
 

@@ -162,7 +162,7 @@ HWND tform::FirstFocus() const {
 bool tform::LabelAccessKey(char key) {
   for (auto& label : labels_) {
     HWND target = label->IsLink() ? label->Handle() : label->FocusControl;
-    if (!target || !label->Handle()) continue;
+    if (!target || !label->Handle() || label->PlainText) continue;
     const char accel = AccessKeyOf(label->Text());
     if (!accel || AsciiUpper(accel) != AsciiUpper(key)) continue;
     if (!IsWindowVisible(label->Handle()) || !IsWindowVisible(target) || !IsWindowEnabled(target))
@@ -188,7 +188,8 @@ void tform::GiveLinksAccessKeys() {
   auto note = [&taken](const std::string& text) {
     if (const char key = AccessKeyOf(text)) taken += key;
   };
-  for (const auto& label : labels_) note(label->Text());
+  for (const auto& label : labels_)
+    if (!label->PlainText) note(label->Text());
   for (HWND control : controls_) note(WindowTextOf(control));
   for (const auto& label : labels_) {
     if (!label->IsLink() || AccessKeyOf(label->Text())) continue;

@@ -464,3 +464,48 @@ TEST(EditorWindow, KeysReachEveryCommandAndTheFocusComesBackAfterEachQuestion) {
   EXPECT_EQ(afterBox, listWindow);
   EXPECT_EQ(list.Count(), 2);
 }
+
+TEST(EditorWindow, AnAmpersandOfACaptionShowsInTheStatusLine) {
+  tzvshortcutlist list;
+  auto s = FileShortcut("Tom & Jerry");
+  list.Add(s, true);
+  AddFiles(list, 1);
+  tkeptlisthost host;
+  std::string status;
+  int shown = -1, withoutAmpersand = -1;
+  auto lb = [&] { return host.Dialog()->shortcutslb.Handle(); };
+  // Where the ink of the status line's text ends.
+  auto inkEnd = [&] {
+    HWND label = host.Dialog()->statuslbl->Handle();
+    RedrawWindow(label, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    RECT r;
+    GetClientRect(label, &r);
+    HDC dc = GetDC(label);
+    const COLORREF paper = GetPixel(dc, r.right - 1, 0) & 0xFFFFFF;
+    int end = -1;
+    for (int x = 0; x < r.right; ++x)
+      for (int y = 0; y < r.bottom; ++y)
+        if ((GetPixel(dc, x, y) & 0xFFFFFF) != paper) end = x;
+    ReleaseDC(label, dc);
+    return end;
+  };
+  ASSERT_TRUE(RunEditor(list, host, {
+      [&] {
+        // Row 0 pressed and dragged onto row 1: the status line names both.
+        const RECT from = RowRect(lb(), 0), to = RowRect(lb(), 1);
+        SendMessageA(lb(), WM_LBUTTONDOWN, MK_LBUTTON, Point(20, from.top + 3));
+        SendMessageA(lb(), WM_MOUSEMOVE, MK_LBUTTON, Point(20, from.top + 12));
+        SendMessageA(lb(), WM_MOUSEMOVE, MK_LBUTTON, Point(20, to.bottom - 2));
+        teditordialog* d = host.Dialog();
+        status = d->statuslbl->Text();
+        shown = inkEnd();
+        SaveWindowScreenshot(d->Handle(), "editor-status-ampersand.bmp");
+        // What an access-key reading would leave of it: the "&" gone.
+        d->statuslbl->SetText(WithoutAccessKeys(status));
+        withoutAmpersand = inkEnd();
+        SendMessageA(lb(), WM_LBUTTONUP, 0, Point(20, to.bottom - 2));
+      },
+  }));
+  EXPECT_EQ(status, "Move shortcut \"Tom & Jerry\" after shortcut \"F0\"");
+  EXPECT_GT(shown, withoutAmpersand + 2) << "the \"&\" is not drawn";
+}

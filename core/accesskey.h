@@ -1,5 +1,6 @@
 #pragma once
-// The access key of a label's text, as the dialogs underline it.
+// The access keys of the dialogs' labels and links: which letter a text's
+// ampersand marks, the text as read aloud, and a key for a text without one.
 #include <string>
 
 namespace zv {
@@ -7,5 +8,17 @@ namespace zv {
 // The letter after a single ampersand ("&&" is a literal one); 0 when there
 // is none.
 char AccessKeyOf(const std::string& text);
+
+// The text as shown: single ampersands gone, doubled ones single.
+std::string WithoutAccessKeys(const std::string& text);
+
+// The text with an access key that is none of the letters in taken (any
+// case): the first letter of its first word, else of a later word, else any
+// later ASCII letter or digit. A text that has a key, or has no free letter,
+// comes back as it is.
+std::string WithFreeAccessKey(const std::string& text, const std::string& taken);
+
+// "Alt+O" for "&OK": the key as screen readers announce it; "" for none.
+std::string AccessKeyName(const std::string& text);
 
 }  // namespace zv

@@ -27,7 +27,7 @@ void teditordialog::PlaceStatusLabel() {
   GetWindowRect(countlbl->Handle(), &count);
   MapWindowPoints(nullptr, Handle(), reinterpret_cast<POINT*>(&count), 2);
   const RECT designed = Scale().Rect(200, 428, 313, 13);
-  const SIZE text = MeasureText(FormFont(), statuslbl->Text());
+  const SIZE text = MeasureText(FormFont(), statuslbl->Text(), true);
   const int w = StatusLineWidth(designed.left, designed.right - designed.left, text.cx, count.left,
                                 Scaled(7), Dpi());
   const int h = Dpi() == DesignDpi ? designed.bottom - designed.top

@@ -59,22 +59,24 @@ teditordialog::~teditordialog() { Destroy(); }
 void teditordialog::BuildControls() {
   AddDialogLook(189, IDB_TITLEEDITOR, 125, 16);
   leftimg->Designed.bottom = DesignHeight + 1;
+  // The access keys: each command's own letter (Ctrl's keys are the
+  // list's), none twice.
   auto link = [this](const char* name, const char* text, int y, std::function<void()> click) {
     return &AddLinkCommand(name, text, y, 157, IDI_LINKARROW, 0, false, std::move(click));
   };
-  newlbl = link("newlbl", "Create a new shortcut", 60, [this] { newlblClick(); });
-  editlbl = link("editlbl", "Edit the selected shortcut", 80, [this] { editlblClick(); });
-  duplicatelbl = link("duplicatelbl", "Duplicate the selected shortcut", 100, [this] { duplicatelblClick(); });
-  deletelbl = link("deletelbl", "Delete the selected shortcut", 120, [this] { deletelblClick(); });
-  separatorlbl = link("separatorlbl", "Insert a separator", 148, [this] { separatorlblClick(); });
-  grouplbl = link("grouplbl", "Insert a group", 168, [this] { grouplblClick(); });
-  dissolvelbl = link("dissolvelbl", "Dissolve the selected group", 188, [this] { dissolvelblClick(); });
-  importlbl = link("importlbl", "Import a shortcut list", 216, [this] { importlblClick(); });
-  exportlbl = link("exportlbl", "Export the shortcut list", 236, [this] { exportlblClick(); });
-  clearlbl = link("clearlbl", "Clear the shortcut list", 256, [this] { clearlblClick(); });
-  oklbl = &AddLinkCommand("oklbl", "OK", 404, 17, IDI_CHECKMARK, 0, true, [this] { oklblClick(); }, &okimg);
+  newlbl = link("newlbl", "Create a &new shortcut", 60, [this] { newlblClick(); });
+  editlbl = link("editlbl", "&Edit the selected shortcut", 80, [this] { editlblClick(); });
+  duplicatelbl = link("duplicatelbl", "D&uplicate the selected shortcut", 100, [this] { duplicatelblClick(); });
+  deletelbl = link("deletelbl", "&Delete the selected shortcut", 120, [this] { deletelblClick(); });
+  separatorlbl = link("separatorlbl", "Insert a &separator", 148, [this] { separatorlblClick(); });
+  grouplbl = link("grouplbl", "Insert a &group", 168, [this] { grouplblClick(); });
+  dissolvelbl = link("dissolvelbl", "Dissol&ve the selected group", 188, [this] { dissolvelblClick(); });
+  importlbl = link("importlbl", "&Import a shortcut list", 216, [this] { importlblClick(); });
+  exportlbl = link("exportlbl", "E&xport the shortcut list", 236, [this] { exportlblClick(); });
+  clearlbl = link("clearlbl", "C&lear the shortcut list", 256, [this] { clearlblClick(); });
+  oklbl = &AddLinkCommand("oklbl", "&OK", 404, 17, IDI_CHECKMARK, 0, true, [this] { oklblClick(); }, &okimg);
   cancellbl =
-      &AddLinkCommand("cancellbl", "Cancel", 424, 41, IDI_CROSS, 0, true, [this] { cancellblClick(); }, &cancelimg);
+      &AddLinkCommand("cancellbl", "&Cancel", 424, 41, IDI_CROSS, 0, true, [this] { cancellblClick(); }, &cancelimg);
 
   tipshape = &AddShape(8, 288, 173, 61);
   tipimg = &AddImage(12, 292, 16, 16);
@@ -128,6 +130,7 @@ void teditordialog::BuildControls() {
   shortcutslb.OnError = [this](std::exception_ptr e) { Fail(e); };
 
   statuslbl = &AddLabel(nullptr, "statuslbl", "", 200, 428, 313, 13);
+  statuslbl->PlainText = true;  // it names the shortcuts by their captions
   countlbl = &AddLabel(nullptr, "countlbl", "", 520, 428);
 }
 

@@ -2,8 +2,11 @@
 
 #include <algorithm>
 
+#include "core/accesskey.h"
+#include "platform/runningunderwine.h"
 #include "platform/win32text.h"
 #include "toolkit/colourmode.h"
+#include "toolkit/linkaccessible.h"
 
 namespace zv {
 
@@ -201,12 +204,12 @@ void tlabel::FitToText() {
     twindowdc screen;
     tselection picked(screen.Get(), font_);
     RECT r = {0, 0, width_, 0};
-    DrawTextText(screen.Get(), text_, &r, DT_CALCRECT | DT_WORDBREAK);
+    DrawTextText(screen.Get(), text_, &r, DT_CALCRECT | Format());
     const int h = std::max<int>(height_, r.bottom);
     SetWindowPos(Handle(), nullptr, 0, 0, width_, h, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     return;
   }
-  const SIZE text = MeasureText(font_, text_);
+  const SIZE text = MeasureText(font_, text_, PlainText);
   int w = width_, h = height_;
   if (AutoSize) {
     w = text.cx;
@@ -232,9 +235,48 @@ void tlabel::MakeLink() {
   if (Handle()) SetWindowLongA(Handle(), GWL_STYLE, GetWindowLongA(Handle(), GWL_STYLE) | WS_TABSTOP);
 }
 
+void tlabel::DrawAccessKeyCue(HDC dc, const RECT& box) const {
+  std::size_t at = std::string::npos;
+  for (std::size_t i = 0; i + 1 < text_.size(); ++i) {
+    if (text_[i] != '&') continue;
+    if (text_[i + 1] != '&') {
+      at = i;
+      break;
+    }
+    ++i;
+  }
+  if (at == std::string::npos || WordWrap || PlainText) return;
+  RECT client;
+  GetClientRect(Handle(), &client);
+  // The line's top as DrawText places it, and the font's underline below
+  // its baseline: the mark lies under that, so that the letter's underline
+  // is twice as strong (with a row between them where GDI draws the
+  // underline a row higher), and inside the label.
+  TEXTMETRICA tm = {};
+  GetTextMetricsA(dc, &tm);
+  const int textTop = CentreVertically ? box.top + (box.bottom - box.top - tm.tmHeight) / 2 : box.top;
+  int below = 1, thickness = 1;  // the underline's distance below the baseline
+  OUTLINETEXTMETRICA otm = {};
+  otm.otmSize = sizeof(otm);
+  if (GetOutlineTextMetricsA(dc, sizeof(otm), &otm)) {
+    below = std::max<int>(1, -otm.otmsUnderscorePosition);
+    thickness = std::max<int>(1, static_cast<int>(otm.otmsUnderscoreSize));
+  }
+  const int top = std::min<int>(textTop + tm.tmAscent + below + thickness + 1, client.bottom - thickness);
+  RECT text = box;
+  DrawTextText(dc, text_, &text, Format() | DT_HIDEPREFIX | DT_CALCRECT);
+  const std::string before = WithoutAccessKeys(text_.substr(0, at));
+  const int left = text.left + (before.empty() ? 0 : TextExtent(dc, before).cx);
+  const int width = TextExtent(dc, text_.substr(at + 1, 1)).cx;
+  SetBkColor(dc, GetTextColor(dc));
+  const RECT line = {left, top, std::min<LONG>(left + width, client.right), top + thickness};
+  ExtTextOutA(dc, 0, 0, ETO_OPAQUE, &line, nullptr, 0, nullptr);
+}
+
 UINT tlabel::Format() const {
-  if (WordWrap) return DT_WORDBREAK;
-  return DT_SINGLELINE | (CentreVertically ? DT_VCENTER : 0);
+  const UINT prefix = PlainText ? DT_NOPREFIX : 0;
+  if (WordWrap) return DT_WORDBREAK | prefix;
+  return DT_SINGLELINE | (CentreVertically ? DT_VCENTER : 0) | prefix;
 }
 
 LRESULT tlabel::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
@@ -253,8 +295,14 @@ LRESULT tlabel::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       tselection font(dc, font_);
       SetBkMode(dc, TRANSPARENT);
       SetTextColor(dc, IsWindowEnabled(Handle()) ? TextColour() : Gdi(CurrentPalette().FormGrayText));
-      DrawTextText(dc, text_, &r, Format());
-      const bool cues = !(SendMessageA(Handle(), WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS);
+      // Under Wine the form keeps the cues' state (see tform::ChangeCues).
+      const LRESULT ui = SendMessageA(RunningUnderWine() ? GetAncestor(Handle(), GA_ROOT) : Handle(),
+                                      WM_QUERYUISTATE, 0, 0);
+      // A link's own underline would hide the access key's: the key is
+      // marked below it, and only while the system shows keyboard cues.
+      DrawTextText(dc, text_, &r, Format() | (link_ ? DT_HIDEPREFIX : 0));
+      if (link_ && !(ui & UISF_HIDEACCEL)) DrawAccessKeyCue(dc, r);
+      const bool cues = !(ui & UISF_HIDEFOCUS);
       if (link_ && GetFocus() == Handle() && cues) {
         RECT text = r;
         DrawTextText(dc, text_, &text, Format() | DT_CALCRECT);
@@ -270,6 +318,10 @@ LRESULT tlabel::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_KILLFOCUS:
     case WM_UPDATEUISTATE:
       if (link_) InvalidateRect(Handle(), nullptr, FALSE);
+      break;
+    case WM_GETOBJECT:
+      if (link_)
+        if (const LRESULT object = AnswerLinkObject(Handle(), wp, lp)) return object;
       break;
     case WM_SETCURSOR:
       if (HandCursor && LOWORD(lp) == HTCLIENT) {

@@ -83,7 +83,9 @@ class tlabel : public twindow {
   void FitToText();
   // Makes it a command link: Tab stops at it, Enter and Space run it, and
   // while it has the focus a focus rectangle frames its text (unless the
-  // system hides keyboard cues). Before that it looks as it always did.
+  // system hides keyboard cues). Its access key ("&" in the text) is marked
+  // under its underline only while keyboard cues show; accessibility tools
+  // read it as a link. Before that it looks as it always did.
   void MakeLink();
   bool IsLink() const { return link_; }
 
@@ -92,6 +94,9 @@ class tlabel : public twindow {
   bool Transparent = true;
   bool CentreVertically = false;
   bool HandCursor = false;
+  // Shows every "&" as it is: a text of the user's (a caption in a status
+  // line), which has no access key.
+  bool PlainText = false;
   COLORREF Colour = RGB(0, 0, 0);  // as in light mode; see TextColour
   HWND FocusControl = nullptr;  // where its access key sends the focus
 
@@ -101,6 +106,8 @@ class tlabel : public twindow {
  private:
   UINT Format() const;
   COLORREF TextColour() const;
+  // The mark under the access key's letter, in the text's colour.
+  void DrawAccessKeyCue(HDC dc, const RECT& box) const;
   tbackground& background_;
   std::string text_;
   HFONT font_ = nullptr;

@@ -1,5 +1,6 @@
 #include "toolkit/tform.h"
 
+#include "platform/runningunderwine.h"
 #include "platform/win32text.h"
 #include "resources/resource.h"
 #include "toolkit/colourmode.h"
@@ -66,6 +67,7 @@ bool tform::CreateForm() {
   FitClient(Scaled(clientWidth_), Scaled(clientHeight_));
   RealizeFonts();
   BuildControls();
+  GiveLinksAccessKeys();
   RealizeFonts();
   ApplyColourMode();
   FormCreate();
@@ -164,6 +166,9 @@ LRESULT tform::FormProc(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_DPICHANGED:
       ChangeDpi(HIWORD(wp), reinterpret_cast<const RECT*>(lp));
       return 0;
+    case WM_QUERYUISTATE:
+      if (RunningUnderWine()) return wineCues_;  // see ChangeCues
+      break;
     case WM_ACTIVATE:
       if (LOWORD(wp) == WA_INACTIVE) {
         HWND focus = GetFocus();

@@ -150,6 +150,12 @@ class tform : public twindow, public tbackground {
   void Remember(HWND control, const RECT& designed);
   bool PreviewMessage(MSG& msg);
   bool LabelAccessKey(char key);
+  // Each link without an access key gets the first letter of its text that
+  // no other label, control or link of the form has for its key.
+  void GiveLinksAccessKeys();
+  // Shows (UIS_CLEAR) or hides the keyboard cues of the form and its
+  // controls, as WM_CHANGEUISTATE does.
+  void ChangeCues(WORD action, WORD cues);
   // The label of wnd when it is a link of this form; null otherwise.
   const tlabel* LinkOf(HWND wnd) const;
   // Where the focus goes when the window opens: the first control in the
@@ -203,6 +209,7 @@ class tform : public twindow, public tbackground {
   tmodalresult modalResult_ = tmodalresult::None;
   bool modal_ = false;
   HWND savedFocus_ = nullptr;
+  WORD wineCues_ = UISF_HIDEACCEL | UISF_HIDEFOCUS;  // see ChangeCues
   tclicktracker pictureClick_;
   std::exception_ptr error_;
 };

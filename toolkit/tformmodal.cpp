@@ -7,6 +7,7 @@
 
 #include "core/textutil.h"
 #include "core/accesskey.h"
+#include "platform/runningunderwine.h"
 
 namespace zv {
 
@@ -52,12 +53,19 @@ tmodalresult tform::ShowModal() {
   bool quit = false;
   WPARAM quitCode = 0;
   if (modalResult_ == tmodalresult::None && Handle()) {
+    // As dialogs open: keyboard cues shown after a key press, hidden after a
+    // click, unless the user has them always shown (under Wine: hidden).
+    ChangeCues(UIS_INITIALIZE, UISF_HIDEACCEL | UISF_HIDEFOCUS);
     ShowWindow(Handle(), SW_SHOWNORMAL);
     SetForegroundWindow(Handle());
     HWND focus = GetFocus();
     if (!focus || !IsChild(Handle(), focus)) {
       if (HWND first = FirstFocus()) SetFocus(first);
     }
+    // As a dialog opens: what is typed replaces the text of the edit box in
+    // focus rather than joining it.
+    focus = GetFocus();
+    if (focus && IsChild(Handle(), focus) && IsClassOf(focus, "Edit")) SendMessageA(focus, EM_SETSEL, 0, -1);
     UpdateWindow(Handle());
   }
   MSG msg;
@@ -98,6 +106,11 @@ bool tform::PreviewMessage(MSG& msg) {
   if (!Handle() || (msg.hwnd != Handle() && !IsChild(Handle(), msg.hwnd))) return false;
   // With Alt down a key arrives as WM_SYSKEYDOWN.
   if ((msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN) && FormKeyDown(msg.wParam)) return true;
+  // Alt shows the access keys. Windows' default handling of the key does
+  // the same; Wine's does not, and a second request changes nothing.
+  if (msg.message == WM_SYSKEYDOWN && msg.wParam == VK_MENU) ChangeCues(UIS_CLEAR, UISF_HIDEACCEL);
+  // Tab shows the focus, as the system's dialog keys do.
+  if (msg.message == WM_KEYDOWN && msg.wParam == VK_TAB) ChangeCues(UIS_CLEAR, UISF_HIDEFOCUS);
   HWND focus = GetFocus();
   // Enter and Space run the link that has the focus, as a click would.
   if (msg.message == WM_KEYDOWN && (msg.wParam == VK_RETURN || msg.wParam == VK_SPACE) && LinkOf(focus)) {
@@ -148,17 +161,62 @@ HWND tform::FirstFocus() const {
 
 bool tform::LabelAccessKey(char key) {
   for (auto& label : labels_) {
-    HWND target = label->FocusControl;
-    if (!target || !label->Handle()) continue;
+    HWND target = label->IsLink() ? label->Handle() : label->FocusControl;
+    if (!target || !label->Handle() || label->PlainText) continue;
     const char accel = AccessKeyOf(label->Text());
     if (!accel || AsciiUpper(accel) != AsciiUpper(key)) continue;
     if (!IsWindowVisible(label->Handle()) || !IsWindowVisible(target) || !IsWindowEnabled(target))
       continue;
+    // Reached by the keyboard: the cues show from now on, as the focus
+    // rectangle of the control that takes the focus.
+    ChangeCues(UIS_CLEAR, UISF_HIDEACCEL | UISF_HIDEFOCUS);
+    if (label->IsLink()) {
+      // A link runs, as a button's access key presses it.
+      SendMessageA(Handle(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(target), STN_CLICKED),
+                   reinterpret_cast<LPARAM>(target));
+      return true;
+    }
     SetFocus(target);
     if (IsClassOf(target, "Edit")) SendMessageA(target, EM_SETSEL, 0, -1);
     return true;
   }
   return false;
+}
+
+void tform::GiveLinksAccessKeys() {
+  std::string taken;
+  auto note = [&taken](const std::string& text) {
+    if (const char key = AccessKeyOf(text)) taken += key;
+  };
+  for (const auto& label : labels_)
+    if (!label->PlainText) note(label->Text());
+  for (HWND control : controls_) note(WindowTextOf(control));
+  for (const auto& label : labels_) {
+    if (!label->IsLink() || AccessKeyOf(label->Text())) continue;
+    label->SetText(WithFreeAccessKey(label->Text(), taken));
+    note(label->Text());
+  }
+}
+
+void tform::ChangeCues(WORD action, WORD cues) {
+  if (!Handle()) return;
+  if (!RunningUnderWine()) {
+    SendMessageA(Handle(), WM_CHANGEUISTATE, MAKEWPARAM(action, cues), 0);
+    return;
+  }
+  // Wine keeps no UI state: its default handling answers every query with
+  // 0, cues always shown, and ignores changes. The form keeps the state for
+  // its own labels instead, as Windows does for a window opened by a click
+  // with the default settings: hidden until the keyboard is used.
+  const WORD before = wineCues_;
+  if (action == UIS_CLEAR)
+    wineCues_ = static_cast<WORD>(wineCues_ & ~cues);
+  else
+    wineCues_ = static_cast<WORD>(wineCues_ | cues);
+  if (wineCues_ == before) return;
+  for (auto& label : labels_)
+    if (label->Handle())
+      SendMessageA(label->Handle(), WM_UPDATEUISTATE, MAKEWPARAM(action == UIS_CLEAR ? UIS_CLEAR : UIS_SET, cues), 0);
 }
 
 }  // namespace zv

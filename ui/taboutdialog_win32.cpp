@@ -2,6 +2,7 @@
 
 #include <shellapi.h>
 
+#include "core/accesskey.h"
 #include "resources/resource.h"
 #include "ui/abouttexts.h"
 #include "ui/dialogkeys.h"
@@ -43,7 +44,7 @@ void taboutdialog::oklblClick() { Close(tmodalresult::OK); }
 
 void taboutdialog::wwwlblClick() {
   // The window stays open; whether a browser came up is not checked.
-  if (OpenUrl) OpenUrl(AboutLinkUrl(wwwlbl->Text()));
+  if (OpenUrl) OpenUrl(AboutLinkUrl(WithoutAccessKeys(wwwlbl->Text())));
 }
 
 void taboutdialog::FormKeyPress(char& key) {

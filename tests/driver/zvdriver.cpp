@@ -10,6 +10,7 @@
 
 #include <fcntl.h>
 #include <io.h>
+#include <oleacc.h>
 #include <psapi.h>
 
 #include <cctype>
@@ -46,6 +47,8 @@ const char* const Usage =
     "  find-child <window> <class|*> <text|*>\n"
     "  list-rows <window>                          a list box's rows as another program reads\n"
     "                                              them (LB_GETTEXT), one per line\n"
+    "  accessible <window>                         role, role name, name and keyboard shortcut of its\n"
+    "                                              client object, as screen readers read them\n"
     "  msgbox <title> [timeout_ms]                 the box text\n"
     "  press <title|window> <button caption> [timeout_ms]\n"
     "  click <window> [x y]\n"
@@ -488,6 +491,54 @@ int CmdListRows(int argc, char** argv) {
     Write(Escaped(utf8) + "\n");
   }
   return ExitOk;
+}
+
+std::string Utf8(const wchar_t* text, size_t length) {
+  std::string utf8(length * 3 + 1, '\0');
+  const int n = WideCharToMultiByte(CP_UTF8, 0, text, static_cast<int>(length), utf8.data(),
+                                    static_cast<int>(utf8.size()), nullptr, nullptr);
+  utf8.resize(n > 0 ? static_cast<size_t>(n) : 0);
+  return utf8;
+}
+
+// As a screen reader reads a window of another process: its client
+// object's role (number and the system's name for it), name and keyboard
+// shortcut, tab-separated.
+int CmdAccessible(int argc, char** argv) {
+  HWND wnd;
+  if (argc < 3) return Fail(ExitUsage, "accessible <window>");
+  if (!ParseWindow(argv[2], wnd)) return Fail(ExitNotFound, "no such window");
+  const bool com = SUCCEEDED(CoInitialize(nullptr));
+  IAccessible* object = nullptr;
+  HRESULT hr = AccessibleObjectFromWindow(wnd, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
+                                          reinterpret_cast<void**>(&object));
+  int code = ExitOk;
+  if (FAILED(hr) || !object) {
+    code = Fail(ExitFailed, "no accessible object");
+  } else {
+    VARIANT self;
+    VariantInit(&self);
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    VARIANT role;
+    VariantInit(&role);
+    BSTR name = nullptr, keys = nullptr;
+    object->get_accRole(self, &role);
+    object->get_accName(self, &name);
+    object->get_accKeyboardShortcut(self, &keys);
+    const long number = role.vt == VT_I4 ? role.lVal : -1;
+    wchar_t roleText[128] = {};
+    if (number >= 0) GetRoleTextW(static_cast<DWORD>(number), roleText, 128);
+    Write(std::to_string(number) + "\t" + Escaped(Utf8(roleText, wcslen(roleText))) + "\t" +
+          Escaped(name ? Utf8(name, SysStringLen(name)) : std::string()) + "\t" +
+          Escaped(keys ? Utf8(keys, SysStringLen(keys)) : std::string()) + "\n");
+    SysFreeString(name);
+    SysFreeString(keys);
+    VariantClear(&role);
+    object->Release();
+  }
+  if (com) CoUninitialize();
+  return code;
 }
 
 int CmdSettingChange(int argc, char** argv) {
@@ -1037,6 +1088,7 @@ const command Commands[] = {
     {"children", CmdChildren},
     {"find-child", CmdFindChild},
     {"list-rows", CmdListRows},
+    {"accessible", CmdAccessible},
     {"setting-change", CmdSettingChange},
     {"msgbox", CmdMsgbox},
     {"press", CmdPress},

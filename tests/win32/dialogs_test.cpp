@@ -15,6 +15,7 @@
 #include "screenshot.h"
 #include "settings/toptionsdialog_win32.h"
 #include "ui/taboutdialog_win32.h"
+#include "win32/keyboardaccess.h"
 #include "win32/modalscript.h"
 
 using namespace zv;
@@ -151,11 +152,14 @@ TEST_F(DialogWindows, BlankNameIsRefusedAndEscapeLeavesTheShortcut) {
   ASSERT_TRUE(dialog.CreateForm());
   bool asked = false, stillOpen = false;
   std::string caption;
+  HWND focusAfter = nullptr;
   tmodalscript script({
       [&] {
         caption = TextOf(dialog.Handle());
         Type(dialog.captioneb, "   ");
-        PostClick(dialog.oklbl->Handle());
+        // Alt+O from the name: the question, and the focus back in the name.
+        SetFocus(dialog.captioneb);
+        PostMessageA(dialog.captioneb, WM_SYSCHAR, 'o', 1 | (1 << 29));
       },
       [&] {
         HWND box = MessageBoxTitled(MissingInformationTitle);
@@ -164,6 +168,7 @@ TEST_F(DialogWindows, BlankNameIsRefusedAndEscapeLeavesTheShortcut) {
       },
       [&] {
         stillOpen = Visible(dialog.Handle());
+        focusAfter = GetFocus();
         PostKey(dialog.captioneb, VK_ESCAPE, 27);
       },
   });
@@ -171,6 +176,7 @@ TEST_F(DialogWindows, BlankNameIsRefusedAndEscapeLeavesTheShortcut) {
   EXPECT_EQ(caption, "Edit shortcut \"Editor\"");
   EXPECT_TRUE(asked);
   EXPECT_TRUE(stillOpen);
+  EXPECT_EQ(focusAfter, dialog.captioneb);
   EXPECT_FALSE(dialog.accepted);
   EXPECT_EQ(shortcut.Caption, before.Caption);
   EXPECT_EQ(shortcut.Path, before.Path);
@@ -522,7 +528,7 @@ TEST_F(DialogWindows, OptionsCancelledEveryWayChangeNothing) {
       [] { PostKey(OptionsWindow(), VK_ESCAPE, 27); },
       [] { PostMessageA(OptionsWindow(), WM_CLOSE, 0, 0); },
       [] {
-        HWND cancel = FindWindowExA(OptionsWindow(), nullptr, "TZvLabel", "Cancel");
+        HWND cancel = FindWindowExA(OptionsWindow(), nullptr, "TZvLabel", "&Cancel");
         PostClick(cancel);
       },
   };
@@ -668,8 +674,46 @@ TEST_F(DialogWindows, OptionsTabOrderRunsThroughBothGroups) {
       "&Display large icons in shortcut menu", "Di&splay hotkeys in shortcut menu",
       "Displa&y large icons in shortcut editor", "&Load on startup",
       "&Integrate into \"Send to\" menu", "&Register shortcut menu hotkey", "hotkey",
-      "Use &find hotkey", "hotkey", "OK", "Cancel", "&Display large icons in shortcut menu"};
+      "Use &find hotkey", "hotkey", "&OK", "&Cancel", "&Display large icons in shortcut menu"};
   EXPECT_EQ(order, expected);
+}
+
+TEST_F(DialogWindows, AboutTabOrderRunsThroughItsLinksAndAltWOpensTheAddress) {
+  taboutdialog dialog;
+  std::vector<std::string> opened;
+  dialog.OpenUrl = [&](const std::string& url) { opened.push_back(url); };
+  ASSERT_TRUE(dialog.CreateForm());
+  std::vector<std::string> order;
+  auto note = [&] {
+    HWND f = GetFocus();
+    order.push_back(f && IsChild(dialog.Handle(), f) ? TextOf(f) : std::string("none"));
+  };
+  bool framed = false;
+  tmodalscript script({
+      note,  // a window of links alone: none in focus, Enter is still OK
+      [] { PostKey(GetFocus(), VK_TAB, '\t'); }, note,
+      [] { PostKey(GetFocus(), VK_TAB, '\t'); }, note,
+      [&] {
+        // The focused link's dotted frame.
+        RECT r;
+        GetClientRect(dialog.oklbl->Handle(), &r);
+        HDC dc = GetDC(dialog.oklbl->Handle());
+        int dots = 0;
+        for (int x = 0; x < r.right; ++x) dots += (GetPixel(dc, x, 0) & 0xFFFFFF) != (GetPixel(dc, x, 1) & 0xFFFFFF);
+        ReleaseDC(dialog.oklbl->Handle(), dc);
+        framed = dots > 2;
+        Shoot(dialog.Handle(), "about-tab-focus.bmp");
+        PostKey(GetFocus(), VK_TAB, '\t');
+      },
+      note,
+      [] { PostMessageA(GetFocus(), WM_SYSCHAR, 'w', 1 | (1 << 29)); },
+      [&] { PostKey(GetFocus(), VK_ESCAPE, 27); },
+  });
+  script.Run(dialog);
+  const std::vector<std::string> expected = {"none", "&www.halvorix.example", "&OK", "&www.halvorix.example"};
+  EXPECT_EQ(order, expected);
+  EXPECT_TRUE(framed) << "no focus cue on OK";
+  EXPECT_EQ(opened, std::vector<std::string>{"http://www.halvorix.example/?LinkID=Zorvane"});
 }
 
 TEST_F(DialogWindows, ALinkWithTheFocusShowsItAndRunsOnSpaceOrEnter) {
@@ -696,10 +740,150 @@ TEST_F(DialogWindows, ALinkWithTheFocusShowsItAndRunsOnSpaceOrEnter) {
     tmodalscript script(steps);
     bool ok = false;
     script.Run([&] { ok = ShowOptions(settings, [](tsettings&) {}); }, CloseOptions);
-    EXPECT_EQ(focused, "Cancel");
+    EXPECT_EQ(focused, "&Cancel");
     EXPECT_TRUE(framed) << "no focus cue on the link";
     EXPECT_FALSE(ok) << "the focused Cancel ran as OK";
   }
+}
+
+// ---- keyboard: the links' access keys, and what screen readers read
+
+namespace {
+
+// The pixels of a window's client area, row by row.
+std::vector<COLORREF> Pixels(HWND wnd) {
+  RedrawWindow(wnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  RECT r;
+  GetClientRect(wnd, &r);
+  std::vector<COLORREF> out;
+  HDC dc = GetDC(wnd);
+  for (int y = 0; y < r.bottom; ++y)
+    for (int x = 0; x < r.right; ++x) out.push_back(GetPixel(dc, x, y) & 0xFFFFFF);
+  ReleaseDC(wnd, dc);
+  return out;
+}
+
+void PostAlt(HWND wnd) { PostMessageA(wnd, WM_SYSKEYDOWN, VK_MENU, 1 | (1 << 29)); }
+void PostAltKey(HWND wnd, char c) {
+  PostMessageA(wnd, WM_SYSCHAR, static_cast<unsigned char>(c), 1 | (1 << 29));
+}
+
+}  // namespace
+
+TEST_F(DialogWindows, EveryLinkHasAnAccessKeyOfItsOwnInItsWindow) {
+  tsettings settings;
+  toptionsdialog options(settings);
+  taboutdialog about;
+  ASSERT_TRUE(options.CreateForm());
+  ASSERT_TRUE(about.CreateForm());
+  EXPECT_EQ(AccessKeyClashes(options.Handle()), "");
+  EXPECT_EQ(AccessKeyClashes(about.Handle()), "");
+  EXPECT_EQ(TextOf(options.oklbl->Handle()), "&OK");
+  EXPECT_EQ(TextOf(options.cancellbl->Handle()), "&Cancel");
+  EXPECT_EQ(TextOf(about.wwwlbl->Handle()), "&www.halvorix.example");
+  // Every kind of shortcut: the panels of the others are there, hidden.
+  for (int type : {1, 2, 3}) {
+    tzvshortcut shortcut = Application();
+    shortcut.ShortcutType = type;
+    tzvshortcutdialog properties(shortcut, true);
+    ASSERT_TRUE(properties.CreateForm());
+    EXPECT_EQ(AccessKeyClashes(properties.Handle()), "") << "shortcut type " << type;
+  }
+  tzvshortcut group;
+  group.Group = true;
+  group.Caption = "Tools";
+  tzvshortcutdialog groupProperties(group, true);
+  ASSERT_TRUE(groupProperties.CreateForm());
+  EXPECT_EQ(AccessKeyClashes(groupProperties.Handle()), "");
+  EXPECT_EQ(TextOf(groupProperties.oklbl->Handle()), "&OK");
+}
+
+TEST_F(DialogWindows, AccessKeysShowWithTheCuesAndRunTheirLinks) {
+  // Alt shows the keys, marked under the links' own underline; Alt+C is
+  // Cancel. Until then the links look as they always did.
+  {
+    tsettings settings;
+    std::vector<COLORREF> before, after;
+    RECT box = {};
+    tmodalscript script({
+        [&] {
+          HWND ok = FindWindowExA(OptionsWindow(), nullptr, "TZvLabel", "&OK");
+          GetClientRect(ok, &box);
+          before = Pixels(ok);
+          SaveWindowScreenshot(OptionsWindow(), "options-no-cues.bmp");
+          PostAlt(GetFocus());
+        },
+        [&] {
+          after = Pixels(FindWindowExA(OptionsWindow(), nullptr, "TZvLabel", "&OK"));
+          SaveWindowScreenshot(OptionsWindow(), "options-access-keys.bmp");
+          PostAltKey(GetFocus(), 'c');
+        },
+    });
+    bool ok = true;
+    script.Run([&] { ok = ShowOptions(settings, [](tsettings&) {}); }, CloseOptions);
+    EXPECT_FALSE(script.TimedOut()) << "Alt+C did not close the options";
+    EXPECT_FALSE(ok);
+    ASSERT_EQ(before.size(), after.size());
+    // The mark: under the "O" only, below the text.
+    int changed = 0, elsewhere = 0;
+    for (std::size_t i = 0; i < before.size(); ++i) {
+      if (before[i] == after[i]) continue;
+      ++changed;
+      const LONG x = static_cast<LONG>(i) % box.right, y = static_cast<LONG>(i) / box.right;
+      if (y < box.bottom - 3 || x > box.right / 2) ++elsewhere;
+    }
+    EXPECT_GT(changed, 3) << "no mark under the access key";
+    EXPECT_EQ(elsewhere, 0);
+  }
+  // The plain letter where the focus is on a check box: O is OK.
+  {
+    tsettings settings;
+    tmodalscript script({[&] { PostMessageA(GetFocus(), WM_CHAR, 'o', 1); }});
+    bool ok = false;
+    script.Run([&] { ok = ShowOptions(settings, [](tsettings&) {}); }, CloseOptions);
+    EXPECT_FALSE(script.TimedOut());
+    EXPECT_TRUE(ok) << "O did not run OK";
+  }
+  // In an edit box the letter is typed; Alt+O is OK there.
+  tzvshortcut shortcut = Application();
+  tzvshortcutdialog dialog(shortcut, true);
+  ASSERT_TRUE(dialog.CreateForm());
+  std::string typed;
+  tmodalscript script({
+      [&] {
+        SetFocus(dialog.captioneb);
+        SendMessageA(dialog.captioneb, EM_SETSEL, 0, -1);
+        PostMessageA(dialog.captioneb, WM_CHAR, 'c', 1);
+      },
+      [&] {
+        typed = TextOf(dialog.captioneb);
+        PostAltKey(dialog.captioneb, 'o');
+      },
+  });
+  EXPECT_EQ(script.Run(dialog), tmodalresult::OK);
+  EXPECT_EQ(typed, "c");
+  EXPECT_EQ(shortcut.Caption, "c");
+}
+
+TEST_F(DialogWindows, ScreenReadersReadTheLinksAsLinks) {
+  // As the program's thread (and a screen reader's) runs: in COM.
+  const bool com = SUCCEEDED(CoInitialize(nullptr));
+  taboutdialog about;
+  ASSERT_TRUE(about.CreateForm());
+  const treading ok = ReadAloud(about.oklbl->Handle());
+  EXPECT_EQ(ok.Role, ROLE_SYSTEM_LINK);
+  EXPECT_EQ(ok.Name, "OK");
+  EXPECT_EQ(ok.Shortcut, "Alt+O");
+  const treading www = ReadAloud(about.wwwlbl->Handle());
+  EXPECT_EQ(www.Role, ROLE_SYSTEM_LINK);
+  EXPECT_EQ(www.Name, "www.halvorix.example");
+  EXPECT_EQ(www.Shortcut, "Alt+W");
+  // A plain label stays text; the default action of a link is its click.
+  EXPECT_NE(ReadAloud(about.versionlbl->Handle()).Role, ROLE_SYSTEM_LINK);
+  tmodalscript script({[&] { ReadAloud(about.oklbl->Handle(), true); }});
+  EXPECT_EQ(script.Run(about), tmodalresult::OK);
+  EXPECT_FALSE(script.TimedOut());
+  if (com) CoUninitialize();
 }
 
 TEST_F(DialogWindows, FileDialogOpensEvenWhenTheFieldHoldsNoValidName) {

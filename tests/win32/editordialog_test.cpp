@@ -12,6 +12,7 @@
 #include "editor/editortexts.h"
 #include "editor/teditordialog_win32.h"
 #include "screenshot.h"
+#include "win32/keyboardaccess.h"
 #include "win32/modalscript.h"
 #include "win32/tempfolder.h"
 
@@ -401,4 +402,110 @@ TEST(EditorWindow, ARowDragRepaintsOnlyTheStatusLineAndErasingSparesTheRows) {
   EXPECT_FALSE(countToRepaint);
   EXPECT_EQ(onRow, RGB(1, 2, 3)) << "erasing paints over the rows";
   EXPECT_EQ(belowRows, GetSysColor(COLOR_WINDOW));
+}
+
+// ---- the keyboard alone
+
+TEST(EditorWindow, KeysReachEveryCommandAndTheFocusComesBackAfterEachQuestion) {
+  tzvshortcutlist list;
+  AddFiles(list, 2);
+  tkeptlisthost host;
+  std::string clashes = "not read";
+  std::vector<std::string> order;
+  HWND afterProperties = nullptr, afterBox = nullptr, listWindow = nullptr;
+  bool propertiesOpened = false;
+  auto lb = [&] { return host.Dialog()->shortcutslb.Handle(); };
+  auto note = [&] {
+    HWND f = GetFocus();
+    order.push_back(f == lb() ? std::string("list") : WindowTextOf(f));
+  };
+  auto altKey = [](char c) { PostMessageA(GetFocus(), WM_SYSCHAR, static_cast<unsigned char>(c), 1 | (1 << 29)); };
+  std::vector<std::function<void()>> steps = {[&] {
+    clashes = AccessKeyClashes(host.Dialog()->Handle());
+    listWindow = lb();
+    // Ctrl+Tab leaves the list (its Tab moves rows): the test cannot hold
+    // Ctrl down for posted keys, so it puts the focus on the first command.
+    SetFocus(host.Dialog()->newlbl->Handle());
+    note();
+  }};
+  for (int i = 0; i < 13; ++i) {
+    steps.push_back([] { PostKey(GetFocus(), VK_TAB, '\t'); });
+    steps.push_back(note);
+    if (i == 10) steps.push_back([] { SaveWindowScreenshot(GetActiveWindow(), "editor-tab-focus.bmp"); });
+  }
+  // Alt+E edits the selected row; Alt+O in the properties is OK, and the
+  // list has the focus again. So it has after the question of Delete.
+  steps.push_back([&] {
+    SendMessageA(lb(), LB_SETSEL, TRUE, 0);
+    SendMessageA(lb(), LB_SETCARETINDEX, 0, FALSE);
+    altKey('e');
+  });
+  steps.push_back([&] {
+    HWND properties = FindWindowA("tzvshortcutdialog", nullptr);
+    propertiesOpened = properties && IsWindowVisible(properties);
+    altKey('o');
+  });
+  steps.push_back([&] { afterProperties = GetFocus(); });
+  steps.push_back([&] { PostMessageA(lb(), WM_KEYDOWN, VK_DELETE, 0); });
+  steps.push_back([&] {
+    if (HWND box = FindWindowA("#32770", DeleteShortcutTitle)) PostMessageA(box, WM_COMMAND, IDNO, 0);
+  });
+  steps.push_back([&] { afterBox = GetFocus(); });
+  EXPECT_TRUE(RunEditor(list, host, steps));
+  EXPECT_EQ(clashes, "");
+  const std::vector<std::string> expected = {
+      "Create a &new shortcut", "&Edit the selected shortcut", "D&uplicate the selected shortcut",
+      "&Delete the selected shortcut", "Insert a &separator", "Insert a &group", "Dissol&ve the selected group",
+      "&Import a shortcut list", "E&xport the shortcut list", "C&lear the shortcut list", "&OK", "&Cancel",
+      "list", "list"};  // in the list Tab is the rows' (here: nothing to go into)
+  EXPECT_EQ(order, expected);
+  EXPECT_TRUE(propertiesOpened) << "Alt+E did not open the properties";
+  EXPECT_EQ(afterProperties, listWindow);
+  EXPECT_EQ(afterBox, listWindow);
+  EXPECT_EQ(list.Count(), 2);
+}
+
+TEST(EditorWindow, AnAmpersandOfACaptionShowsInTheStatusLine) {
+  tzvshortcutlist list;
+  auto s = FileShortcut("Tom & Jerry");
+  list.Add(s, true);
+  AddFiles(list, 1);
+  tkeptlisthost host;
+  std::string status;
+  int shown = -1, withoutAmpersand = -1;
+  auto lb = [&] { return host.Dialog()->shortcutslb.Handle(); };
+  // Where the ink of the status line's text ends.
+  auto inkEnd = [&] {
+    HWND label = host.Dialog()->statuslbl->Handle();
+    RedrawWindow(label, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    RECT r;
+    GetClientRect(label, &r);
+    HDC dc = GetDC(label);
+    const COLORREF paper = GetPixel(dc, r.right - 1, 0) & 0xFFFFFF;
+    int end = -1;
+    for (int x = 0; x < r.right; ++x)
+      for (int y = 0; y < r.bottom; ++y)
+        if ((GetPixel(dc, x, y) & 0xFFFFFF) != paper) end = x;
+    ReleaseDC(label, dc);
+    return end;
+  };
+  ASSERT_TRUE(RunEditor(list, host, {
+      [&] {
+        // Row 0 pressed and dragged onto row 1: the status line names both.
+        const RECT from = RowRect(lb(), 0), to = RowRect(lb(), 1);
+        SendMessageA(lb(), WM_LBUTTONDOWN, MK_LBUTTON, Point(20, from.top + 3));
+        SendMessageA(lb(), WM_MOUSEMOVE, MK_LBUTTON, Point(20, from.top + 12));
+        SendMessageA(lb(), WM_MOUSEMOVE, MK_LBUTTON, Point(20, to.bottom - 2));
+        teditordialog* d = host.Dialog();
+        status = d->statuslbl->Text();
+        shown = inkEnd();
+        SaveWindowScreenshot(d->Handle(), "editor-status-ampersand.bmp");
+        // What an access-key reading would leave of it: the "&" gone.
+        d->statuslbl->SetText(WithoutAccessKeys(status));
+        withoutAmpersand = inkEnd();
+        SendMessageA(lb(), WM_LBUTTONUP, 0, Point(20, to.bottom - 2));
+      },
+  }));
+  EXPECT_EQ(status, "Move shortcut \"Tom & Jerry\" after shortcut \"F0\"");
+  EXPECT_GT(shown, withoutAmpersand + 2) << "the \"&\" is not drawn";
 }

@@ -135,4 +135,30 @@ TEST(FindShortcutWindow, TypingFiltersTheRowsAndTheKeysMoveAndStartTheChosenEntr
   EXPECT_EQ(chosen.size(), 3u);
 }
 
+// The window's one Tab stop is its edit box: the rows follow it by Up and
+// Down, so Tab leaves the focus, the typed text and the selection alone.
+TEST(FindShortcutWindow, TabKeepsTheFocusWhereTypingGoesOn) {
+  tzvshortcutlist list;
+  Append(list, MakeShortcut(stApplication, "Notepad", "C:\\Windows\\notepad.exe"));
+  Append(list, MakeShortcut(stFolder, "Notes", "C:\\Notes"));
+  tfindwindow find;
+  find.IconIndex = [](const std::string&) { return -1; };
+  find.Show(list);
+  ASSERT_TRUE(find.Shown());
+  HWND edit = find.Edit(), rows = find.List();
+  Type(edit, "no");
+  Key(edit, VK_DOWN);
+  for (int i = 0; i < 3; ++i) PostKey(edit, VK_TAB, '\t');
+  MSG msg;
+  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+  }
+  EXPECT_EQ(GetFocus(), edit);
+  EXPECT_EQ(TextOf(edit), "no");
+  EXPECT_EQ(Selected(rows), 1);
+  EXPECT_TRUE(find.Shown());
+  Key(edit, VK_ESCAPE);
+}
+
 }  // namespace

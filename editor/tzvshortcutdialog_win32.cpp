@@ -111,10 +111,10 @@ void tzvshortcutdialog::BuildControls() {
   cancellbl =
       &AddLinkCommand("cancellbl", "Cancel", 308, 41, IDI_CROSS, 0, true, [this] { cancellblClick(); });
   // The picture beside the link is the entry's icon.
-  iconlbl = &AddLinkCommand("iconlbl", "Change icon...", 228, 80, IDI_TYPEFILE, 0, false, [this] { iconlblClick(); },
+  iconlbl = &AddLinkCommand("iconlbl", "Change &icon...", 228, 80, IDI_TYPEFILE, 0, false, [this] { iconlblClick(); },
                             &iconimg);
   defaulticonlbl =
-      &AddLinkCommand("defaulticonlbl", "Default icon", 248, 70, IDI_LINKARROW, 0, false,
+      &AddLinkCommand("defaulticonlbl", "&Default icon", 248, 70, IDI_LINKARROW, 0, false,
                       [this] { defaulticonlblClick(); });
 
   // Tab order: the group box first, then the type list.

@@ -115,7 +115,7 @@ void tzvshortcutdialog::BuildControls() {
                             &iconimg);
   defaulticonlbl =
       &AddLinkCommand("defaulticonlbl", "&Default icon", 248, 70, IDI_LINKARROW, 0, false,
-                      [this] { defaulticonlblClick(); });
+                      [this] { defaulticonlblClick(); }, &defaulticonimg);
 
   // Tab order: the group box first, then the type list.
   const bool group = shortcut_.IsGroup();
@@ -362,6 +362,7 @@ void tzvshortcutdialog::ShowIcon(std::int32_t index) {
     SetIconPicture(*iconimg, IDI_TYPEFILE, 16);
   // Nothing to go back to while the entry has the default.
   ShowWindow(defaulticonlbl->Handle(), icon_.empty() ? SW_HIDE : SW_SHOWNA);
+  defaulticonimg->Visible = !icon_.empty();
   EnableWindow(defaulticonlbl->Handle(), !icon_.empty());
   InvalidateRect(Handle(), nullptr, FALSE);
 }

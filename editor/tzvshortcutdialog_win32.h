@@ -50,6 +50,7 @@ class tzvshortcutdialog : public tform {
   tlabel* iconlbl = nullptr;
   tlabel* defaulticonlbl = nullptr;
   timage* iconimg = nullptr;
+  timage* defaulticonimg = nullptr;
 
   tshortcutformvalues FormValues() const;
   void shortcuttypecbChange();

@@ -6,6 +6,7 @@
 #include <cwchar>
 
 #include "components/shellimages.h"
+#include "platform/win32shell.h"
 #include "platform/win32text.h"
 #include "resources/resource.h"
 #include "toolkit/dpi.h"
@@ -26,14 +27,7 @@ void* twin32shellimages::SystemList(TImageSize size) {
 void* twin32shellimages::ExtraLargeList() {
   // Looked up at run time: older systems export it by ordinal only.
   using getimagelist = HRESULT(WINAPI*)(int, REFIID, void**);
-  static const getimagelist get = [] {
-    HMODULE shell = GetModuleHandleA("shell32.dll");
-    if (!shell) shell = LoadLibraryA("shell32.dll");
-    if (!shell) return getimagelist(nullptr);
-    FARPROC f = GetProcAddress(shell, "SHGetImageList");
-    if (!f) f = GetProcAddress(shell, MAKEINTRESOURCEA(727));
-    return reinterpret_cast<getimagelist>(reinterpret_cast<void*>(f));
-  }();
+  static const getimagelist get = reinterpret_cast<getimagelist>(ShellFunction({"SHGetImageList"}, 727));
   // IImageList; its pointer is the list's handle.
   static const GUID imageList = {0x46eb5926, 0x582e, 0x4017,
                                  {0x9f, 0xdf, 0xe8, 0x99, 0x8d, 0xaa, 0x09, 0x50}};
@@ -76,14 +70,8 @@ bool twin32shellimages::CachedIconIndex(const std::string& file, int index, int&
   // unnamed form (ordinal 72) takes the same wide text on every NT system,
   // and Wine exports only that one.
   using cachedindex = int(WINAPI*)(PCWSTR, int, UINT);
-  static const cachedindex get = [] {
-    HMODULE shell = GetModuleHandleA("shell32.dll");
-    if (!shell) return cachedindex(nullptr);
-    FARPROC f = GetProcAddress(shell, "Shell_GetCachedImageIndexW");
-    if (!f) f = GetProcAddress(shell, "Shell_GetCachedImageIndex");
-    if (!f) f = GetProcAddress(shell, MAKEINTRESOURCEA(72));
-    return reinterpret_cast<cachedindex>(reinterpret_cast<void*>(f));
-  }();
+  static const cachedindex get = reinterpret_cast<cachedindex>(
+      ShellFunction({"Shell_GetCachedImageIndexW", "Shell_GetCachedImageIndex"}, 72));
   if (!get) return false;
   const int found = get(WideFromProcess(file).c_str(), index, 0);
   if (found < 0) return false;

@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "platform/win32shell.h"
 #include "platform/win32text.h"
 
 namespace zv {
@@ -16,10 +17,7 @@ namespace {
 bool PathOfList(LPCITEMIDLIST list, std::wstring& path) {
   typedef HRESULT(WINAPI * namefn)(LPCITEMIDLIST, int, PWSTR*);
   const int sigdnFileSysPath = static_cast<int>(0x80058000);
-  HMODULE shell = GetModuleHandleA("shell32.dll");
-  namefn name = shell ? reinterpret_cast<namefn>(reinterpret_cast<void (*)()>(
-                            GetProcAddress(shell, "SHGetNameFromIDList")))
-                      : nullptr;
+  const namefn name = reinterpret_cast<namefn>(ShellFunction({"SHGetNameFromIDList"}));
   if (name) {
     PWSTR text = nullptr;
     if (FAILED(name(list, sigdnFileSysPath, &text)) || !text) return false;

@@ -5,6 +5,7 @@
 
 #include "core/textutil.h"
 #include "platform/win32environment.h"
+#include "platform/win32shell.h"
 #include "platform/win32text.h"
 
 namespace zv {
@@ -13,14 +14,7 @@ ticonpick PickIconLocation(HWND owner, ticonlocation& location) {
   // Exported by name since Vista and by ordinal 62 before; the import
   // libraries do not all name it.
   using pickicon = int(WINAPI*)(HWND, PWSTR, UINT, int*);
-  static const pickicon pick = [] {
-    HMODULE shell = GetModuleHandleA("shell32.dll");
-    if (!shell) shell = LoadLibraryA("shell32.dll");
-    if (!shell) return pickicon(nullptr);
-    FARPROC f = GetProcAddress(shell, "PickIconDlg");
-    if (!f) f = GetProcAddress(shell, MAKEINTRESOURCEA(62));
-    return reinterpret_cast<pickicon>(reinterpret_cast<void*>(f));
-  }();
+  static const pickicon pick = reinterpret_cast<pickicon>(ShellFunction({"PickIconDlg"}, 62));
   if (!pick) return ticonpick::Unavailable;
   const std::string start = ProcessEnvironment().Expand(location.File);
   std::wstring buffer(32768, L'\0');

@@ -121,4 +121,15 @@ tlinksave twin32shell::SaveLink(const tshelllink& link, const std::string& fileN
   return written ? tlinksave::Saved : tlinksave::NotSaved;
 }
 
+void* ShellFunction(std::initializer_list<const char*> names, unsigned ordinal) {
+  HMODULE shell = GetModuleHandleA("shell32.dll");
+  if (!shell) shell = LoadLibraryA("shell32.dll");
+  if (!shell) return nullptr;
+  FARPROC f = nullptr;
+  for (const char* name : names)
+    if (!f) f = GetProcAddress(shell, name);
+  if (!f && ordinal) f = GetProcAddress(shell, MAKEINTRESOURCEA(ordinal));
+  return reinterpret_cast<void*>(f);
+}
+
 }  // namespace zv

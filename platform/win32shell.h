@@ -1,6 +1,8 @@
 #pragma once
 // The real shell: ShellExecuteA owned by the desktop window, shell links
 // through CLSID_ShellLink with IShellLinkA and IPersistFile.
+#include <initializer_list>
+
 #include "core/shell.h"
 
 namespace zv {
@@ -12,5 +14,10 @@ class twin32shell : public tshell {
 };
 
 twin32shell& ProcessShell();
+
+// A shell32 function the import libraries do not all name: the first of
+// names it exports, else the one of that ordinal (0: none); null where the
+// system has none.
+void* ShellFunction(std::initializer_list<const char*> names, unsigned ordinal = 0);
 
 }  // namespace zv

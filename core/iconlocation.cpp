@@ -2,18 +2,14 @@
 
 #include <charconv>
 
+#include "core/textutil.h"
+
 namespace zv {
 
 namespace {
 
 // Never in a path or an icon location, so a source cannot be mistaken.
 constexpr char SourceMark = '\x01';
-
-std::string_view Trimmed(std::string_view t) {
-  const std::size_t first = t.find_first_not_of(" \t");
-  if (first == std::string_view::npos) return {};
-  return t.substr(first, t.find_last_not_of(" \t") - first + 1);
-}
 
 // "-12", "+3" or "7", whole.
 bool ParseIndex(std::string_view text, int& index) {
@@ -26,15 +22,15 @@ bool ParseIndex(std::string_view text, int& index) {
 }  // namespace
 
 bool ParseIconLocation(std::string_view text, ticonlocation& out) {
-  text = Trimmed(text);
+  text = TrimmedSpaces(text);
   int index = 0;
   const std::size_t comma = text.rfind(',');
   // A comma with no number after it belongs to the file name.
-  if (comma != std::string_view::npos && ParseIndex(Trimmed(text.substr(comma + 1)), index))
-    text = Trimmed(text.substr(0, comma));
+  if (comma != std::string_view::npos && ParseIndex(TrimmedSpaces(text.substr(comma + 1)), index))
+    text = TrimmedSpaces(text.substr(0, comma));
   else
     index = 0;
-  if (text.size() >= 2 && text.front() == '"' && text.back() == '"') text = Trimmed(text.substr(1, text.size() - 2));
+  if (text.size() >= 2 && text.front() == '"' && text.back() == '"') text = TrimmedSpaces(text.substr(1, text.size() - 2));
   if (text.empty() || text.size() > MaxIconFileChars) return false;
   for (char c : text)
     if (static_cast<unsigned char>(c) < 0x20 || c == '"') return false;
@@ -68,7 +64,7 @@ bool SplitIconSource(std::string_view source, std::string& icon, std::string& pa
 }
 
 std::string ProgramOfCommand(std::string_view command) {
-  command = Trimmed(command);
+  command = TrimmedSpaces(command);
   if (!command.empty() && command.front() == '"') {
     const std::size_t close = command.find('"', 1);
     return std::string(command.substr(1, close == std::string_view::npos ? std::string_view::npos : close - 1));

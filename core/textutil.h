@@ -17,6 +17,13 @@ inline bool SameTextAscii(std::string_view a, std::string_view b) {
   return true;
 }
 
+// Spaces and tabs gone from both ends.
+inline std::string_view TrimmedSpaces(std::string_view t) {
+  const std::size_t first = t.find_first_not_of(" \t");
+  if (first == std::string_view::npos) return {};
+  return t.substr(first, t.find_last_not_of(" \t") - first + 1);
+}
+
 inline std::string UpperAscii(std::string_view s) {
   std::string r(s);
   for (char& c : r) c = AsciiUpper(c);

@@ -1,5 +1,7 @@
 #include "core/url.h"
 
+#include "core/textutil.h"
+
 namespace zv {
 
 namespace {
@@ -8,22 +10,6 @@ bool IsAsciiLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 
 bool IsSchemeChar(char c) { return IsAsciiLetter(c) || (c >= '0' && c <= '9') || c == '+' || c == '-' || c == '.'; }
 
 constexpr std::size_t MaxUrlChars = 2048;
-
-std::string_view Trimmed(std::string_view t) {
-  const std::size_t first = t.find_first_not_of(" \t");
-  if (first == std::string_view::npos) return {};
-  return t.substr(first, t.find_last_not_of(" \t") - first + 1);
-}
-
-bool SameAsciiName(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    const char x = a[i] >= 'a' && a[i] <= 'z' ? static_cast<char>(a[i] - 32) : a[i];
-    const char y = b[i] >= 'a' && b[i] <= 'z' ? static_cast<char>(b[i] - 32) : b[i];
-    if (x != y) return false;
-  }
-  return true;
-}
 
 // The value of name in the "[InternetShortcut]" section, trimmed; empty when
 // there is none.
@@ -35,14 +21,14 @@ std::string_view InternetShortcutValue(std::string_view contents, std::string_vi
     std::string_view line = contents.substr(0, end);
     contents = end == std::string_view::npos ? std::string_view() : contents.substr(end + 1);
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    line = Trimmed(line);
+    line = TrimmedSpaces(line);
     if (!line.empty() && line.front() == '[') {
-      inSection = line.back() == ']' && SameAsciiName(Trimmed(line.substr(1, line.size() - 2)), "InternetShortcut");
+      inSection = line.back() == ']' && SameTextAscii(TrimmedSpaces(line.substr(1, line.size() - 2)), "InternetShortcut");
       continue;
     }
     const std::size_t equals = line.find('=');
-    if (inSection && equals != std::string_view::npos && SameAsciiName(Trimmed(line.substr(0, equals)), name))
-      return Trimmed(line.substr(equals + 1));
+    if (inSection && equals != std::string_view::npos && SameTextAscii(TrimmedSpaces(line.substr(0, equals)), name))
+      return TrimmedSpaces(line.substr(equals + 1));
   }
   return {};
 }

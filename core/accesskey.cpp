@@ -18,13 +18,18 @@ bool Taken(char c, const std::string& taken) {
 
 }  // namespace
 
-char AccessKeyOf(const std::string& text) {
+std::size_t AccessKeyMark(const std::string& text) {
   for (std::size_t i = 0; i + 1 < text.size(); ++i) {
     if (text[i] != '&') continue;
-    if (text[i + 1] != '&') return text[i + 1];
+    if (text[i + 1] != '&') return i;
     ++i;
   }
-  return 0;
+  return std::string::npos;
+}
+
+char AccessKeyOf(const std::string& text) {
+  const std::size_t mark = AccessKeyMark(text);
+  return mark == std::string::npos ? 0 : text[mark + 1];
 }
 
 std::string WithoutAccessKeys(const std::string& text) {

@@ -5,8 +5,10 @@
 
 namespace zv {
 
-// The letter after a single ampersand ("&&" is a literal one); 0 when there
-// is none.
+// Where the single ampersand before the access key stands ("&&" is a
+// literal one); npos when there is none.
+std::size_t AccessKeyMark(const std::string& text);
+// The letter after it; 0 when there is none.
 char AccessKeyOf(const std::string& text);
 
 // The text as shown: single ampersands gone, doubled ones single.

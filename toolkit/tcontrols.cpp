@@ -236,15 +236,7 @@ void tlabel::MakeLink() {
 }
 
 void tlabel::DrawAccessKeyCue(HDC dc, const RECT& box) const {
-  std::size_t at = std::string::npos;
-  for (std::size_t i = 0; i + 1 < text_.size(); ++i) {
-    if (text_[i] != '&') continue;
-    if (text_[i + 1] != '&') {
-      at = i;
-      break;
-    }
-    ++i;
-  }
+  const std::size_t at = AccessKeyMark(text_);
   if (at == std::string::npos || WordWrap || PlainText) return;
   RECT client;
   GetClientRect(Handle(), &client);

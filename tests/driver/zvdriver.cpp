@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "../../tools/traytips.h"
+#include "../win32/readaloud.h"
 #include "../win32/screenshot.h"
 
 namespace {
@@ -509,33 +510,15 @@ int CmdAccessible(int argc, char** argv) {
   if (argc < 3) return Fail(ExitUsage, "accessible <window>");
   if (!ParseWindow(argv[2], wnd)) return Fail(ExitNotFound, "no such window");
   const bool com = SUCCEEDED(CoInitialize(nullptr));
-  IAccessible* object = nullptr;
-  HRESULT hr = AccessibleObjectFromWindow(wnd, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
-                                          reinterpret_cast<void**>(&object));
+  const treading r = ReadAloud(wnd);
   int code = ExitOk;
-  if (FAILED(hr) || !object) {
+  if (r.Role < 0) {
     code = Fail(ExitFailed, "no accessible object");
   } else {
-    VARIANT self;
-    VariantInit(&self);
-    self.vt = VT_I4;
-    self.lVal = CHILDID_SELF;
-    VARIANT role;
-    VariantInit(&role);
-    BSTR name = nullptr, keys = nullptr;
-    object->get_accRole(self, &role);
-    object->get_accName(self, &name);
-    object->get_accKeyboardShortcut(self, &keys);
-    const long number = role.vt == VT_I4 ? role.lVal : -1;
     wchar_t roleText[128] = {};
-    if (number >= 0) GetRoleTextW(static_cast<DWORD>(number), roleText, 128);
-    Write(std::to_string(number) + "\t" + Escaped(Utf8(roleText, wcslen(roleText))) + "\t" +
-          Escaped(name ? Utf8(name, SysStringLen(name)) : std::string()) + "\t" +
-          Escaped(keys ? Utf8(keys, SysStringLen(keys)) : std::string()) + "\n");
-    SysFreeString(name);
-    SysFreeString(keys);
-    VariantClear(&role);
-    object->Release();
+    GetRoleTextW(static_cast<DWORD>(r.Role), roleText, 128);
+    Write(std::to_string(r.Role) + "\t" + Escaped(Utf8(roleText, wcslen(roleText))) + "\t" + Escaped(r.Name) + "\t" +
+          Escaped(r.Shortcut) + "\n");
   }
   if (com) CoUninitialize();
   return code;
